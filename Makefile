@@ -1,0 +1,33 @@
+# The README's commands. Each first installs what is missing (Debian packages).
+.PHONY: deps build release run test asan bench pictures clean
+
+JOBS ?= $(shell nproc)
+
+deps:
+	@bash scripts/install-deps.sh
+
+build: deps
+	@cmake --preset dev >/dev/null
+	@cmake --build --preset dev -j $(JOBS)
+
+release: deps
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release -j $(JOBS) --target kubatrix
+
+run: release
+	@bash scripts/run.sh build/release/app/kubatrix
+
+test: build
+	@ctest --preset dev -j $(JOBS)
+
+asan: deps
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan -j $(JOBS)
+	@ctest --preset asan -j $(JOBS)
+
+pictures: build
+	@QT_QPA_PLATFORM=offscreen build/dev/tools/picturesheet build/pictures.png
+	@echo "Contact sheet: build/pictures.png"
+
+clean:
+	rm -rf build

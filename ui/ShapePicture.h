@@ -1,0 +1,20 @@
+#pragma once
+// Pictures are SVG sources built into the program (":/pictures/<name>.svg"),
+// rendered once per name and pixel ratio and cached, so that switching types
+// stays instant.
+#include <QPixmap>
+#include <QString>
+
+namespace ui {
+
+inline constexpr int PictureWidth = 260;
+inline constexpr int PictureHeight = 170;
+
+// The picture of that name, PictureWidth x PictureHeight logical pixels at the
+// given device pixel ratio. A name without a drawing gives the blank "ZERO".
+QPixmap ShapePicture(const QString& name, qreal devicePixelRatio = 1.0);
+
+// Whether a drawing of that name is built into the program.
+bool HasShapePicture(const QString& name);
+
+} // namespace ui
