@@ -1,0 +1,20 @@
+// Start-up: the application and its title, the main window, the about
+// dialog, and the event loop until the main window closes. Nothing is saved.
+#include "ui/Unit1.h"
+#include "ui/about.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kubatrix 3.1"));
+    QApplication::setDesktopFileName(QStringLiteral("kubatrix"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kubatrix.svg")));
+
+    TForm1 form;
+    TAboutBox about(&form);
+    form.SetAboutBox(&about);
+    form.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,124 @@
+#include "calc/ParseNumber.h"
+
+#include "calc/Error.h"
+
+#include <charconv>
+#include <string>
+
+namespace calc {
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+[[noreturn]] void notANumber(std::string_view text) {
+    throw Error("'" + std::string(text) + "' is not a valid floating point value");
+}
+
+// What a text holds once its grammar is checked: the number in the form
+// from_chars reads ("." as the point), and the power of ten of its leading
+// digit, to tell an overflow from an underflow.
+struct Scanned {
+    std::string number;
+    long long magnitude = 0;
+};
+
+bool scan(std::string_view text, Scanned& out) {
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n && text[i] == ' ') ++i;
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        if (text[i] == '-') out.number += '-';
+        ++i;
+    }
+    int digits = 0;
+    bool point = false;
+    long long integerDigits = 0;      // digits before the point, from the first non-zero one
+    long long leadingFractionZeros = 0; // zeros after the point before the first non-zero digit
+    bool nonZeroSeen = false;
+    for (; i < n; ++i) {
+        const char c = text[i];
+        if (isDigit(c)) {
+            out.number += c;
+            ++digits;
+            if (c != '0') nonZeroSeen = true;
+            if (!point && nonZeroSeen) ++integerDigits;
+            if (point && !nonZeroSeen) ++leadingFractionZeros;
+        } else if ((c == '.' || c == ',') && !point) {
+            point = true;
+            out.number += '.';
+        } else {
+            break;
+        }
+    }
+    if (digits == 0) return false;
+
+    long long exponent = 0;
+    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+        out.number += 'e';
+        ++i;
+        bool negative = false;
+        if (i < n && (text[i] == '+' || text[i] == '-')) {
+            negative = text[i] == '-';
+            out.number += text[i];
+            ++i;
+        }
+        int exponentDigits = 0;
+        for (; i < n && isDigit(text[i]); ++i, ++exponentDigits) {
+            out.number += text[i];
+            if (exponent < 1'000'000'000) exponent = exponent * 10 + (text[i] - '0');
+        }
+        if (exponentDigits == 0) return false;
+        if (negative) exponent = -exponent;
+    }
+    while (i < n && text[i] == ' ') ++i;
+    if (i != n) return false;
+
+    out.magnitude = exponent + (integerDigits > 0 ? integerDigits - 1 : -leadingFractionZeros - 1);
+    return true;
+}
+
+// A value too large for a double overflows it; one too large even for
+// extended precision (about 1.2E4932 on) cannot be converted at all.
+bool fitsExtended(const std::string& number) {
+    long double value = 0.0L;
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    return result.ec == std::errc();
+}
+
+} // namespace
+
+double ParseNumber(std::string_view text) {
+    if (text.empty()) return 0.0;
+    Scanned scanned;
+    if (!scan(text, scanned)) notANumber(text);
+
+    double value = 0.0;
+    const char* first = scanned.number.data();
+    const char* last = first + scanned.number.size();
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (end != last) notANumber(text);
+    if (error == std::errc::result_out_of_range) {
+        if (scanned.magnitude < 0) return 0.0; // underflow
+        if (!fitsExtended(scanned.number)) notANumber(text);
+        throw Error(Overflow);
+    }
+    if (error != std::errc()) notANumber(text);
+    return value;
+}
+
+int ReadQuantity(std::string_view text, int low, int high) {
+    std::size_t i = 0;
+    if (!text.empty() && (text[0] == '+' || text[0] == '-')) i = 1;
+    if (i == text.size()) return low;
+    long long value = 0;
+    for (; i < text.size(); ++i) {
+        if (!isDigit(text[i])) return low;
+        if (value <= high) value = value * 10 + (text[i] - '0');
+    }
+    if (text[0] == '-') value = -value;
+    if (value < low) return low;
+    if (value > high) return high;
+    return static_cast<int>(value);
+}
+
+} // namespace calc
