@@ -9,10 +9,6 @@
 
 namespace calc {
 
-// The text of the Volume field once a rolled profile was added: its volume is
-// not computed, and apertures subtract weight while the field shows it.
-inline constexpr std::string_view NoVolumeMarker = "Is not calculate";
-
 // The density after the material box's text changed: a named material's
 // density, otherwise the density in force. The window writes it into the
 // density field.

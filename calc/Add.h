@@ -1,0 +1,42 @@
+#pragma once
+// Adding an object and subtracting an aperture. Both compute everything from
+// a copy of the state and the controls' texts first; only a click that
+// succeeds returns a new state, so a failure changes nothing, the undo
+// snapshot included.
+#include "calc/CalcState.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace calc {
+
+struct DimensionRow {
+    std::string Text; // an empty text counts as 0
+    std::string Unit; // a text that is no length unit leaves the dimension 0, unread
+};
+
+struct AddInput {
+    std::string Type;
+    std::string Density;          // the density field's text
+    int Quantity = 1;             // the quantity box's count
+    std::array<DimensionRow, 3> Rows; // a, b, c
+    std::string VolumeField;      // the Volume result field's text
+};
+
+// What the Volume result field shows after the click.
+enum class VolumeShown { Unchanged, Marker, Total };
+
+struct AddOutcome {
+    CalcState State;
+    VolumeShown Volume;
+};
+
+// "Add object". Nothing at all while the type box reads "Choose Type".
+std::optional<AddOutcome> AddObject(const CalcState& state, const AddInput& input);
+
+// "Add aperture". A type that names no aperture subtracts nothing but still
+// takes the snapshot and rewrites the totals.
+AddOutcome AddAperture(const CalcState& state, const AddInput& input);
+
+} // namespace calc

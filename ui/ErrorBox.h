@@ -1,0 +1,31 @@
+#pragma once
+// Every failure reaches the user one way: a modal box with the message, the
+// program's title, an OK button and the stop icon. No exception ever gets
+// past a handler into the event loop.
+#include <QString>
+#include <QWidget>
+
+#include <exception>
+
+namespace ui {
+
+inline const QString AppTitle = QStringLiteral("Kubatrix 3.1");
+
+// The message as the box shows it: a "." is added when the last character
+// sorts after "." (a letter or a digit), so sentences end with a full stop.
+QString WithPeriod(const QString& message);
+
+void ShowError(QWidget* parent, const QString& message) noexcept;
+
+// Runs a handler; whatever it throws is shown in the error box.
+template <typename Handler> void Guarded(QWidget* parent, Handler&& handler) noexcept {
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        ShowError(parent, QString::fromStdString(e.what()));
+    } catch (...) {
+        ShowError(parent, QStringLiteral("Unexpected error"));
+    }
+}
+
+} // namespace ui

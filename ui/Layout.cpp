@@ -1,0 +1,269 @@
+// The main window's controls, their places and their first texts. The window
+// is laid out in pixels at 96 dpi and cannot be resized, as the pictures and
+// the size boxes share fixed spots.
+#include "calc/Materials.h"
+#include "calc/Shapes.h"
+#include "calc/Units.h"
+#include "catalogue/ProfileSizeTable.h"
+#include "ui/EditCombo.h"
+#include "ui/Fonts.h"
+#include "ui/LinkLabel.h"
+#include "ui/SpinEdit.h"
+#include "ui/Unit1.h"
+#include "ui/Addresses.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+// Where each control sits: left, top, width, height in its parent. A width or
+// height of 0 means the control takes the size of its text (labels), and
+// combo boxes take the standard height.
+struct Place {
+    const char* Name;
+    int Left, Top, Width, Height;
+};
+
+constexpr int ComboHeight = 21;
+
+constexpr Place Places[] = {
+    // material group
+    {"GroupBox2", 5, 0, 452, 50},
+    {"Label9", 22, 21, 0, 0},
+    {"ComboBox1", 72, 18, 153, ComboHeight},
+    {"Label10", 275, 21, 0, 0},
+    {"Edit1", 328, 18, 53, 21},
+    {"Label11", 393, 21, 0, 0},
+    {"Label12", 418, 17, 0, 0},
+    // object group
+    {"GroupBox1", 5, 52, 452, 197},
+    {"Image1", 8, 16, 260, 170},
+    {"ComboBox2", 288, 16, 140, ComboHeight},
+    {"Label7", 300, 48, 0, 0},
+    {"SpinEdit2", 356, 43, 57, 22},
+    {"Label34", 305, 70, 0, 0},
+    {"Label1", 281, 82, 0, 0},
+    {"Edit2", 306, 80, 50, 21},
+    {"ComboBox4", 360, 80, 81, ComboHeight},
+    {"ComboBox6", 304, 85, 137, ComboHeight},
+    {"ComboBox7", 304, 85, 137, ComboHeight},
+    {"ComboBox8", 304, 85, 137, ComboHeight},
+    {"ComboBox9", 304, 85, 137, ComboHeight},
+    {"ComboBox10", 304, 85, 137, ComboHeight},
+    {"Label2", 281, 109, 0, 0},
+    {"Edit3", 306, 107, 50, 21},
+    {"ComboBox5", 360, 107, 81, ComboHeight},
+    {"Label5", 304, 119, 0, 0},
+    {"Label3", 281, 135, 0, 0},
+    {"Edit4", 306, 133, 50, 21},
+    {"ComboBox11", 360, 133, 81, ComboHeight},
+    {"BitBtn5", 296, 160, 140, 25},
+    // aperture group
+    {"GroupBox3", 5, 252, 452, 197},
+    {"Image2", 8, 16, 260, 170},
+    {"ComboBox3", 288, 16, 140, ComboHeight},
+    {"Label22", 300, 56, 0, 0},
+    {"SpinEdit1", 356, 51, 57, 22},
+    {"Label16", 281, 82, 0, 0},
+    {"Edit8", 306, 80, 50, 21},
+    {"ComboBox12", 360, 80, 81, ComboHeight},
+    {"Label17", 281, 109, 0, 0},
+    {"Edit9", 306, 107, 50, 21},
+    {"ComboBox13", 360, 107, 81, ComboHeight},
+    {"Label8", 281, 135, 0, 0},
+    {"Edit5", 306, 133, 49, 21},
+    {"ComboBox14", 360, 133, 81, ComboHeight},
+    {"BitBtn7", 296, 160, 140, 25},
+    // right-hand column
+    {"Label36", 501, 5, 119, 21},
+    {"Label38", 493, 30, 138, 13},
+    {"GroupBox4", 464, 52, 193, 93},
+    {"Edit7", 16, 22, 161, 28},
+    {"ComboBox15", 16, 56, 161, ComboHeight},
+    {"GroupBox5", 464, 152, 193, 97},
+    {"Edit10", 16, 22, 161, 28},
+    {"Label4", 28, 60, 0, 0},
+    {"ComboBox16", 72, 56, 105, ComboHeight},
+    {"BitBtn2", 464, 262, 193, 25},
+    {"BitBtn3", 464, 294, 193, 25},
+    {"BitBtn6", 464, 357, 193, 25},
+    {"BitBtn1", 464, 389, 193, 25},
+    {"BitBtn4", 464, 421, 193, 25},
+};
+
+template <typename W> W* named(W* widget, const char* name) {
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& text) {
+    return named(new QLabel(text, parent), name);
+}
+
+QLineEdit* edit(QWidget* parent, const char* name, const QString& text, const QFont& font) {
+    auto* e = named(new QLineEdit(text, parent), name);
+    e->setFont(font);
+    return e;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& text, bool bold) {
+    auto* b = named(new QPushButton(text, parent), name);
+    if (bold) b->setFont(ui::SansFont(11, true));
+    return b;
+}
+
+template <typename Names>
+ui::EditCombo* combo(QWidget* parent, const char* name, const Names& items, const QString& text) {
+    auto* c = named(new ui::EditCombo(parent), name);
+    for (const auto& item : items) c->addItem(QString::fromUtf8(item.data(), qsizetype(item.size())));
+    c->setText(text);
+    return c;
+}
+
+ui::EditCombo* unitCombo(QWidget* parent, const char* name, const QString& text) {
+    QStringList names;
+    for (const auto& u : calc::LengthUnits) names << QString::fromUtf8(u.Name.data(), qsizetype(u.Name.size()));
+    auto* c = named(new ui::EditCombo(parent), name);
+    c->addItems(names);
+    c->setText(text);
+    return c;
+}
+
+QLabel* picture(QWidget* parent, const char* name) {
+    auto* p = named(new QLabel(parent), name);
+    p->setScaledContents(true);
+    return p;
+}
+
+template <typename Items> QStringList texts(const Items& items) {
+    QStringList out;
+    for (const auto& i : items) out << QString::fromUtf8(i.Name.data(), qsizetype(i.Name.size()));
+    return out;
+}
+
+QStringList sizeLabels(catalogue::Profile profile) {
+    QStringList out;
+    for (const auto& row : catalogue::SizeTable(profile))
+        out << QString::fromUtf8(row.Label.data(), qsizetype(row.Label.size()));
+    return out;
+}
+
+} // namespace
+
+void TForm1::CreateControls() {
+    const QFont bold = ui::SansFont(11, true);
+    const QString millimeter = QStringLiteral("millimeter");
+    const QString chooseType = QStringLiteral("Choose Type");
+
+    GroupBox2 = named(new QGroupBox(this), "GroupBox2");
+    Label9 = label(GroupBox2, "Label9", QStringLiteral("Material"));
+    ComboBox1 = named(new ui::EditCombo(GroupBox2), "ComboBox1");
+    ComboBox1->addItems(texts(calc::Materials));
+    ComboBox1->setText(QStringLiteral("Iron ( Fe )"));
+    ComboBox1->setFont(bold);
+    Label10 = label(GroupBox2, "Label10", QStringLiteral("Density"));
+    Edit1 = edit(GroupBox2, "Edit1", QStringLiteral("7874"), bold);
+    Label11 = label(GroupBox2, "Label11", QStringLiteral("kg/m"));
+    Label12 = label(GroupBox2, "Label12", QStringLiteral("3"));
+
+    GroupBox1 = named(new QGroupBox(QStringLiteral("Object"), this), "GroupBox1");
+    Image1 = picture(GroupBox1, "Image1");
+    ComboBox2 = named(new ui::EditCombo(GroupBox1), "ComboBox2");
+    ComboBox2->addItems(texts(calc::ObjectTypes));
+    ComboBox2->setText(chooseType);
+    ComboBox2->setFont(bold);
+    Label7 = label(GroupBox1, "Label7", QStringLiteral("Quantity"));
+    SpinEdit2 = named(new ui::SpinEdit(GroupBox1), "SpinEdit2");
+    SpinEdit2->setFont(bold);
+    Label34 = label(GroupBox1, "Label34", QStringLiteral("Size"));
+    Label1 = label(GroupBox1, "Label1", QStringLiteral("a ="));
+    Edit2 = edit(GroupBox1, "Edit2", QStringLiteral("0"), bold);
+    ComboBox4 = unitCombo(GroupBox1, "ComboBox4", millimeter);
+    const char* sizeNames[] = {"ComboBox6", "ComboBox7", "ComboBox8", "ComboBox9", "ComboBox10"};
+    ui::EditCombo** sizeBoxes[] = {&ComboBox6, &ComboBox7, &ComboBox8, &ComboBox9, &ComboBox10};
+    for (int p = 0; p < catalogue::ProfileCount; ++p) {
+        auto* box = named(new ui::EditCombo(GroupBox1), sizeNames[p]);
+        box->addItems(sizeLabels(static_cast<catalogue::Profile>(p)));
+        box->setText(QStringLiteral("Choose Size"));
+        box->setFont(bold);
+        *sizeBoxes[p] = box;
+    }
+    Label2 = label(GroupBox1, "Label2", QStringLiteral("b ="));
+    Edit3 = edit(GroupBox1, "Edit3", QStringLiteral("0"), bold);
+    ComboBox5 = unitCombo(GroupBox1, "ComboBox5", millimeter);
+    Label5 = label(GroupBox1, "Label5", QStringLiteral("Length"));
+    Label5->hide();
+    Label3 = label(GroupBox1, "Label3", QStringLiteral("c ="));
+    Edit4 = edit(GroupBox1, "Edit4", QStringLiteral("0"), bold);
+    ComboBox11 = unitCombo(GroupBox1, "ComboBox11", millimeter);
+    BitBtn5 = button(GroupBox1, "BitBtn5", QStringLiteral("Add object"), false);
+
+    GroupBox3 = named(new QGroupBox(QStringLiteral("Aperture "), this), "GroupBox3");
+    Image2 = picture(GroupBox3, "Image2");
+    ComboBox3 = named(new ui::EditCombo(GroupBox3), "ComboBox3");
+    ComboBox3->addItems(texts(calc::ApertureTypes));
+    ComboBox3->setText(chooseType);
+    ComboBox3->setFont(bold);
+    Label22 = label(GroupBox3, "Label22", QStringLiteral("Quantity "));
+    SpinEdit1 = named(new ui::SpinEdit(GroupBox3), "SpinEdit1");
+    SpinEdit1->setFont(bold);
+    Label16 = label(GroupBox3, "Label16", QStringLiteral("a ="));
+    Edit8 = edit(GroupBox3, "Edit8", QStringLiteral("0"), bold);
+    ComboBox12 = unitCombo(GroupBox3, "ComboBox12", millimeter);
+    Label17 = label(GroupBox3, "Label17", QStringLiteral("b ="));
+    Edit9 = edit(GroupBox3, "Edit9", QStringLiteral("0"), bold);
+    ComboBox13 = unitCombo(GroupBox3, "ComboBox13", millimeter);
+    Label8 = label(GroupBox3, "Label8", QStringLiteral("c ="));
+    Edit5 = edit(GroupBox3, "Edit5", QStringLiteral("0"), bold);
+    ComboBox14 = unitCombo(GroupBox3, "ComboBox14", millimeter);
+    BitBtn7 = button(GroupBox3, "BitBtn7", QStringLiteral("Add aperture"), false);
+
+    Label36 = label(this, "Label36", QStringLiteral("ORVEL Design"));
+    Label36->setFont(ui::SerifFont(19));
+    Label36->setStyleSheet(QStringLiteral("color: #FF0000"));
+    Label38 = named(new ui::LinkLabel(QString::fromLatin1(ui::HomePageAddress), this), "Label38");
+    Label38->setHandCursor(true);
+
+    GroupBox4 = named(new QGroupBox(QStringLiteral("Weight"), this), "GroupBox4");
+    GroupBox4->setFont(bold);
+    Edit7 = edit(GroupBox4, "Edit7", QString(), ui::SansFont(16, true));
+    ComboBox15 = named(new ui::EditCombo(GroupBox4), "ComboBox15");
+    for (auto unit : calc::WeightUnits)
+        ComboBox15->addItem(QString::fromUtf8(unit.data(), qsizetype(unit.size())));
+    ComboBox15->setText(QStringLiteral("kilogram"));
+
+    GroupBox5 = named(new QGroupBox(QStringLiteral("Volume"), this), "GroupBox5");
+    GroupBox5->setFont(bold);
+    Edit10 = edit(GroupBox5, "Edit10", QString(), ui::SansFont(16, true));
+    Label4 = label(GroupBox5, "Label4", QStringLiteral("cubic"));
+    ComboBox16 = unitCombo(GroupBox5, "ComboBox16", QStringLiteral("meter"));
+
+    BitBtn2 = button(this, "BitBtn2", QStringLiteral("Undo"), true);
+    BitBtn3 = button(this, "BitBtn3", QStringLiteral("Reset"), true);
+    BitBtn6 = button(this, "BitBtn6", QStringLiteral("About"), true);
+    BitBtn1 = button(this, "BitBtn1", QStringLiteral("Help"), true);
+    BitBtn4 = button(this, "BitBtn4", QStringLiteral("Exit"), true);
+
+    for (const Place& p : Places) {
+        auto* w = findChild<QWidget*>(QLatin1String(p.Name));
+        if (p.Width == 0) {
+            w->adjustSize();
+            w->move(p.Left, p.Top);
+        } else {
+            w->setGeometry(p.Left, p.Top, p.Width, p.Height);
+        }
+    }
+
+    // The Tab key visits the controls in this order; hidden ones are skipped.
+    const QWidget* order[] = {BitBtn4,    BitBtn1,    ComboBox2,  Edit2,      Edit3,     Edit4,
+                              BitBtn5,    SpinEdit2,  ComboBox4,  ComboBox5,  ComboBox11, ComboBox10,
+                              ComboBox9,  ComboBox8,  ComboBox7,  ComboBox6,  ComboBox3, Edit8,
+                              Edit9,      SpinEdit1,  BitBtn7,    Edit5,      ComboBox12, ComboBox13,
+                              ComboBox14, ComboBox1,  Edit1,      Edit7,      ComboBox15, Edit10,
+                              ComboBox16, BitBtn2,    BitBtn3,    BitBtn6};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
+}
