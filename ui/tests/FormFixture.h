@@ -1,0 +1,103 @@
+#pragma once
+// Drives the real main window offscreen as a person would: picks from the
+// lists, types, clicks. Any message box is answered with OK and recorded, so
+// no test can hang on a modal box.
+#include "ui/EditCombo.h"
+#include "ui/LinkLabel.h"
+#include "ui/SpinEdit.h"
+#include "ui/Unit1.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+struct ShownBox {
+    QString Title, Text;
+    QMessageBox::Icon Icon;
+    int Buttons;
+};
+
+// Answers every modal box that opens while it lives.
+class ModalWatch {
+public:
+    ModalWatch() {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
+        timer_.start();
+    }
+    std::vector<ShownBox> Boxes;
+    int OtherDialogs = 0;
+
+private:
+    void answer() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return;
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            Boxes.push_back({box->windowTitle(), box->text(), box->icon(), int(box->buttons().size())});
+            if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+                ok->click();
+            else
+                box->close();
+        } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            ++OtherDialogs;
+            dialog->accept();
+        }
+    }
+    QTimer timer_;
+};
+
+class FormTest : public testing::Test {
+protected:
+    void SetUp() override {
+        form = std::make_unique<TForm1>();
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void TearDown() override {
+        EXPECT_TRUE(watch.Boxes.empty()) << "unexpected message box: "
+                                         << (watch.Boxes.empty() ? "" : watch.Boxes.front().Text.toStdString());
+    }
+
+    // Opens the list and clicks the item, as the mouse would.
+    static void Pick(ui::EditCombo* box, const QString& item) {
+        const int index = box->findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        ASSERT_GE(index, 0) << item.toStdString();
+        box->showPopup();
+        QAbstractItemView* view = box->view();
+        const QRect rect = view->visualRect(view->model()->index(index, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+        QApplication::processEvents();
+        ASSERT_EQ(box->text(), item);
+    }
+
+    // Empties the box and types the text key by key.
+    static void Type(ui::EditCombo* box, const QString& text) {
+        box->lineEdit()->selectAll();
+        QTest::keyClick(box->lineEdit(), Qt::Key_Backspace);
+        QTest::keyClicks(box->lineEdit(), text);
+    }
+    static void Type(QLineEdit* edit, const QString& text) {
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, text);
+    }
+    static void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    // Clears the boxes seen so far and hands them over.
+    std::vector<ShownBox> TakeBoxes() {
+        auto boxes = std::move(watch.Boxes);
+        watch.Boxes.clear();
+        return boxes;
+    }
+
+    ModalWatch watch;
+    std::unique_ptr<TForm1> form;
+};
