@@ -71,7 +71,6 @@ Label* placeLabel(QWidget* parent, const char* name, const QString& caption, con
 QPushButton* placeButton(QWidget* parent, const char* name, const QString& caption, const QRect& where) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
     button->setGeometry(where);
     return button;
 }
