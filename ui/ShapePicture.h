@@ -11,7 +11,8 @@ inline constexpr int PictureWidth = 260;
 inline constexpr int PictureHeight = 170;
 
 // The picture of that name, PictureWidth x PictureHeight logical pixels at the
-// given device pixel ratio. A name without a drawing gives the blank "ZERO".
+// given device pixel ratio (a ratio of 0 or less counts as 1). A name without
+// a drawing gives the blank "ZERO".
 QPixmap ShapePicture(const QString& name, qreal devicePixelRatio = 1.0);
 
 // Whether a drawing of that name is built into the program.
