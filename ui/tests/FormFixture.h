@@ -60,12 +60,15 @@ protected:
         form = std::make_unique<TForm1>();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        form->activateWindow(); // so that focus moves, and leaves, as on a desktop
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
     void TearDown() override {
         EXPECT_TRUE(watch.Boxes.empty()) << "unexpected message box: "
                                          << (watch.Boxes.empty() ? "" : watch.Boxes.front().Text.toStdString());
     }
 
+public:
     // Opens the list and clicks the item, as the mouse would.
     static void Pick(ui::EditCombo* box, const QString& item) {
         const int index = box->findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -74,7 +77,11 @@ protected:
         QAbstractItemView* view = box->view();
         const QRect rect = view->visualRect(view->model()->index(index, 0));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
-        QApplication::processEvents();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !view->window()->isVisible(); }));
+        // The offscreen platform does not hand the activation back when the
+        // list closes; a desktop does.
+        box->window()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(box->window()));
         ASSERT_EQ(box->text(), item);
     }
 
@@ -91,6 +98,7 @@ protected:
     }
     static void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
+protected:
     // Clears the boxes seen so far and hands them over.
     std::vector<ShownBox> TakeBoxes() {
         auto boxes = std::move(watch.Boxes);
