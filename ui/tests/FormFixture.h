@@ -75,6 +75,7 @@ public:
         ASSERT_GE(index, 0) << item.toStdString();
         box->showPopup();
         QAbstractItemView* view = box->view();
+        view->scrollTo(view->model()->index(index, 0));
         const QRect rect = view->visualRect(view->model()->index(index, 0));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
         ASSERT_TRUE(QTest::qWaitFor([&] { return !view->window()->isVisible(); }));
