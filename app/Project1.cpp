@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QScreen>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -15,6 +16,9 @@ int main(int argc, char** argv) {
     TForm1 form;
     TAboutBox about(&form);
     form.SetAboutBox(&about);
+    // First shown in the middle of the screen.
+    if (const QScreen* screen = form.screen())
+        form.move(screen->availableGeometry().center() - form.rect().center());
     form.show();
     return QApplication::exec();
 }
