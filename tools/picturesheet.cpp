@@ -87,12 +87,15 @@ void drawIconRow(QPainter& painter, const QPoint& at) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QGuiApplication app(argc, argv);
     QTextStream err(stderr);
     if (argc != 2) {
         err << "usage: picturesheet OUTPUT.png\n";
         return 2;
     }
+    // It only paints into an image: no display needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
 
     const QStringList names = pictureNames();
     const int rows = (int(names.size()) + Columns - 1) / Columns;
