@@ -1,0 +1,378 @@
+// The about dialog as a person meets it: every control at its place with its
+// text, the links and buttons opening their addresses, OK and the tab order.
+#include "ui/Addresses.h"
+#include "ui/LinkLabel.h"
+#include "ui/about.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUrlQuery>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+// Collects what would have gone to the browser or the mail program.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl& url) { urls.push_back(url); }
+};
+
+// Takes over "https" and "mailto" for its lifetime, so no test reaches a real desktop.
+class CapturedUrls {
+public:
+    CapturedUrls() {
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher_, "open");
+        QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher_, "open");
+    }
+    ~CapturedUrls() {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+    }
+    CapturedUrls(const CapturedUrls&) = delete;
+    CapturedUrls& operator=(const CapturedUrls&) = delete;
+
+    const QList<QUrl>& urls() const { return catcher_.urls; }
+
+private:
+    UrlCatcher catcher_;
+};
+
+enum class Kind { Frame, Picture, Label, Link, Group, Button };
+
+struct Control {
+    const char* name;
+    const char* parent;
+    Kind kind;
+    QRect place;
+    const char* text; // nullptr: the wording is ours, checked elsewhere
+};
+
+// The dialog's layout as designed, each place relative to the parent.
+const Control Controls[] = {
+    {"Panel1", "AboutBox", Kind::Frame, {8, 8, 281, 169}, ""},
+    {"ProgramIcon", "Panel1", Kind::Picture, {8, 8, 70, 70}, ""},
+    {"ProductName", "Panel1", Kind::Label, {88, 16, 173, 17}, "Kubatrix"},
+    {"Version", "Panel1", Kind::Label, {88, 40, 53, 13}, "Version 3.1"},
+    {"Copyright", "Panel1", Kind::Label, {24, 88, 222, 13}, nullptr},
+    {"Label1", "Panel1", Kind::Label, {32, 112, 58, 13}, "Home page:"},
+    {"Label38", "Panel1", Kind::Link, {111, 112, 138, 13}, "https://orvel.example.com/"},
+    {"Label2", "Panel1", Kind::Label, {32, 136, 40, 13}, "Support:"},
+    {"Label3", "Panel1", Kind::Link, {112, 136, 126, 13}, "support@orvel.example.com"},
+    {"GroupBox2", "AboutBox", Kind::Group, {8, 184, 281, 105}, ""},
+    {"Label6", "GroupBox2", Kind::Label, {8, 16, 263, 39},
+     "If you like our program, you can thank the authors. The small sum (9.95$) will help to "
+     "develop this program. Click here"},
+    {"Button2", "GroupBox2", Kind::Button, {56, 64, 169, 25}, "Thank you"},
+    {"GroupBox1", "AboutBox", Kind::Group, {8, 296, 281, 97}, "Source"},
+    {"Label8", "GroupBox1", Kind::Label, {8, 32, 202, 13}, nullptr},
+    {"Button1", "GroupBox1", Kind::Button, {56, 56, 169, 25}, "Buy a sourse code"},
+    {"OKButton", "AboutBox", Kind::Button, {215, 404, 75, 25}, "OK"},
+};
+
+bool hasKind(QWidget* w, Kind kind) {
+    switch (kind) {
+    case Kind::Frame: return qobject_cast<QFrame*>(w) && !qobject_cast<QLabel*>(w);
+    case Kind::Picture:
+    case Kind::Label: return qobject_cast<QLabel*>(w) && !qobject_cast<ui::LinkLabel*>(w);
+    case Kind::Link: return qobject_cast<ui::LinkLabel*>(w) != nullptr;
+    case Kind::Group: return qobject_cast<QGroupBox*>(w) != nullptr;
+    case Kind::Button: return qobject_cast<QPushButton*>(w) != nullptr;
+    }
+    return false;
+}
+
+QString captionOf(QWidget* w) {
+    if (auto* label = qobject_cast<QLabel*>(w))
+        return label->text();
+    if (auto* button = qobject_cast<QPushButton*>(w))
+        return button->text();
+    if (auto* group = qobject_cast<QGroupBox*>(w))
+        return group->title();
+    return {};
+}
+
+class AboutBoxTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        box = std::make_unique<TAboutBox>();
+        box->show();
+    }
+
+    template <typename W = QWidget>
+    W* find(const char* name) {
+        auto* w = box->findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+
+    std::unique_ptr<TAboutBox> box;
+};
+
+TEST_F(AboutBoxTest, EveryControlSitsAtItsPlaceWithItsTextAndIsShown) {
+    for (const Control& c : Controls) {
+        SCOPED_TRACE(c.name);
+        QWidget* w = find(c.name);
+        ASSERT_NE(w, nullptr);
+        EXPECT_TRUE(hasKind(w, c.kind));
+        EXPECT_EQ(w->parentWidget()->objectName().toStdString(), c.parent);
+        EXPECT_TRUE(w->isVisible());
+        // A one-line label may grow to the right to fit its text in our font,
+        // as an auto-sized label does; nothing else moves.
+        EXPECT_EQ(w->x(), c.place.x());
+        EXPECT_EQ(w->y(), c.place.y());
+        EXPECT_EQ(w->height(), c.place.height());
+        if (c.kind == Kind::Label || c.kind == Kind::Link) {
+            EXPECT_GE(w->width(), c.place.width());
+        } else {
+            EXPECT_EQ(w->width(), c.place.width());
+        }
+        if (c.text) {
+            EXPECT_EQ(captionOf(w).toStdString(), c.text);
+        }
+    }
+}
+
+TEST_F(AboutBoxTest, EveryControlStaysInsideItsParent) {
+    for (const Control& c : Controls) {
+        SCOPED_TRACE(c.name);
+        QWidget* w = find(c.name);
+        ASSERT_NE(w, nullptr);
+        EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry()))
+            << "right edge " << w->geometry().right() << ", parent width " << w->parentWidget()->width();
+    }
+}
+
+TEST_F(AboutBoxTest, OwnWordingNamesTheMakerAndThePrice) {
+    EXPECT_TRUE(find<QLabel>("Copyright")->text().contains(QStringLiteral("ORVEL Design")));
+    const QString price = find<QLabel>("Label8")->text();
+    EXPECT_TRUE(price.contains(QStringLiteral("50"))) << price.toStdString();
+    EXPECT_TRUE(price.contains(QStringLiteral("source"), Qt::CaseInsensitive)) << price.toStdString();
+}
+
+TEST_F(AboutBoxTest, EveryCaptionFitsItsControl) {
+    for (const Control& c : Controls) {
+        SCOPED_TRACE(c.name);
+        QWidget* w = find(c.name);
+        ASSERT_NE(w, nullptr);
+        const QString caption = captionOf(w);
+        if (caption.isEmpty())
+            continue;
+        const QFontMetrics metrics(w->font());
+        if (auto* label = qobject_cast<QLabel*>(w); label && label->wordWrap()) {
+            const QRect needed =
+                metrics.boundingRect(QRect(0, 0, w->width(), 1000), Qt::TextWordWrap, caption);
+            EXPECT_LE(needed.height(), w->height());
+            EXPECT_LE(needed.width(), w->width());
+        } else {
+            EXPECT_LE(metrics.horizontalAdvance(caption), w->width()) << caption.toStdString();
+        }
+    }
+}
+
+TEST_F(AboutBoxTest, NoticeAndPriceFitTheirDesignedWidth) {
+    // These two wordings are ours: they must fit without the label growing.
+    EXPECT_EQ(find("Copyright")->width(), 222);
+    EXPECT_EQ(find("Label8")->width(), 202);
+}
+
+TEST_F(AboutBoxTest, DialogFrameCaptionSizeAndFonts) {
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("About"));
+    EXPECT_EQ(box->size(), QSize(296, 434));
+    EXPECT_EQ(box->minimumSize(), QSize(296, 434));
+    EXPECT_EQ(box->maximumSize(), QSize(296, 434));
+
+    const Qt::WindowFlags flags = box->windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowContextHelpButtonHint));
+
+    EXPECT_EQ(QFontInfo(box->font()).family(), QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(box->font().pixelSize(), 11);
+
+    auto* name = find<QLabel>("ProductName");
+    EXPECT_EQ(QFontInfo(name->font()).family(), QStringLiteral("Liberation Serif"));
+    EXPECT_EQ(name->font().pixelSize(), 18);
+    EXPECT_TRUE(name->font().bold());
+    EXPECT_EQ(name->palette().color(QPalette::WindowText), QColor(0x00, 0x00, 0x80));
+}
+
+TEST_F(AboutBoxTest, LinksAreBlueUnderlinedAndOnlyTheHomePageShowsAHand) {
+    struct Case {
+        const char* name;
+        Qt::CursorShape cursor;
+    };
+    for (const Case& c : {Case{"Label38", Qt::PointingHandCursor}, Case{"Label3", Qt::ArrowCursor}}) {
+        SCOPED_TRACE(c.name);
+        auto* link = find<ui::LinkLabel>(c.name);
+        ASSERT_NE(link, nullptr);
+        EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0x00, 0x00, 0xFF));
+        EXPECT_TRUE(link->font().underline());
+        EXPECT_EQ(link->font().pixelSize(), 11); // the dialog's face, only underlined
+        EXPECT_EQ(link->cursor().shape(), c.cursor);
+    }
+}
+
+TEST_F(AboutBoxTest, ProgramIconShowsTheDrawingWhenThereIsOne) {
+    auto* icon = find<QLabel>("ProgramIcon");
+    ASSERT_NE(icon, nullptr);
+    const QPixmap pixmap = icon->pixmap();
+    if (QFile::exists(QStringLiteral(":/icons/ProgramIcon.svg"))) {
+        ASSERT_FALSE(pixmap.isNull());
+        EXPECT_EQ(pixmap.deviceIndependentSize().toSize(), QSize(70, 70));
+    } else {
+        EXPECT_TRUE(pixmap.isNull());
+    }
+}
+
+TEST_F(AboutBoxTest, EachLinkAndButtonOpensItsOwnAddress) {
+    struct Case {
+        const char* control;
+        const char* address;
+    };
+    const Case cases[] = {
+        {"Label38", "https://orvel.example.com/"},
+        {"Label3", "mailto:support@orvel.example.com"},
+        {"Button1", nullptr}, // checkout pages: checked below
+        {"Button2", nullptr},
+    };
+    QList<QUrl> opened;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.control);
+        CapturedUrls captured;
+        QWidget* w = find(c.control);
+        ASSERT_NE(w, nullptr);
+        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, w->height() / 2));
+        ASSERT_EQ(captured.urls().size(), 1);
+        if (c.address) {
+            EXPECT_EQ(captured.urls().front().toString().toStdString(), c.address);
+        }
+        opened.push_back(captured.urls().front());
+    }
+
+    // The two checkout pages: one page, the same keys, a product number each.
+    const QUrl buySource = opened[2];
+    const QUrl thankYou = opened[3];
+    for (const QUrl& page : {buySource, thankYou}) {
+        SCOPED_TRACE(page.toString().toStdString());
+        EXPECT_EQ(page.scheme(), QStringLiteral("https"));
+        EXPECT_TRUE(page.host().endsWith(QStringLiteral(".example.com")));
+        EXPECT_EQ(page.adjusted(QUrl::RemoveQuery), buySource.adjusted(QUrl::RemoveQuery));
+        const QUrlQuery query(page);
+        QStringList keys;
+        for (const auto& item : query.queryItems())
+            keys << item.first;
+        EXPECT_EQ(keys, (QStringList{QStringLiteral("productid"), QStringLiteral("language")}));
+        EXPECT_EQ(query.queryItemValue(QStringLiteral("language")), QStringLiteral("English"));
+        bool number = false;
+        EXPECT_GT(query.queryItemValue(QStringLiteral("productid")).toInt(&number), 0);
+        EXPECT_TRUE(number);
+    }
+    EXPECT_NE(QUrlQuery(buySource).queryItemValue(QStringLiteral("productid")),
+              QUrlQuery(thankYou).queryItemValue(QStringLiteral("productid")));
+    EXPECT_TRUE(box->isVisible()); // opening an address leaves the dialog as it was
+}
+
+TEST_F(AboutBoxTest, OkClosesWithAccepted) {
+    box->setResult(QDialog::Rejected);
+    QTest::mouseClick(find("OKButton"), Qt::LeftButton);
+    EXPECT_FALSE(box->isVisible());
+    EXPECT_EQ(box->result(), QDialog::Accepted);
+}
+
+TEST_F(AboutBoxTest, EnterPressesTheDefaultOkButton) {
+    auto* ok = find<QPushButton>("OKButton");
+    EXPECT_TRUE(ok->isDefault());
+    box->setResult(QDialog::Rejected);
+    QTest::keyClick(box.get(), Qt::Key_Return);
+    EXPECT_FALSE(box->isVisible());
+    EXPECT_EQ(box->result(), QDialog::Accepted);
+}
+
+TEST_F(AboutBoxTest, TabVisitsOkThenBuyThenThankYou) {
+    // The focus chain from OK, skipping what Tab never stops at.
+    QStringList order;
+    QWidget* w = find("OKButton");
+    do {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(box.get()) && w->isEnabled())
+            order << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w && w != find("OKButton"));
+    EXPECT_EQ(order.join(QLatin1Char(' ')).toStdString(), "OKButton Button1 Button2");
+}
+
+TEST_F(AboutBoxTest, FocusStartsOnOkAndTabMovesAsAPersonSeesIt) {
+    box->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(box.get()));
+    const auto focused = [] {
+        QWidget* w = QApplication::focusWidget();
+        return w ? w->objectName().toStdString() : std::string("nothing");
+    };
+    EXPECT_EQ(focused(), "OKButton");
+    for (const char* next : {"Button1", "Button2", "OKButton"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(focused(), next);
+    }
+}
+
+// The link label on its own: what counts as a click.
+TEST(LinkLabel, ClickIsALeftPressAndReleaseInside) {
+    struct Case {
+        const char* name;
+        Qt::MouseButton button;
+        QPoint press;
+        QPoint release;
+        int clicks;
+    };
+    const Case cases[] = {
+        {"left inside", Qt::LeftButton, {10, 5}, {12, 6}, 1},
+        {"right inside", Qt::RightButton, {10, 5}, {10, 5}, 0},
+        {"left, released outside", Qt::LeftButton, {10, 5}, {300, 5}, 0},
+        {"middle inside", Qt::MiddleButton, {10, 5}, {10, 5}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ui::LinkLabel link(QStringLiteral("https://orvel.example.com/"));
+        link.resize(138, 13);
+        link.show();
+        QSignalSpy clicked(&link, &ui::LinkLabel::clicked);
+        QTest::mousePress(&link, c.button, {}, c.press);
+        QTest::mouseRelease(&link, c.button, {}, c.release);
+        EXPECT_EQ(clicked.count(), c.clicks);
+    }
+}
+
+TEST(LinkLabel, HandCursorCanBeTurnedOnAndOff) {
+    ui::LinkLabel link(QStringLiteral("x"));
+    link.setHandCursor(true);
+    EXPECT_EQ(link.cursor().shape(), Qt::PointingHandCursor);
+    link.setHandCursor(false);
+    EXPECT_EQ(link.cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST(Addresses, OpenAddressHandsTheAddressToTheDesktopUnchanged) {
+    CapturedUrls captured;
+    const QUrl address(QStringLiteral("https://orvel.example.com/page?x=1"));
+    ui::OpenAddress(address);
+    ASSERT_EQ(captured.urls().size(), 1);
+    EXPECT_EQ(captured.urls().front(), address);
+}
+
+} // namespace
+
+#include "about_test.moc"
