@@ -12,11 +12,9 @@ namespace {
 // Picture names are plain words ("P001", "ZERO"); anything else, a path in
 // particular, must not reach into the rest of the resources.
 bool isPlainName(const QString& name) {
-    if (name.isEmpty())
-        return false;
+    if (name.isEmpty()) return false;
     for (const QChar c : name)
-        if (!(c.isLetterOrNumber() && c.unicode() < 128))
-            return false;
+        if (!(c.isLetterOrNumber() && c.unicode() < 128)) return false;
     return true;
 }
 
@@ -61,8 +59,7 @@ QPixmap ShapePicture(const QString& name, qreal devicePixelRatio) {
     const QString key = drawn + QLatin1Char('@') + QString::number(ratio);
     Cache& pictures = cache();
     auto it = pictures.find(key);
-    if (it == pictures.end())
-        it = pictures.insert(key, render(resourcePath(drawn), ratio));
+    if (it == pictures.end()) it = pictures.insert(key, render(resourcePath(drawn), ratio));
     return *it;
 }
 

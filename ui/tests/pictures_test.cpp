@@ -129,11 +129,11 @@ TEST_P(PictureRendering, FillsThePictureBoxWithBevelPanelAndShape) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryName, PictureRendering, ::testing::ValuesIn(renderCases()),
-    [](const ::testing::TestParamInfo<RenderCase>& info) {
-        return std::string(info.param.picture.name) + "_x" + std::to_string(qRound(info.param.ratio));
-    });
+INSTANTIATE_TEST_SUITE_P(EveryName, PictureRendering, ::testing::ValuesIn(renderCases()),
+                         [](const ::testing::TestParamInfo<RenderCase>& info) {
+                             return std::string(info.param.picture.name) + "_x" +
+                                    std::to_string(qRound(info.param.ratio));
+                         });
 
 TEST(ShapePicture, RendersOncePerNameAndRatio) {
     EXPECT_EQ(ui::ShapePicture(QStringLiteral("P002"), 2.0).cacheKey(),
@@ -156,16 +156,16 @@ TEST_P(UnknownPictureName, ShowsTheBlankPanel) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Fallback, UnknownPictureName,
-                         ::testing::Values("",          // nothing chosen
-                                           "P000",      // below the solids
-                                           "P010",      // past the solids
-                                           "P110",      // past the apertures
-                                           "P204",      // the gap in the profiles
-                                           "p001",      // names are case-sensitive
-                                           " P001",     // nor trimmed
-                                           "P001 ",     //
-                                           "P001.svg",  // no file names
-                                           "Pipe",      // typed-only solids have none
+                         ::testing::Values("",                  // nothing chosen
+                                           "P000",              // below the solids
+                                           "P010",              // past the solids
+                                           "P110",              // past the apertures
+                                           "P204",              // the gap in the profiles
+                                           "p001",              // names are case-sensitive
+                                           " P001",             // nor trimmed, at the front
+                                           "P001 ",             // or at the back
+                                           "P001.svg",          // no file names
+                                           "Pipe",              // typed-only solids have none
                                            "../icons/kubatrix", // no paths out of the folder
                                            ":/pictures/P001"));
 
@@ -185,8 +185,8 @@ const QSet<QString>& palette() {
 }
 
 bool isColourProperty(const QString& property) {
-    static const QSet<QString> names = {"fill",        "stroke",         "color",
-                                        "stop-color",  "flood-color",    "lighting-color",
+    static const QSet<QString> names = {"fill",        "stroke",       "color",
+                                        "stop-color",  "flood-color",  "lighting-color",
                                         "solid-color", "viewport-fill"};
     return names.contains(property);
 }
@@ -197,9 +197,9 @@ bool isOpacityProperty(const QString& property) {
 
 // Things that would bring colours, bitmaps or fonts the palette knows nothing of.
 bool isForbiddenElement(const QString& element) {
-    static const QSet<QString> names = {"image",  "linearGradient", "radialGradient",
-                                        "pattern", "filter",        "mask",
-                                        "font",   "font-face",      "foreignObject"};
+    static const QSet<QString> names = {"image",   "linearGradient", "radialGradient",
+                                        "pattern", "filter",         "mask",
+                                        "font",    "font-face",      "foreignObject"};
     return names.contains(element);
 }
 
@@ -238,7 +238,8 @@ SvgFacts readSvg(const QByteArray& data) {
             for (const QXmlStreamAttribute& a : xml.attributes()) {
                 const QString name = a.name().toString();
                 if (name == QLatin1String("style")) {
-                    for (const QString& decl : a.value().toString().split(';', Qt::SkipEmptyParts)) {
+                    for (const QString& decl :
+                         a.value().toString().split(';', Qt::SkipEmptyParts)) {
                         const qsizetype colon = decl.indexOf(':');
                         if (colon > 0)
                             properties.append({decl.left(colon).trimmed(), decl.mid(colon + 1)});
@@ -249,8 +250,7 @@ SvgFacts readSvg(const QByteArray& data) {
             }
             for (const auto& [name, value] : properties) {
                 checkProperty(name, value, facts);
-                if (name.startsWith(QLatin1String("font")))
-                    font[name] = value.trimmed();
+                if (name.startsWith(QLatin1String("font"))) font[name] = value.trimmed();
             }
             if (element == QLatin1String("svg") && fonts.size() == 1) {
                 facts.viewBox = xml.attributes().value("viewBox").toString();
@@ -277,8 +277,7 @@ SvgFacts readSvg(const QByteArray& data) {
             }
         }
     }
-    if (xml.hasError())
-        facts.problems << QStringLiteral("XML: %1").arg(xml.errorString());
+    if (xml.hasError()) facts.problems << QStringLiteral("XML: %1").arg(xml.errorString());
     return facts;
 }
 
@@ -331,7 +330,8 @@ TEST(IconFiles, KeepToCanvasPaletteAndSize) {
     };
     const QStringList files = resourceFiles(QStringLiteral(":/icons"));
     for (const QString& name : viewBoxes.keys())
-        EXPECT_TRUE(files.contains(QStringLiteral(":/icons/%1.svg").arg(name))) << name.toStdString();
+        EXPECT_TRUE(files.contains(QStringLiteral(":/icons/%1.svg").arg(name)))
+            << name.toStdString();
     for (const QString& path : files) {
         SCOPED_TRACE(path.toStdString());
         const QByteArray data = readResource(path);
@@ -356,17 +356,21 @@ struct ReaderCase {
     bool clean;
 };
 
-void PrintTo(const ReaderCase& c, std::ostream* os) { *os << c.what; }
+void PrintTo(const ReaderCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class SvgReader : public ::testing::TestWithParam<ReaderCase> {};
 
 TEST_P(SvgReader, FindsFaults) {
     const SvgFacts facts = readSvg(QByteArray(GetParam().svg));
-    EXPECT_EQ(facts.problems.isEmpty(), GetParam().clean) << facts.problems.join('\n').toStdString();
+    EXPECT_EQ(facts.problems.isEmpty(), GetParam().clean)
+        << facts.problems.join('\n').toStdString();
 }
 
 #define SVG(body) "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 260 170\">" body "</svg>"
-#define LETTER_G "<g font-family=\"serif\" font-size=\"16\" font-weight=\"bold\" font-style=\"italic\">"
+#define LETTER_G                                                                                   \
+    "<g font-family=\"serif\" font-size=\"16\" font-weight=\"bold\" font-style=\"italic\">"
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SvgReader,
@@ -382,14 +386,17 @@ INSTANTIATE_TEST_SUITE_P(
         ReaderCase{"gradient", SVG("<linearGradient id=\"g\"/>"), false},
         ReaderCase{"bitmap", SVG("<image href=\"x.png\"/>"), false},
         ReaderCase{"blend", SVG("<rect fill=\"#FFFFFF\" fill-opacity=\"0.5\"/>"), false},
-        ReaderCase{"sans", SVG("<text font-family=\"sans-serif\" font-size=\"16\" "
-                               "font-weight=\"bold\" font-style=\"italic\">a</text>"),
+        ReaderCase{"sans",
+                   SVG("<text font-family=\"sans-serif\" font-size=\"16\" "
+                       "font-weight=\"bold\" font-style=\"italic\">a</text>"),
                    false},
-        ReaderCase{"upright", SVG("<g font-family=\"serif\" font-size=\"16\" font-weight=\"bold\">"
-                                  "<text>a</text></g>"),
+        ReaderCase{"upright",
+                   SVG("<g font-family=\"serif\" font-size=\"16\" font-weight=\"bold\">"
+                       "<text>a</text></g>"),
                    false},
-        ReaderCase{"tiny", SVG("<g font-family=\"serif\" font-size=\"9\" font-weight=\"bold\" "
-                               "font-style=\"italic\"><text>a</text></g>"),
+        ReaderCase{"tiny",
+                   SVG("<g font-family=\"serif\" font-size=\"9\" font-weight=\"bold\" "
+                       "font-style=\"italic\"><text>a</text></g>"),
                    false},
         ReaderCase{"broken", "<svg><rect></svg>", false}),
     [](const ::testing::TestParamInfo<ReaderCase>& info) { return std::string(info.param.what); });
