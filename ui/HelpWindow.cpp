@@ -13,8 +13,7 @@ const QString HelpTitle = QStringLiteral("Kubatrix 3.1 Help");
 } // namespace
 
 void HelpWindow::ShowContents(QWidget* owner) {
-    if (!instance_)
-        instance_ = new HelpWindow(owner);
+    if (!instance_) instance_ = new HelpWindow(owner);
     HelpWindow* window = instance_;
     window->GoToContents();
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
@@ -64,7 +63,8 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::updateTitle);
 }
 
-QToolButton* HelpWindow::makeButton(const char* name, const QString& caption, QStyle::StandardPixmap icon) {
+QToolButton* HelpWindow::makeButton(const char* name, const QString& caption,
+                                    QStyle::StandardPixmap icon) {
     auto* button = new QToolButton(this);
     button->setObjectName(QString::fromLatin1(name));
     button->setText(caption);

@@ -37,8 +37,7 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
         pressed_ = false;
         event->accept();
         // Dragging off the label before letting go cancels the click, as on a button.
-        if (rect().contains(event->position().toPoint()))
-            emit clicked();
+        if (rect().contains(event->position().toPoint())) emit clicked();
         return;
     }
     QLabel::mouseReleaseEvent(event);

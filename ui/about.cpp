@@ -68,7 +68,8 @@ Label* placeLabel(QWidget* parent, const char* name, const QString& caption, con
     return label;
 }
 
-QPushButton* placeButton(QWidget* parent, const char* name, const QString& caption, const QRect& where) {
+QPushButton* placeButton(QWidget* parent, const char* name, const QString& caption,
+                         const QRect& where) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(where);
@@ -79,11 +80,9 @@ QPushButton* placeButton(QWidget* parent, const char* name, const QString& capti
 // drawing the place stays empty.
 QPixmap programIcon(const QSize& size, qreal ratio) {
     const QString path = QStringLiteral(":/icons/ProgramIcon.svg");
-    if (!QFile::exists(path))
-        return {};
+    if (!QFile::exists(path)) return {};
     QSvgRenderer renderer(path);
-    if (!renderer.isValid())
-        return {};
+    if (!renderer.isValid()) return {};
     QPixmap pixmap(size * ratio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
@@ -96,7 +95,8 @@ QPixmap programIcon(const QSize& size, qreal ratio) {
 } // namespace
 
 TAboutBox::TAboutBox(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("About"));
     setFont(ui::SansFont());
@@ -136,15 +136,16 @@ void TAboutBox::createPanel() {
     ProductName->setGeometry(place::ProductName);
 
     Version = placeLabel(Panel1, "Version", QStringLiteral("Version 3.1"), place::Version);
-    Copyright = placeLabel(Panel1, "Copyright", QStringLiteral("\u00A9 ORVEL Design. All rights reserved."),
-                           place::Copyright);
+    Copyright =
+        placeLabel(Panel1, "Copyright", QStringLiteral("\u00A9 ORVEL Design. All rights reserved."),
+                   place::Copyright);
     Label1 = placeLabel(Panel1, "Label1", QStringLiteral("Home page:"), place::Label1);
     Label38 = placeLabel<ui::LinkLabel>(Panel1, "Label38", QString::fromLatin1(ui::HomePageAddress),
                                         place::Label38);
     Label38->setHandCursor(true);
     Label2 = placeLabel(Panel1, "Label2", QStringLiteral("Support:"), place::Label2);
-    Label3 = placeLabel<ui::LinkLabel>(Panel1, "Label3", QString::fromLatin1(ui::SupportMailAddress),
-                                       place::Label3);
+    Label3 = placeLabel<ui::LinkLabel>(Panel1, "Label3",
+                                       QString::fromLatin1(ui::SupportMailAddress), place::Label3);
     Label3->setHandCursor(false);
 }
 
@@ -153,9 +154,10 @@ void TAboutBox::createThankYouGroup() {
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     GroupBox2->setGeometry(place::GroupBox2);
 
-    Label6 = new QLabel(QStringLiteral("If you like our program, you can thank the authors. The small sum "
-                                       "(9.95$) will help to develop this program. Click here"),
-                        GroupBox2);
+    Label6 = new QLabel(
+        QStringLiteral("If you like our program, you can thank the authors. The small sum "
+                       "(9.95$) will help to develop this program. Click here"),
+        GroupBox2);
     Label6->setObjectName(QStringLiteral("Label6"));
     Label6->setWordWrap(true);
     Label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -169,9 +171,10 @@ void TAboutBox::createSourceGroup() {
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(place::GroupBox1);
 
-    Label8 = placeLabel(GroupBox1, "Label8", QStringLiteral("The source code costs only 50 dollars."),
-                        place::Label8);
-    Button1 = placeButton(GroupBox1, "Button1", QStringLiteral("Buy a sourse code"), place::Button1);
+    Label8 = placeLabel(GroupBox1, "Label8",
+                        QStringLiteral("The source code costs only 50 dollars."), place::Label8);
+    Button1 =
+        placeButton(GroupBox1, "Button1", QStringLiteral("Buy a sourse code"), place::Button1);
 }
 
 void TAboutBox::connectHandlers() {

@@ -72,7 +72,10 @@ const Control Controls[] = {
     {"Label2", "Panel1", Kind::Label, {32, 136, 40, 13}, "Support:"},
     {"Label3", "Panel1", Kind::Link, {112, 136, 126, 13}, "support@orvel.example.com"},
     {"GroupBox2", "AboutBox", Kind::Group, {8, 184, 281, 105}, ""},
-    {"Label6", "GroupBox2", Kind::Label, {8, 16, 263, 39},
+    {"Label6",
+     "GroupBox2",
+     Kind::Label,
+     {8, 16, 263, 39},
      "If you like our program, you can thank the authors. The small sum (9.95$) will help to "
      "develop this program. Click here"},
     {"Button2", "GroupBox2", Kind::Button, {56, 64, 169, 25}, "Thank you"},
@@ -84,23 +87,25 @@ const Control Controls[] = {
 
 bool hasKind(QWidget* w, Kind kind) {
     switch (kind) {
-    case Kind::Frame: return qobject_cast<QFrame*>(w) && !qobject_cast<QLabel*>(w);
+    case Kind::Frame:
+        return qobject_cast<QFrame*>(w) && !qobject_cast<QLabel*>(w);
     case Kind::Picture:
-    case Kind::Label: return qobject_cast<QLabel*>(w) && !qobject_cast<ui::LinkLabel*>(w);
-    case Kind::Link: return qobject_cast<ui::LinkLabel*>(w) != nullptr;
-    case Kind::Group: return qobject_cast<QGroupBox*>(w) != nullptr;
-    case Kind::Button: return qobject_cast<QPushButton*>(w) != nullptr;
+    case Kind::Label:
+        return qobject_cast<QLabel*>(w) && !qobject_cast<ui::LinkLabel*>(w);
+    case Kind::Link:
+        return qobject_cast<ui::LinkLabel*>(w) != nullptr;
+    case Kind::Group:
+        return qobject_cast<QGroupBox*>(w) != nullptr;
+    case Kind::Button:
+        return qobject_cast<QPushButton*>(w) != nullptr;
     }
     return false;
 }
 
 QString captionOf(QWidget* w) {
-    if (auto* label = qobject_cast<QLabel*>(w))
-        return label->text();
-    if (auto* button = qobject_cast<QPushButton*>(w))
-        return button->text();
-    if (auto* group = qobject_cast<QGroupBox*>(w))
-        return group->title();
+    if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
+    if (auto* button = qobject_cast<QPushButton*>(w)) return button->text();
+    if (auto* group = qobject_cast<QGroupBox*>(w)) return group->title();
     return {};
 }
 
@@ -111,8 +116,7 @@ protected:
         box->show();
     }
 
-    template <typename W = QWidget>
-    W* find(const char* name) {
+    template <typename W = QWidget> W* find(const char* name) {
         auto* w = box->findChild<W*>(QString::fromLatin1(name));
         EXPECT_NE(w, nullptr) << name;
         return w;
@@ -151,7 +155,8 @@ TEST_F(AboutBoxTest, EveryControlStaysInsideItsParent) {
         QWidget* w = find(c.name);
         ASSERT_NE(w, nullptr);
         EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry()))
-            << "right edge " << w->geometry().right() << ", parent width " << w->parentWidget()->width();
+            << "right edge " << w->geometry().right() << ", parent width "
+            << w->parentWidget()->width();
     }
 }
 
@@ -162,7 +167,8 @@ TEST_F(AboutBoxTest, OwnWordingNamesTheMakerAndThePriceAndFitsTheDesignedWidth) 
     EXPECT_TRUE(find<QLabel>("Copyright")->text().contains(QStringLiteral("ORVEL Design")));
     const QString price = find<QLabel>("Label8")->text();
     EXPECT_TRUE(price.contains(QStringLiteral("50"))) << price.toStdString();
-    EXPECT_TRUE(price.contains(QStringLiteral("source"), Qt::CaseInsensitive)) << price.toStdString();
+    EXPECT_TRUE(price.contains(QStringLiteral("source"), Qt::CaseInsensitive))
+        << price.toStdString();
 }
 
 TEST_F(AboutBoxTest, EveryCaptionFitsItsControl) {
@@ -171,8 +177,7 @@ TEST_F(AboutBoxTest, EveryCaptionFitsItsControl) {
         QWidget* w = find(c.name);
         ASSERT_NE(w, nullptr);
         const QString caption = captionOf(w);
-        if (caption.isEmpty())
-            continue;
+        if (caption.isEmpty()) continue;
         const QFontMetrics metrics(w->font());
         if (auto* label = qobject_cast<QLabel*>(w); label && label->wordWrap()) {
             const QRect needed =
@@ -213,7 +218,8 @@ TEST_F(AboutBoxTest, LinksAreBlueUnderlinedAndOnlyTheHomePageShowsAHand) {
         const char* name;
         Qt::CursorShape cursor;
     };
-    for (const Case& c : {Case{"Label38", Qt::PointingHandCursor}, Case{"Label3", Qt::ArrowCursor}}) {
+    for (const Case& c :
+         {Case{"Label38", Qt::PointingHandCursor}, Case{"Label3", Qt::ArrowCursor}}) {
         SCOPED_TRACE(c.name);
         auto* link = find<ui::LinkLabel>(c.name);
         ASSERT_NE(link, nullptr);

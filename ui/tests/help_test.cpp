@@ -46,8 +46,7 @@ struct Page {
 Page readPage(const QString& path) {
     Page page;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return page;
+    if (!file.open(QIODevice::ReadOnly)) return page;
     QTextDocument document;
     document.setHtml(QString::fromUtf8(file.readAll()));
     page.title = document.metaInformation(QTextDocument::DocumentTitle);
@@ -56,13 +55,11 @@ Page readPage(const QString& path) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat format = it.fragment().charFormat();
             if (format.isAnchor()) {
-                if (!format.anchorHref().isEmpty())
-                    page.links << format.anchorHref();
+                if (!format.anchorHref().isEmpty()) page.links << format.anchorHref();
                 for (const QString& name : format.anchorNames())
                     page.anchors.insert(name);
             }
-            if (format.isImageFormat())
-                page.images << format.toImageFormat().name();
+            if (format.isImageFormat()) page.images << format.toImageFormat().name();
         }
     }
     return page;
@@ -87,8 +84,7 @@ std::map<QString, Page> walkFromContents() {
         const QUrl url = todo.front();
         todo.pop();
         const QString path = resourcePath(url);
-        if (pages.count(path) || !QFile::exists(path))
-            continue;
+        if (pages.count(path) || !QFile::exists(path)) continue;
         Page page = readPage(path);
         for (const QString& link : page.links) {
             const QUrl target = url.resolved(QUrl(link));
@@ -183,8 +179,7 @@ TEST_F(HelpWindowTest, FollowingALinkFromTheKeyboardOpensItsPage) {
 
 TEST_F(HelpWindowTest, PicturesAreDrawnInThePage) {
     const QString picture = QStringLiteral(":/pictures/P002.svg");
-    if (!QFile::exists(picture))
-        GTEST_SKIP() << "the cylinder is not drawn yet";
+    if (!QFile::exists(picture)) GTEST_SKIP() << "the cylinder is not drawn yet";
     browser->setSource(pageUrl(QStringLiteral("cylinder.html")));
     // The solids are dark teal; nothing else on a help page is.
     const QImage shot = browser->viewport()->grab().toImage();
@@ -233,12 +228,14 @@ TEST(HelpPages, EveryPageIsReachableFromTheContentsAndHasATitle) {
 TEST(HelpPages, ContentsLinksEveryTopic) {
     const Page contents = readPage(QStringLiteral(":/help/index.html"));
     const char* topics[] = {
-        "getting-started.html", "materials-units.html", "undo-reset.html", "objects.html",
-        "apertures.html",       "errors.html",          "parallelepiped.html", "cylinder.html",
-        "pipe.html",            "prism1.html",          "prism2.html",      "hexahedron.html",
-        "sphere.html",          "part-of-sphere.html",  "cone.html",        "truncated-cone.html",
-        "pyramid.html",         "hexagonal-bar.html",   "i-beam.html",      "c-channel.html",
-        "lip-channel.html",     "angle.html",
+        "getting-started.html", "materials-units.html", "undo-reset.html",
+        "objects.html",         "apertures.html",       "errors.html",
+        "parallelepiped.html",  "cylinder.html",        "pipe.html",
+        "prism1.html",          "prism2.html",          "hexahedron.html",
+        "sphere.html",          "part-of-sphere.html",  "cone.html",
+        "truncated-cone.html",  "pyramid.html",         "hexagonal-bar.html",
+        "i-beam.html",          "c-channel.html",       "lip-channel.html",
+        "angle.html",
     };
     for (const char* topic : topics)
         EXPECT_TRUE(contents.links.contains(QString::fromLatin1(topic))) << topic;
@@ -275,10 +272,12 @@ TEST(HelpPages, SolidPagesShowTheirPictureAndFormula) {
         {"cylinder.html", ":/pictures/P002.svg", "0.7853975 × a × a × b × q / 1000000000"},
         {"pipe.html", nullptr, "(a × a − b × b) × 0.7853975 × c × q / 1000000000"},
         {"prism1.html", ":/pictures/P003.svg", "0.5 × a × b × c × q / 1000000000"},
-        {"prism2.html", ":/pictures/P004.svg", "√(b × b − a × a / 4) × (0.5 × a) × c × q / 1000000000"},
+        {"prism2.html", ":/pictures/P004.svg",
+         "√(b × b − a × a / 4) × (0.5 × a) × c × q / 1000000000"},
         {"hexahedron.html", nullptr, "0.866 × a × a × b × q / 1000000000"},
         {"sphere.html", ":/pictures/P005.svg", "3.14159 × a × a × a × q / 6000000000"},
-        {"part-of-sphere.html", ":/pictures/P006.svg", "3.14159 × b × b × (a − b / 3) × q / 1000000000"},
+        {"part-of-sphere.html", ":/pictures/P006.svg",
+         "3.14159 × b × b × (a − b / 3) × q / 1000000000"},
         {"cone.html", ":/pictures/P007.svg", "3.14159 × a × a × b / 12 × q / 1000000000"},
         {"truncated-cone.html", ":/pictures/P008.svg",
          "(a × a + b × b + a × b) × 3.14159 × c × q / 12 / 1000000000"},
@@ -302,7 +301,8 @@ TEST(HelpPages, NoEntityIsLeftUnread) {
     static const QRegularExpression entity(QStringLiteral("&[A-Za-z0-9#]+;"));
     for (const auto& [path, page] : walkFromContents()) {
         const auto match = entity.match(page.text);
-        EXPECT_FALSE(match.hasMatch()) << path.toStdString() << ": " << match.captured().toStdString();
+        EXPECT_FALSE(match.hasMatch())
+            << path.toStdString() << ": " << match.captured().toStdString();
     }
 }
 
