@@ -54,7 +54,7 @@ void roundHalfAwayFromZero(Decimal& d) {
     if (i >= 0) {
         ++d.digits[static_cast<std::size_t>(i)];
     } else { // carried past the first digit: 99999.7 becomes 1E5
-        d.digits = "1";
+        d.digits.assign(1, '1');
         ++d.exponent;
     }
 }

@@ -55,6 +55,25 @@ TEST_F(FormObjects, EachObjectTypeShowsItsPictureAndInputs) {
     }
 }
 
+// The road of one typical calculation: a copper cylinder 2 cm across and 1 m
+// long is 0.7853975 x 20 x 20 x 1000 mm3 = 0.000314159 m3, 2.8085814 kg.
+TEST_F(FormObjects, ACopperCylinderFromPickToGrams) {
+    Pick(form->ComboBox2, "Cylinder");
+    Pick(form->ComboBox1, "Copper ( Cu )");
+    QTest::keyClicks(form->Edit2, "2");
+    Pick(form->ComboBox4, "centimeter");
+    QTest::keyClicks(form->Edit3, "1");
+    Pick(form->ComboBox5, "meter");
+    Click(form->BitBtn5);
+    EXPECT_EQ(form->Edit10->text(), Localised("0.0003141600"));
+    EXPECT_EQ(form->Edit7->text(), Localised("2.8086000000"));
+    Pick(form->ComboBox15, "gram");
+    EXPECT_EQ(form->Edit7->text(), Localised("2808.6000000000"));
+    Click(form->BitBtn2);
+    EXPECT_EQ(form->Edit7->text(), Localised("0.0000000000"));
+    EXPECT_EQ(form->Edit10->text(), Localised("0.0000000000"));
+}
+
 TEST_F(FormObjects, EachApertureTypeShowsItsPictureAndRows) {
     const Shown apertures[] = {
         {"Parallelepiped", "P101", true, true, true, -1}, {"Cylinder", "P102", true, true, false, -1},
