@@ -72,10 +72,11 @@ void TForm1::ConnectHandlers() {
     connect(ComboBox1, &ui::EditCombo::userChanged, this, &TForm1::ComboBox1Change);
     connect(ComboBox2, &ui::EditCombo::userChanged, this, &TForm1::ComboBox2Change);
     connect(ComboBox3, &ui::EditCombo::userChanged, this, &TForm1::ComboBox3Change);
-    const auto sizeBoxes = SizeBoxes();
-    for (int p = 0; p < int(sizeBoxes.size()); ++p)
-        connect(sizeBoxes[std::size_t(p)], &ui::EditCombo::userChanged, this,
-                [this, p] { SizeBoxChange(p); });
+    connect(ComboBox6, &ui::EditCombo::userChanged, this, &TForm1::ComboBox6Change);
+    connect(ComboBox7, &ui::EditCombo::userChanged, this, &TForm1::ComboBox7Change);
+    connect(ComboBox8, &ui::EditCombo::userChanged, this, &TForm1::ComboBox8Change);
+    connect(ComboBox9, &ui::EditCombo::userChanged, this, &TForm1::ComboBox9Change);
+    connect(ComboBox10, &ui::EditCombo::userChanged, this, &TForm1::ComboBox10Change);
     connect(ComboBox15, &ui::EditCombo::userChanged, this, &TForm1::ComboBox15Change);
     connect(ComboBox16, &ui::EditCombo::userChanged, this, &TForm1::ComboBox16Change);
     connect(BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
@@ -154,6 +155,14 @@ void TForm1::ComboBox3Change() {
     });
 }
 
+void TForm1::ComboBox6Change() { SizeBoxChange(int(catalogue::Profile::HexagonalBar)); }
+void TForm1::ComboBox7Change() { SizeBoxChange(int(catalogue::Profile::IBeam)); }
+void TForm1::ComboBox8Change() { SizeBoxChange(int(catalogue::Profile::CChannel)); }
+void TForm1::ComboBox9Change() { SizeBoxChange(int(catalogue::Profile::LipChannel)); }
+void TForm1::ComboBox10Change() { SizeBoxChange(int(catalogue::Profile::Angle)); }
+
+// Each size box writes only its own profile's linear mass, and only on an
+// exact match of a label; any other text leaves it as it was.
 void TForm1::SizeBoxChange(int profile) {
     ui::Guarded(this, [&] {
         const auto table = catalogue::SizeTable(static_cast<catalogue::Profile>(profile));

@@ -63,7 +63,12 @@ private:
     void ComboBox1Change();
     void ComboBox2Change();
     void ComboBox3Change();
-    void SizeBoxChange(int profile); // ComboBox6Change ... ComboBox10Change
+    void ComboBox6Change(); // hexagonal bar
+    void ComboBox7Change(); // I-beam
+    void ComboBox8Change(); // C channel
+    void ComboBox9Change(); // lip channel
+    void ComboBox10Change(); // angle
+    void SizeBoxChange(int profile);
     void ComboBox15Change();
     void ComboBox16Change();
     void BitBtn2Click();
