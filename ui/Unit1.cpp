@@ -14,7 +14,6 @@
 #include "ui/SpinEdit.h"
 #include "ui/about.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -30,7 +29,8 @@ template <typename Control> std::string str(const Control* control) {
     return control->text().toStdString();
 }
 
-// Totals are written with the user's decimal separator.
+// Totals are written with the user's decimal separator (a point where the
+// regional one is no single ASCII character).
 char DecimalSeparator() {
     const QString point = QLocale::system().decimalPoint();
     return point.size() == 1 && point.at(0).unicode() < 128 ? char(point.at(0).unicode()) : '.';
@@ -197,6 +197,10 @@ void TForm1::BitBtn2Click() {
 }
 
 void TForm1::BitBtn3Click() {
+    ui::Guarded(this, [&] { Reset(); });
+}
+
+void TForm1::Reset() {
     State_ = calc::CalcState{};
     ShowPicture(Image1, QStringLiteral("ZERO"));
     ShowPicture(Image2, QStringLiteral("ZERO"));

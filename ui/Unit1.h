@@ -73,6 +73,7 @@ private:
     void ComboBox16Change();
     void BitBtn2Click();
     void BitBtn3Click();
+    void Reset();
     void BitBtn5Click();
     void BitBtn7Click();
 
