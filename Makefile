@@ -1,5 +1,5 @@
 # The README's commands. Each first installs what is missing (Debian packages).
-.PHONY: deps build release run test asan bench pictures clean
+.PHONY: deps build release run test asan bench fuzz pictures clean
 
 JOBS ?= $(shell nproc)
 
@@ -24,6 +24,13 @@ asan: deps
 	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan -j $(JOBS)
 	@ctest --preset asan -j $(JOBS)
+
+# Every fuzz target of the core for FUZZ_SECONDS each (clang, libFuzzer).
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz -j $(JOBS)
+	@bash fuzz/run.sh build/fuzz $(FUZZ_SECONDS)
 
 pictures: build
 	@QT_QPA_PLATFORM=offscreen build/dev/tools/picturesheet build/pictures.png
