@@ -12,6 +12,8 @@
 #include "ui/Unit1.h"
 #include "ui/Addresses.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -93,6 +95,86 @@ constexpr Place Places[] = {
     {"BitBtn1", 464, 389, 193, 25},
     {"BitBtn4", 464, 421, 193, 25},
 };
+
+// What assistive tools (screen readers, voice control) call each control the
+// user works with, and a word on what it does. Buttons are named by their
+// captions; the rest have no caption of their own beside them that a tool
+// could tie to them.
+struct Spoken {
+    const char* Control;
+    const char* Name;        // empty: the control's own text names it
+    const char* Description; // empty: the name says enough
+};
+
+constexpr Spoken SpokenTexts[] = {
+    {"GroupBox2", "Material", ""},
+    {"ComboBox1", "Material", "Pick a material to fill in its density"},
+    {"Edit1", "Density, kilograms per cubic metre", "A whole number, read on every Add"},
+    {"ComboBox2", "Object type", "The shape or rolled profile of the object"},
+    {"SpinEdit2", "Quantity", "Number of equal objects, 1 to 1000"},
+    {"Edit2", "Dimension a", "Dimension a of the object, as marked in the picture"},
+    {"ComboBox4", "Unit of a", "Length unit of dimension a"},
+    {"Edit3", "Dimension b", "Dimension b of the object, as marked in the picture"},
+    {"ComboBox5", "Unit of b", "Length unit of dimension b"},
+    {"Edit4", "Dimension c", "Dimension c of the object, or the length of a rolled profile"},
+    {"ComboBox11", "Unit of c", "Length unit of dimension c or of the profile's length"},
+    {"ComboBox6", "Size of hexagonal bar", "Standard size: width across flats"},
+    {"ComboBox7", "Size of I-beam", "Standard size: height x flange width x web x flange"},
+    {"ComboBox8", "Size of C channel", "Standard size: height x flange width x web x flange"},
+    {"ComboBox9", "Size of lip channel", "Standard size: height x flange width x lip x thickness"},
+    {"ComboBox10", "Size of angle", "Standard size: leg x leg x thickness"},
+    {"BitBtn5", "", "Adds the object to the totals"},
+    {"ComboBox3", "Aperture type", "The shape of the hole or cut-out"},
+    {"SpinEdit1", "Aperture quantity", "Number of equal apertures, 1 to 1000"},
+    {"Edit8", "Aperture dimension a", "Dimension a of the aperture, as marked in the picture"},
+    {"ComboBox12", "Unit of aperture dimension a", "Length unit of aperture dimension a"},
+    {"Edit9", "Aperture dimension b", "Dimension b of the aperture, as marked in the picture"},
+    {"ComboBox13", "Unit of aperture dimension b", "Length unit of aperture dimension b"},
+    {"Edit5", "Aperture dimension c", "Dimension c of the aperture, as marked in the picture"},
+    {"ComboBox14", "Unit of aperture dimension c", "Length unit of aperture dimension c"},
+    {"BitBtn7", "", "Subtracts the aperture from the totals"},
+    {"Label38", "", "Opens the maker's home page in the web browser"},
+    {"Edit7", "Weight", "Total weight, in the weight unit below"},
+    {"ComboBox15", "Weight unit", "Shows the total weight in another unit"},
+    {"Edit10", "Volume", "Total volume, in cubic units of the volume unit below"},
+    {"ComboBox16", "Volume unit", "Shows the total volume in cubic units of another length"},
+    {"BitBtn2", "", "Takes back the last Add"},
+    {"BitBtn3", "", "Clears the totals and starts a new calculation"},
+    {"BitBtn6", "", "Shows the version and the maker of Kubatrix"},
+    {"BitBtn1", "", "Opens the help"},
+    {"BitBtn4", "", "Closes Kubatrix"},
+};
+
+// Invisible to the eye: nothing here changes how a control looks or acts.
+void NameForAssistiveTools(QWidget* form) {
+    for (const Spoken& s : SpokenTexts) {
+        auto* control = form->findChild<QWidget*>(QLatin1String(s.Control));
+        const QString name = QString::fromUtf8(s.Name);
+        const QString description = QString::fromUtf8(s.Description);
+        // A list box or the quantity box takes its typing in an edit of its
+        // own; that edit is called the same, whichever of the two a tool asks.
+        QList<QWidget*> parts{control};
+        for (QWidget* inner : control->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
+            parts << inner;
+        if (auto* list = qobject_cast<QComboBox*>(control)) parts << list->view();
+        for (QWidget* part : parts) {
+            if (!name.isEmpty()) part->setAccessibleName(name);
+            if (!description.isEmpty()) part->setAccessibleDescription(description);
+        }
+    }
+    // A caption in front of a control is its label for a tool too (on Linux a
+    // list box is called by its text, and by the label tied to it). Without a
+    // mnemonic in the caption a buddy changes nothing else.
+    const std::pair<const char*, const char*> captions[] = {
+        {"Label9", "ComboBox1"},  {"Label10", "Edit1"},     {"Label7", "SpinEdit2"},
+        {"Label1", "Edit2"},      {"Label2", "Edit3"},      {"Label3", "Edit4"},
+        {"Label22", "SpinEdit1"}, {"Label16", "Edit8"},     {"Label17", "Edit9"},
+        {"Label8", "Edit5"},      {"Label4", "ComboBox16"},
+    };
+    for (const auto& [caption, control] : captions)
+        form->findChild<QLabel*>(QLatin1String(caption))
+            ->setBuddy(form->findChild<QWidget*>(QLatin1String(control)));
+}
 
 template <typename W> W* named(W* widget, const char* name) {
     widget->setObjectName(QLatin1String(name));
@@ -260,6 +342,8 @@ void TForm1::CreateControls() {
             w->setGeometry(p.Left, p.Top, p.Width, p.Height);
         }
     }
+
+    NameForAssistiveTools(this);
 
     // The Tab key visits the controls in this order; hidden ones are skipped.
     const QWidget* order[] = {BitBtn4,    BitBtn1,    ComboBox2,  Edit2,      Edit3,     Edit4,

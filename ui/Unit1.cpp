@@ -10,6 +10,7 @@
 #include "ui/Fonts.h"
 #include "ui/HelpWindow.h"
 #include "ui/LinkLabel.h"
+#include "ui/PictureText.h"
 #include "ui/ShapePicture.h"
 #include "ui/SpinEdit.h"
 #include "ui/about.h"
@@ -88,6 +89,12 @@ void TForm1::ConnectHandlers() {
 void TForm1::ShowPicture(QLabel* image, const QString& name) {
     image->setPixmap(ui::ShapePicture(name, devicePixelRatioF()));
     image->setProperty("picture", name);
+    // A screen reader tells which shape is shown and what a, b and c mean.
+    const ui::PictureText text = ui::DescribePicture(name);
+    const QString place =
+        image == Image2 ? QStringLiteral("Aperture picture") : QStringLiteral("Object picture");
+    image->setAccessibleName(ui::PictureName(place, text));
+    image->setAccessibleDescription(ui::PictureDescription(text));
 }
 
 void TForm1::FormCreate() {

@@ -109,6 +109,21 @@ TAboutBox::TAboutBox(QWidget* parent)
     OKButton = placeButton(this, "OKButton", QStringLiteral("OK"), place::OKButton);
     OKButton->setDefault(true);
 
+    // Names and descriptions for screen readers; nothing here shows on screen.
+    ProgramIcon->setAccessibleName(QStringLiteral("Kubatrix icon"));
+    ProgramIcon->setAccessibleDescription(
+        QStringLiteral("A square, a circle sector and a cone, overlapping"));
+    GroupBox2->setAccessibleName(QStringLiteral("Thank you"));
+    Label38->setAccessibleDescription(
+        QStringLiteral("Opens the maker's home page in the web browser"));
+    Label3->setAccessibleDescription(
+        QStringLiteral("Writes a new message to support in the mail program"));
+    Button2->setAccessibleDescription(
+        QStringLiteral("Opens the payment page for a thank-you of 9.95 dollars"));
+    Button1->setAccessibleDescription(
+        QStringLiteral("Opens the payment page for the source code, 50 dollars"));
+    OKButton->setAccessibleDescription(QStringLiteral("Closes this window"));
+
     setTabOrder(OKButton, Button1);
     setTabOrder(Button1, Button2);
     OKButton->setFocus();
