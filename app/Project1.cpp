@@ -10,7 +10,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kubatrix 3.1"));
-    QApplication::setDesktopFileName(QStringLiteral("kubatrix"));
+    QApplication::setDesktopFileName(QStringLiteral("io.example.orvel.kubatrix"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kubatrix.svg")));
 
     TForm1 form;

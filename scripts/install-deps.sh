@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   xvfb xauth imagemagick
+  desktop-file-utils appstream dpkg-dev
   clang libclang-rt-14-dev
 )
 

@@ -1,0 +1,30 @@
+# Sourced by the install and package checks: what a Kubatrix install under a
+# prefix holds. expect_installed <root of the prefix, e.g. $tmp/usr> <app id>
+expect_installed() {
+  local root=$1 id=$2 failed=0 size
+  local files=(
+    "bin/kubatrix"
+    "share/applications/$id.desktop"
+    "share/metainfo/$id.metainfo.xml"
+    "share/icons/hicolor/scalable/apps/kubatrix.svg"
+  )
+  for size in 16 32 48 64 128 256; do
+    files+=("share/icons/hicolor/${size}x${size}/apps/kubatrix.png")
+  done
+  for f in "${files[@]}"; do
+    [ -s "$root/$f" ] || { echo "missing: $f"; failed=1; }
+  done
+  [ -x "$root/bin/kubatrix" ] || { echo "not executable: bin/kubatrix"; failed=1; }
+
+  # Each PNG is a PNG of its size: width and height from the IHDR chunk.
+  for size in 16 32 48 64 128 256; do
+    local png="$root/share/icons/hicolor/${size}x${size}/apps/kubatrix.png"
+    [ -s "$png" ] || continue
+    local magic dims
+    magic=$(od -An -tx1 -N8 "$png" | tr -d ' \n')
+    dims=$(od -An -tu1 -j16 -N8 "$png" | awk '{print $3*256+$4 "x" $7*256+$8}')
+    [ "$magic" = "89504e470d0a1a0a" ] || { echo "not a PNG: $png"; failed=1; }
+    [ "$dims" = "${size}x${size}" ] || { echo "$png is $dims"; failed=1; }
+  done
+  return $failed
+}
