@@ -2,17 +2,26 @@
 // links and pictures that lead somewhere, and the three buttons.
 #include "ui/HelpWindow.h"
 
+#include "calc/Materials.h"
+#include "catalogue/ProfileSizeTable.h"
+#include "ui/Unit1.h"
+
+#include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -177,6 +186,20 @@ TEST_F(HelpWindowTest, FollowingALinkFromTheKeyboardOpensItsPage) {
     EXPECT_EQ(browser->documentTitle().toStdString(), "Getting started");
 }
 
+TEST_F(HelpWindowTest, AltLeftAndAltRightGoBackAndForward) {
+    browser->setSource(pageUrl(QStringLiteral("keyboard.html")));
+    browser->setSource(pageUrl(QStringLiteral("cone.html")));
+    browser->setFocus();
+
+    QTest::keyClick(browser, Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(shown(), "qrc:/help/keyboard.html");
+    QTest::keyClick(browser, Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(shown(), "qrc:/help/index.html");
+    QTest::keyClick(browser, Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(shown(), "qrc:/help/keyboard.html");
+    EXPECT_TRUE(window->windowTitle().contains(QStringLiteral("Using the keyboard")));
+}
+
 TEST_F(HelpWindowTest, PicturesAreDrawnInThePage) {
     const QString picture = QStringLiteral(":/pictures/P002.svg");
     if (!QFile::exists(picture)) GTEST_SKIP() << "the cylinder is not drawn yet";
@@ -228,13 +251,17 @@ TEST(HelpPages, EveryPageIsReachableFromTheContentsAndHasATitle) {
 TEST(HelpPages, ContentsLinksEveryTopic) {
     const Page contents = readPage(QStringLiteral(":/help/index.html"));
     const char* topics[] = {
-        "getting-started.html", "materials-units.html", "undo-reset.html",
-        "objects.html",         "apertures.html",       "errors.html",
-        "parallelepiped.html",  "cylinder.html",        "pipe.html",
-        "prism1.html",          "prism2.html",          "hexahedron.html",
-        "sphere.html",          "part-of-sphere.html",  "cone.html",
-        "truncated-cone.html",  "pyramid.html",         "hexagonal-bar.html",
-        "i-beam.html",          "c-channel.html",       "lip-channel.html",
+        "getting-started.html", "materials-units.html",
+        "undo-reset.html",      "objects.html",
+        "apertures.html",       "errors.html",
+        "keyboard.html",        "parallelepiped.html",
+        "cylinder.html",        "pipe.html",
+        "prism1.html",          "prism2.html",
+        "hexahedron.html",      "sphere.html",
+        "part-of-sphere.html",  "cone.html",
+        "truncated-cone.html",  "pyramid.html",
+        "hexagonal-bar.html",   "i-beam.html",
+        "c-channel.html",       "lip-channel.html",
         "angle.html",
     };
     for (const char* topic : topics)
@@ -294,6 +321,113 @@ TEST(HelpPages, SolidPagesShowTheirPictureAndFormula) {
         }
         EXPECT_TRUE(page.text.contains(QString::fromUtf8(c.formula))) << c.formula;
     }
+}
+
+// The tables of a help page, each as rows of cell texts.
+using Table = std::vector<QStringList>;
+
+std::vector<Table> readTables(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QTextDocument document;
+    document.setHtml(QString::fromUtf8(file.readAll()));
+    std::vector<Table> tables;
+    for (QTextFrame* frame : document.rootFrame()->childFrames()) {
+        auto* table = qobject_cast<QTextTable*>(frame);
+        if (!table) continue;
+        Table rows;
+        for (int r = 0; r < table->rows(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < table->columns(); ++c) {
+                const QTextTableCell cell = table->cellAt(r, c);
+                QTextCursor cursor = cell.firstCursorPosition();
+                cursor.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+                cells << cursor.selectedText().trimmed();
+            }
+            rows.push_back(cells);
+        }
+        tables.push_back(rows);
+    }
+    return tables;
+}
+
+QString qt(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// What a screen reader calls a control. On Linux Qt reports a list box's
+// text as its name, so for those the name we set is the one to compare.
+QString spokenName(QWidget* control) {
+    if (qobject_cast<QComboBox*>(control)) return control->accessibleName();
+    QAccessibleInterface* node = QAccessible::queryAccessibleInterface(control);
+    return node ? node->text(QAccessible::Name) : QString();
+}
+
+TEST(HelpPages, KeyboardPageGivesTheWindowsTabOrderByTheNamesToolsUse) {
+    TForm1 form;
+    // The whole round of Tab from the first control, hidden ones included:
+    // the parts that pass the focus on to their box are not stops of their own.
+    QStringList order;
+    QWidget* first = form.BitBtn4;
+    QWidget* w = first;
+    do {
+        if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->window() == &form &&
+            w != &form)
+            order << spokenName(w);
+        w = w->nextInFocusChain();
+    } while (w != first && order.size() < 200);
+    ASSERT_GE(order.size(), 30);
+
+    const auto tables = readTables(QStringLiteral(":/help/keyboard.html"));
+    ASSERT_FALSE(tables.empty());
+    QStringList documented;
+    const Table& table = tables.front();
+    for (std::size_t r = 1; r < table.size(); ++r) {
+        EXPECT_EQ(table[r][0].toInt(), int(r)) << "row numbers run 1, 2, 3, ...";
+        documented << table[r][1];
+    }
+    EXPECT_EQ(documented.join(u'\n').toStdString(), order.join(u'\n').toStdString());
+}
+
+TEST(HelpPages, ProfileSizeTablesAreTheCataloguesRowForRow) {
+    const std::pair<const char*, catalogue::Profile> pages[] = {
+        {"hexagonal-bar.html", catalogue::Profile::HexagonalBar},
+        {"i-beam.html", catalogue::Profile::IBeam},
+        {"c-channel.html", catalogue::Profile::CChannel},
+        {"lip-channel.html", catalogue::Profile::LipChannel},
+        {"angle.html", catalogue::Profile::Angle},
+    };
+    for (const auto& [page, profile] : pages) {
+        SCOPED_TRACE(page);
+        const auto tables = readTables(HelpFolder + QLatin1Char('/') + QLatin1String(page));
+        ASSERT_FALSE(tables.empty());
+        const Table& sizes = tables.back(); // "Size table", the last on the page
+        const auto catalogue = catalogue::SizeTable(profile);
+        ASSERT_EQ(sizes.size(), catalogue.size() + 1) << "a heading and one row per size";
+        for (std::size_t i = 0; i < catalogue.size(); ++i) {
+            const QStringList& row = sizes[i + 1];
+            EXPECT_EQ(row[0], qt(catalogue[i].Label)) << "row " << i + 1;
+            bool number = false;
+            EXPECT_EQ(row[1].toDouble(&number), catalogue[i].Mass) << row[0].toStdString();
+            EXPECT_TRUE(number) << row[1].toStdString();
+        }
+    }
+}
+
+TEST(HelpPages, MaterialTableIsTheMaterialBoxsList) {
+    const auto tables = readTables(QStringLiteral(":/help/materials-units.html"));
+    ASSERT_FALSE(tables.empty());
+    // Two materials a row: the left column top to bottom, then the right.
+    QStringList left, right;
+    const Table& table = tables.front();
+    for (std::size_t r = 1; r < table.size(); ++r) {
+        left << table[r][0] + QLatin1Char('=') + table[r][1];
+        right << table[r][2] + QLatin1Char('=') + table[r][3];
+    }
+    QStringList listed;
+    for (const auto& m : calc::Materials)
+        if (m.Density) listed << qt(m.Name) + QLatin1Char('=') + QString::number(*m.Density);
+    EXPECT_EQ((left + right).join(u'|').toStdString(), listed.join(u'|').toStdString());
 }
 
 TEST(HelpPages, NoEntityIsLeftUnread) {

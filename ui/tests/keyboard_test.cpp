@@ -126,6 +126,35 @@ TEST_F(KeyboardTest, OneWholeCalculationWithoutTheMouse) {
     EXPECT_EQ(mouse.Events, 0);
 }
 
+// The steps of "One calculation by keyboard" in the help, as written there.
+TEST_F(KeyboardTest, TheHelpPagesWalkThroughWorksAsWritten) {
+    MouseCounter mouse;
+    ASSERT_GT(tabTo(form->ComboBox2), 0);
+    typeText(QStringLiteral("Cylinder"));
+    press(Qt::Key_Tab);
+    typeText(QStringLiteral("2"));
+    press(Qt::Key_Tab);
+    typeText(QStringLiteral("1"));
+    ASSERT_EQ(tabTo(form->ComboBox4), 3) << "past Add object and the quantity";
+    press(Qt::Key_Down);
+    press(Qt::Key_Tab);
+    press(Qt::Key_Down);
+    press(Qt::Key_Down);
+    EXPECT_EQ(form->ComboBox4->text().toStdString(), "centimeter");
+    EXPECT_EQ(form->ComboBox5->text().toStdString(), "meter");
+    ASSERT_GT(tabTo(form->BitBtn5, /*forward=*/false), 0);
+    press(Qt::Key_Space);
+    // 0.7853975 x 20 x 20 x 1000 mm3 = 0.000314159 m3, x 7874 = 2.47368797 kg
+    EXPECT_EQ(form->Edit7->text().toStdString(), "2.4737000000");
+    EXPECT_EQ(form->Edit10->text().toStdString(), "0.0003141600");
+    ASSERT_GT(tabTo(form->ComboBox15), 0);
+    press(Qt::Key_Down, Qt::AltModifier);
+    press(Qt::Key_Home);
+    press(Qt::Key_Return);
+    EXPECT_EQ(form->Edit7->text().toStdString(), "2473.7000000000");
+    EXPECT_EQ(mouse.Events, 0);
+}
+
 // The ways to pick from a list by keyboard, tried on the material box, whose
 // handler shows at once in the density field.
 TEST_F(KeyboardTest, AListIsPickedWithTheArrowsTheOpenListOrByTyping) {
@@ -145,6 +174,11 @@ TEST_F(KeyboardTest, AListIsPickedWithTheArrowsTheOpenListOrByTyping) {
          "Aluminium ( Al )",
          "2700"},
         {"Up on the first item stays", {{Qt::Key_Up, none}}, nullptr, "Iron ( Fe )", "7874"},
+        {"Page Down picks the next item too",
+         {{Qt::Key_PageDown, none}},
+         nullptr,
+         "Aluminium ( Al )",
+         "2700"},
         {"Alt+Down opens, Down, Enter picks",
          {{Qt::Key_Down, Qt::AltModifier}, {Qt::Key_Down, none}, {Qt::Key_Return, none}},
          nullptr,
