@@ -1,5 +1,5 @@
 # The README's commands. Each first installs what is missing (Debian packages).
-.PHONY: deps build release run test asan bench fuzz pictures clean
+.PHONY: deps build release run test asan bench fuzz pictures package screenshot clean
 
 JOBS ?= $(shell nproc)
 
@@ -35,6 +35,21 @@ fuzz: deps
 pictures: build
 	@QT_QPA_PLATFORM=offscreen build/dev/tools/picturesheet build/pictures.png
 	@echo "Contact sheet: build/pictures.png"
+
+# The Debian package of the release build: build/kubatrix_3.1_<arch>.deb
+package: deps
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release -j $(JOBS) --target kubatrix kubatrix_icons
+	@cpack -G DEB --config build/release/CPackConfig.cmake -B build >/dev/null
+	@rm -rf build/_CPack_Packages
+	@ls build/kubatrix_*.deb
+
+# The running program on a virtual display (build/screenshot.png) and the
+# windows drawn offscreen (build/screenshots/*.png).
+screenshot: deps
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release -j $(JOBS) --target kubatrix screenshots
+	@bash scripts/screenshot.sh build/release/app/kubatrix build/release/tools/screenshots build
 
 clean:
 	rm -rf build
