@@ -158,16 +158,6 @@ TEST(PictureText, EveryPictureInUseIsDescribedWithTheLettersItsDrawingShows) {
     EXPECT_EQ(descriptions.size(), picturesInUse().size()) << "two pictures described alike";
 }
 
-TEST(PictureText, ABlankOrUnknownPictureIsDescribedAsBlank) {
-    for (const char* name : {"ZERO", "P010", "P110", "", "p002"}) {
-        SCOPED_TRACE(name);
-        const ui::PictureText text = ui::DescribePicture(QString::fromLatin1(name));
-        EXPECT_TRUE(text.Shape.isEmpty());
-        EXPECT_TRUE(lettersDescribed(text).isEmpty());
-        EXPECT_TRUE(ui::PictureName(QStringLiteral("Object picture"), text).endsWith(u"none"));
-    }
-}
-
 // Which letters a description explains, read back from its words.
 std::string lettersInDescription(const QString& description) {
     static const QRegularExpression letter(QStringLiteral("\\b([abc]) is\\b"));
