@@ -59,6 +59,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     setFixedSize(662, 453);
     ConnectHandlers();
     FormCreate();
+    // Every calculation starts with the type of the object.
+    ComboBox2->setFocus();
 }
 
 std::array<ui::EditCombo*, 5> TForm1::SizeBoxes() const {

@@ -212,6 +212,10 @@ TEST_F(FormLayout, EveryTextFitsItsControl) {
         EXPECT_LT(QFontMetrics(group->font()).horizontalAdvance(group->title()), group->width());
 }
 
+TEST_F(FormLayout, FocusStartsInTheObjectTypeBox) {
+    EXPECT_TRUE(form->ComboBox2->hasFocus() || form->ComboBox2->lineEdit()->hasFocus());
+}
+
 TEST_F(FormLayout, TabVisitsTheControlsInTheirOrder) {
     const QStringList expected{"BitBtn4",    "BitBtn1",    "ComboBox2", "Edit2",      "Edit3",
                                "Edit4",      "BitBtn5",    "SpinEdit2", "ComboBox4",  "ComboBox5",
