@@ -21,4 +21,10 @@ EditCombo::EditCombo(QWidget* parent) : QComboBox(parent) {
     connect(this, &QComboBox::textActivated, this, &EditCombo::userChanged);
 }
 
+void EditCombo::setText(const QString& text) {
+    const int item = findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (item >= 0) setCurrentIndex(item);
+    setEditText(text);
+}
+
 } // namespace ui

@@ -13,7 +13,9 @@ public:
     explicit EditCombo(QWidget* parent = nullptr);
 
     QString text() const { return currentText(); }
-    void setText(const QString& text) { setEditText(text); }
+    // Sets the text without a change signal. A text that is an item also
+    // becomes the current item, so the arrow keys go on from it.
+    void setText(const QString& text);
 
 signals:
     void userChanged();

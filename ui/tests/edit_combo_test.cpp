@@ -68,6 +68,15 @@ TEST_F(EditComboTest, EnterNeverMatchesAnotherCase) {
     EXPECT_EQ(box->text(), "cone");
 }
 
+TEST_F(EditComboTest, ArrowsGoOnFromATextTheProgramSet) {
+    box->setText("Sphere");
+    box->setText("Cone");
+    QSignalSpy changes(box, &ui::EditCombo::userChanged);
+    QTest::keyClick(box, Qt::Key_Up);
+    EXPECT_EQ(box->text(), "Cylinder");
+    EXPECT_EQ(changes.count(), 1);
+}
+
 TEST_F(EditComboTest, AKeyboardPickIsAChange) {
     QSignalSpy changes(box, &ui::EditCombo::userChanged);
     QTest::keyClick(box, Qt::Key_Down);
