@@ -22,8 +22,7 @@ EditCombo::EditCombo(QWidget* parent) : QComboBox(parent) {
 }
 
 void EditCombo::setText(const QString& text) {
-    const int item = findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (item >= 0) setCurrentIndex(item);
+    setCurrentIndex(findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive)); // -1: none
     setEditText(text);
 }
 

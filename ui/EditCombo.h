@@ -14,7 +14,8 @@ public:
 
     QString text() const { return currentText(); }
     // Sets the text without a change signal. A text that is an item also
-    // becomes the current item, so the arrow keys go on from it.
+    // becomes the current item, so the arrow keys go on from it; any other
+    // text ("Choose Type") leaves no item current, so Down picks the first.
     void setText(const QString& text);
 
 signals:

@@ -81,6 +81,7 @@ TEST_F(EditComboTest, AKeyboardPickIsAChange) {
     QSignalSpy changes(box, &ui::EditCombo::userChanged);
     QTest::keyClick(box, Qt::Key_Down);
     EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(box->text(), "Cylinder"); // "Choose Type" is no item: Down starts at the first
 }
 
 } // namespace
