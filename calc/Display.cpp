@@ -2,35 +2,42 @@
 
 #include "calc/Error.h"
 
+#include <algorithm>
+#include <array>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <algorithm>
 
 namespace calc {
 namespace {
 
-// d1.d2d3... x 10^exponent, the digits without a leading zero.
+// d1.d2d3... x 10^exponent, the digits without a leading zero. Held in place
+// rather than in strings: the display is rewritten on every keystroke in a
+// unit box, and this keeps it free of allocations but the result's own.
 struct Decimal {
     bool negative = false;
-    std::string digits;
+    std::array<char, 48> digits{};
+    int count = 0;
     int exponent = 0;
 };
 
 template <typename Float> Decimal shortest(Float x) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific);
-    std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    std::array<char, 64> buffer;
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
+                                      std::chars_format::scientific);
+    const char* p = buffer.data();
+    const char* const end = result.ptr;
     Decimal d;
-    if (text.front() == '-') {
+    if (*p == '-') {
         d.negative = true;
-        text.remove_prefix(1);
+        ++p;
     }
-    const std::size_t e = text.find('e');
-    for (char c : text.substr(0, e))
-        if (c != '.') d.digits += c;
-    d.exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
+    for (; p != end && *p != 'e'; ++p)
+        if (*p != '.') d.digits[static_cast<std::size_t>(d.count++)] = *p;
+    if (p != end) ++p; // the 'e'
+    if (p != end && *p == '+') ++p;
+    std::from_chars(p, end, d.exponent);
     return d;
 }
 
@@ -41,12 +48,12 @@ constexpr int ScientificFrom = 5; // 100000 and more
 void roundHalfAwayFromZero(Decimal& d) {
     const int keep = std::min(SignificantDigits, d.exponent + Decimals + 1);
     if (keep < 0) {
-        d.digits.clear();
+        d.count = 0;
         return;
     }
-    if (static_cast<std::size_t>(keep) >= d.digits.size()) return;
+    if (keep >= d.count) return;
     const bool up = d.digits[static_cast<std::size_t>(keep)] >= '5';
-    d.digits.resize(static_cast<std::size_t>(keep));
+    d.count = keep;
     if (!up) return;
     int i = keep - 1;
     for (; i >= 0 && d.digits[static_cast<std::size_t>(i)] == '9'; --i)
@@ -54,32 +61,52 @@ void roundHalfAwayFromZero(Decimal& d) {
     if (i >= 0) {
         ++d.digits[static_cast<std::size_t>(i)];
     } else { // carried past the first digit: 99999.7 becomes 1E5
-        d.digits.assign(1, '1');
+        d.digits[0] = '1';
+        d.count = 1;
         ++d.exponent;
     }
 }
 
 std::string write(Decimal d, char separator) {
     roundHalfAwayFromZero(d);
-    while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
-    if (d.digits.empty()) return std::string("0") + separator + std::string(Decimals, '0');
+    while (d.count > 0 && d.digits[static_cast<std::size_t>(d.count - 1)] == '0')
+        --d.count;
 
-    std::string out = d.negative ? "-" : "";
-    if (d.exponent >= ScientificFrom) {
-        out += d.digits[0];
-        if (d.digits.size() > 1) out += separator + d.digits.substr(1);
-        return out + "E" + std::to_string(d.exponent);
-    }
+    // At most "-12345." and ten places, or "-1.2345E" and an exponent.
+    std::array<char, 40> out;
+    std::size_t n = 0;
+    const auto put = [&](char c) { out[n++] = c; };
     const auto digitAt = [&](int index) {
-        return index >= 0 && static_cast<std::size_t>(index) < d.digits.size()
-                   ? d.digits[static_cast<std::size_t>(index)]
-                   : '0';
+        return index >= 0 && index < d.count ? d.digits[static_cast<std::size_t>(index)] : '0';
     };
-    if (d.exponent < 0) out += '0';
-    for (int i = 0; i <= d.exponent; ++i) out += digitAt(i);
-    out += separator;
-    for (int place = 1; place <= Decimals; ++place) out += digitAt(d.exponent + place);
-    return out;
+    if (d.count == 0) {
+        d.exponent = 0; // zero: no sign, ten decimals
+        d.negative = false;
+        put('0');
+    } else if (d.negative) {
+        put('-');
+    }
+    if (d.count > 0 && d.exponent >= ScientificFrom) {
+        put(d.digits[0]);
+        if (d.count > 1) {
+            put(separator);
+            for (int i = 1; i < d.count; ++i)
+                put(d.digits[static_cast<std::size_t>(i)]);
+        }
+        put('E');
+        n = static_cast<std::size_t>(
+            std::to_chars(out.data() + n, out.data() + out.size(), d.exponent).ptr - out.data());
+        return std::string(out.data(), n);
+    }
+    if (d.count > 0) {
+        if (d.exponent < 0) put('0');
+        for (int i = 0; i <= d.exponent; ++i)
+            put(digitAt(i));
+    }
+    put(separator);
+    for (int place = 1; place <= Decimals; ++place)
+        put(d.count > 0 ? digitAt(d.exponent + place) : '0');
+    return std::string(out.data(), n);
 }
 
 } // namespace

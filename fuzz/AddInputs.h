@@ -21,8 +21,9 @@
 namespace fuzz {
 
 inline double FiniteDouble(FuzzedDataProvider& in) {
-    static constexpr double Typical[] = {0.0, -0.0, 1.0, -1.0, 0.001, 7.874, 1e300, -1e300,
-                                         1.7976931348623157e308, 4.9e-324, 123456.7, 99999.7};
+    static constexpr double Typical[] = {
+        0.0,      -0.0,     1.0,    -1.0, 0.001, 7.874, 1e300, -1e300, 1.7976931348623157e308,
+        4.9e-324, 123456.7, 99999.7};
     if (in.ConsumeBool()) return Typical[in.ConsumeIntegralInRange<std::size_t>(0, 11)];
     const auto bits = in.ConsumeIntegral<std::uint64_t>();
     double x;
@@ -35,7 +36,8 @@ inline calc::CalcState PriorState(FuzzedDataProvider& in) {
     s.Density = in.ConsumeIntegral<std::int32_t>();
     s.TotalVolume = FiniteDouble(in);
     s.TotalWeight = FiniteDouble(in);
-    for (double& m : s.ProfileMass) m = FiniteDouble(in);
+    for (double& m : s.ProfileMass)
+        m = FiniteDouble(in);
     s.ObjectA = FiniteDouble(in);
     s.ApertureA = FiniteDouble(in);
     s.ObjectQuantity = in.ConsumeIntegral<std::int32_t>();
@@ -82,14 +84,16 @@ inline std::string NumberText(FuzzedDataProvider& in) {
     }
     if (in.ConsumeIntegralInRange(0, 7) == 0) text += ' ';
     if (how == 9 && !text.empty()) // one stray character somewhere
-        text[in.ConsumeIntegralInRange<std::size_t>(0, text.size() - 1)] = in.ConsumeIntegral<char>();
+        text[in.ConsumeIntegralInRange<std::size_t>(0, text.size() - 1)] =
+            in.ConsumeIntegral<char>();
     return text;
 }
 
 inline const std::vector<std::string>& UnitNames() {
     static const std::vector<std::string> names = [] {
         std::vector<std::string> out;
-        for (const auto& u : calc::LengthUnits) out.emplace_back(u.Name);
+        for (const auto& u : calc::LengthUnits)
+            out.emplace_back(u.Name);
         return out;
     }();
     return names;
@@ -99,7 +103,8 @@ inline calc::AddInput Input(FuzzedDataProvider& in, const std::vector<std::strin
     calc::AddInput input;
     input.Type = NameOrNearMiss(in, types);
     input.Density = NumberText(in);
-    input.Quantity = in.ConsumeBool() ? in.ConsumeIntegralInRange(1, 1000) : in.ConsumeIntegral<int>();
+    input.Quantity =
+        in.ConsumeBool() ? in.ConsumeIntegralInRange(1, 1000) : in.ConsumeIntegral<int>();
     for (auto& row : input.Rows) {
         row.Text = NumberText(in);
         row.Unit = NameOrNearMiss(in, UnitNames());
@@ -108,16 +113,24 @@ inline calc::AddInput Input(FuzzedDataProvider& in, const std::vector<std::strin
     return input;
 }
 
-inline bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+inline bool SameBits(double a, double b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
 
 inline bool SameState(const calc::CalcState& a, const calc::CalcState& b) {
     bool same = a.Density == b.Density && a.ObjectQuantity == b.ObjectQuantity &&
                 a.ApertureQuantity == b.ApertureQuantity;
-    for (auto [x, y] : {std::pair{a.TotalVolume, b.TotalVolume}, {a.TotalWeight, b.TotalWeight},
-                        {a.ObjectA, b.ObjectA}, {a.ObjectB, b.ObjectB}, {a.ObjectC, b.ObjectC},
-                        {a.ApertureA, b.ApertureA}, {a.ApertureB, b.ApertureB},
-                        {a.ApertureC, b.ApertureC}, {a.UndoWeight, b.UndoWeight},
-                        {a.UndoVolume, b.UndoVolume}, {a.ProfileWeight, b.ProfileWeight},
+    for (auto [x, y] : {std::pair{a.TotalVolume, b.TotalVolume},
+                        {a.TotalWeight, b.TotalWeight},
+                        {a.ObjectA, b.ObjectA},
+                        {a.ObjectB, b.ObjectB},
+                        {a.ObjectC, b.ObjectC},
+                        {a.ApertureA, b.ApertureA},
+                        {a.ApertureB, b.ApertureB},
+                        {a.ApertureC, b.ApertureC},
+                        {a.UndoWeight, b.UndoWeight},
+                        {a.UndoVolume, b.UndoVolume},
+                        {a.ProfileWeight, b.ProfileWeight},
                         {a.UndoProfileWeight, b.UndoProfileWeight}})
         same = same && SameBits(x, y);
     for (std::size_t i = 0; i < a.ProfileMass.size(); ++i)
@@ -128,7 +141,8 @@ inline bool SameState(const calc::CalcState& a, const calc::CalcState& b) {
 inline std::string Describe(const calc::AddInput& input) {
     std::string out = "type " + Shown(input.Type) + ", density " + Shown(input.Density) +
                       ", quantity " + std::to_string(input.Quantity);
-    for (const auto& row : input.Rows) out += ", row " + Shown(row.Text) + " " + Shown(row.Unit);
+    for (const auto& row : input.Rows)
+        out += ", row " + Shown(row.Text) + " " + Shown(row.Unit);
     return out + ", volume field " + Shown(input.VolumeField);
 }
 
@@ -142,7 +156,8 @@ inline void RequireKnownMessage(const std::string& message, const calc::AddInput
     };
     const std::string outOfRange = AsWhat("The density '" + input.Density + "' is out of range");
     bool known = names(input.Density) || message.rfind(outOfRange, 0) == 0;
-    for (const auto& row : input.Rows) known = known || names(row.Text);
+    for (const auto& row : input.Rows)
+        known = known || names(row.Text);
     Require(known, context + ": unknown message " + Shown(message));
 }
 

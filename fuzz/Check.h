@@ -38,9 +38,13 @@ inline std::string Shown(std::string_view text) {
 
 // A message as what() hands it on: a C string, so a text that holds a NUL
 // (which no edit lets a person type) is named up to the NUL.
-inline std::string AsWhat(const std::string& message) { return message.substr(0, message.find('\0')); }
+inline std::string AsWhat(const std::string& message) {
+    return message.substr(0, message.find('\0'));
+}
 
-inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+inline bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The number a result field shows, as the field's grammar allows it:
 //  fixed       -?(0|[1-9]d{0,4}) sep d{10}           at most 5 significant digits
@@ -126,8 +130,10 @@ inline long double LastKeptUnit(long double x) {
     const long double m = std::fabs(x);
     if (m < 1e-6L) return 1e-10L;
     int e = int(std::floor(std::log10(m)));
-    while (std::pow(10.0L, e) > m) --e;
-    while (std::pow(10.0L, e + 1) <= m) ++e;
+    while (std::pow(10.0L, e) > m)
+        --e;
+    while (std::pow(10.0L, e + 1) <= m)
+        ++e;
     return std::pow(10.0L, std::max(-10, e - 4));
 }
 
@@ -152,8 +158,8 @@ inline void RequireDisplays(long double x, std::string_view text, char separator
     const long double allowed = ulp + LastKeptUnit(x) * 1e-15L + std::fabs(y) * 1e-18L;
     if (!(slack <= allowed)) {
         char buffer[160];
-        std::snprintf(buffer, sizeof buffer, "%.21Lg shown as %.21Lg, off by %.6Lg units",
-                      x, y, std::fabs(x - y) / LastKeptUnit(x));
+        std::snprintf(buffer, sizeof buffer, "%.21Lg shown as %.21Lg, off by %.6Lg units", x, y,
+                      std::fabs(x - y) / LastKeptUnit(x));
         Fail(context + ": " + buffer + " " + Shown(text));
     }
 }

@@ -11,7 +11,8 @@ namespace {
 const std::vector<std::string>& TypeNames() {
     static const std::vector<std::string> names = [] {
         std::vector<std::string> out{"Choose Type", "Hexahedron", "Pipe", "I-Beam"};
-        for (const auto& t : calc::ApertureTypes) out.emplace_back(t.Name);
+        for (const auto& t : calc::ApertureTypes)
+            out.emplace_back(t.Name);
         return out;
     }();
     return names;

@@ -11,7 +11,8 @@ namespace {
 const std::vector<std::string>& TypeNames() {
     static const std::vector<std::string> names = [] {
         std::vector<std::string> out{"Choose Type", "Pipe", "Hexahedron"};
-        for (const auto& t : calc::ObjectTypes) out.emplace_back(t.Name);
+        for (const auto& t : calc::ObjectTypes)
+            out.emplace_back(t.Name);
         return out;
     }();
     return names;

@@ -24,8 +24,10 @@ namespace {
 // exponent with an optional sign and at least one digit, blanks.
 std::optional<std::string> Normalised(std::string_view text) {
     std::size_t b = 0, e = text.size();
-    while (b < e && text[b] == ' ') ++b;
-    while (e > b && text[e - 1] == ' ') --e;
+    while (b < e && text[b] == ' ')
+        ++b;
+    while (e > b && text[e - 1] == ' ')
+        --e;
     const std::string_view core = text.substr(b, e - b);
     std::string out;
     std::size_t i = 0;
@@ -77,9 +79,12 @@ Expected Reference(std::string_view text) {
 
 std::string Kind(Outcome kind) {
     switch (kind) {
-    case Outcome::Value: return "a value";
-    case Outcome::Overflow: return "overflow";
-    case Outcome::NotANumber: return "the conversion error";
+    case Outcome::Value:
+        return "a value";
+    case Outcome::Overflow:
+        return "overflow";
+    case Outcome::NotANumber:
+        return "the conversion error";
     }
     return "?";
 }

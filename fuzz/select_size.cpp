@@ -36,18 +36,28 @@ std::string Text(FuzzedDataProvider& in) {
     std::string text = labels[in.ConsumeIntegralInRange<std::size_t>(0, labels.size() - 1)];
     const auto at = [&] { return in.ConsumeIntegralInRange<std::size_t>(0, text.size()); };
     switch (in.ConsumeIntegralInRange(0, 6)) {
-    case 0: break; // exact
-    case 1: if (!text.empty()) text.erase(std::min(at(), text.size() - 1), 1); break;
-    case 2: text.insert(at(), 1, in.ConsumeIntegral<char>()); break;
+    case 0:
+        break; // exact
+    case 1:
+        if (!text.empty()) text.erase(std::min(at(), text.size() - 1), 1);
+        break;
+    case 2:
+        text.insert(at(), 1, in.ConsumeIntegral<char>());
+        break;
     case 3:
         for (char& c : text)
             if (c == '.') c = ',';
         break;
     case 4:
-        for (char& c : text) c = char(std::toupper(static_cast<unsigned char>(c)));
+        for (char& c : text)
+            c = char(std::toupper(static_cast<unsigned char>(c)));
         break;
-    case 5: text = (in.ConsumeBool() ? " " : "") + text + (in.ConsumeBool() ? " " : ""); break;
-    case 6: text += in.ConsumeRemainingBytesAsString(); break;
+    case 5:
+        text = (in.ConsumeBool() ? " " : "") + text + (in.ConsumeBool() ? " " : "");
+        break;
+    case 6:
+        text += in.ConsumeRemainingBytesAsString();
+        break;
     }
     return text;
 }

@@ -41,6 +41,9 @@ const Shown Totals[] = {
     {"Pounds", 104.15, "104.1500000000"},
     {"Carry", 0.999996, "1.0000000000"},
     {"Tiny", 4.9e-324, "0.0000000000"},
+    {"SeventeenShortestDigits", 1.2345678901234567, "1.2346000000"},
+    {"SeventeenDigitsCarry", 9.9999999999999982, "10.0000000000"},
+    {"NegativeFiveWholeDigits", -12345.4, "-12345.0000000000"},
 };
 
 class FormatTotal : public testing::TestWithParam<Shown> {};
@@ -62,6 +65,8 @@ INSTANTIATE_TEST_SUITE_P(Values, FormatTotal, testing::ValuesIn(Totals),
 TEST(FormatTotalExtended, ShowsATotalBeyondTheRangeOfADouble) {
     EXPECT_EQ(calc::FormatTotal(static_cast<long double>(DBL_MAX) * 1000.0L, '.'), "1.7977E311");
     EXPECT_EQ(calc::FormatTotal(0.5L, ','), "0,5000000000");
+    EXPECT_EQ(calc::FormatTotal(-1.5e4000L, ','), "-1,5E4000");
+    EXPECT_EQ(calc::FormatTotal(9.99996e4000L, '.'), "1E4001");
 }
 
 } // namespace

@@ -1,0 +1,592 @@
+// The real window under a long, seeded random stream of what a person can do:
+// picks and typing in every combo box (names, near misses, garbage), numbers
+// and letters in every edit, the quantity arrows, Add object, Add aperture,
+// Undo and Reset. Error boxes are answered at once. After every event the
+// result fields hold nothing, the marker or a number in the display format,
+// and the totals are finite; after every Add, Undo and unit change the fields
+// show exactly what the state and the unit boxes say.
+//
+// KUBATRIX_STRESS_EVENTS sets the length of the stream (default 40000),
+// KUBATRIX_STRESS_SEED its seed; a failure prints both, to replay it.
+#include "FormFixture.h"
+
+#include "calc/Calculator.h"
+#include "calc/Display.h"
+#include "calc/Error.h"
+#include "calc/Shapes.h"
+#include "catalogue/ProfileSizeTable.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+
+#include <cmath>
+#include <cstdlib>
+#include <deque>
+#include <functional>
+#include <random>
+
+namespace {
+
+std::uint64_t FromEnvironment(const char* name, std::uint64_t fallback) {
+    const char* text = std::getenv(name);
+    return text && *text ? std::strtoull(text, nullptr, 10) : fallback;
+}
+
+char Separator() {
+    const QString point = QLocale::system().decimalPoint();
+    return point.size() == 1 && point.at(0).unicode() < 128 ? char(point.at(0).unicode()) : '.';
+}
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// A result field's number: fixed with ten decimals below 100000, scientific
+// from there, at most five significant digits, never "-" before zero.
+bool IsDisplayNumber(const QString& text) {
+    const QString sep = QRegularExpression::escape(QString(QLatin1Char(Separator())));
+    static const QRegularExpression fixed(
+        QStringLiteral("^-?(0|[1-9][0-9]{0,4})%1[0-9]{10}$").arg(sep));
+    static const QRegularExpression scientific(
+        QStringLiteral("^-?[1-9](%1[0-9]*[1-9])?E([5-9]|[1-9][0-9]+)$").arg(sep));
+    const bool isFixed = fixed.match(text).hasMatch();
+    if (!isFixed && !scientific.match(text).hasMatch()) return false;
+    QString digits = text.left(isFixed ? text.size() : text.indexOf(QLatin1Char('E')));
+    digits.remove(QLatin1Char('-')).remove(QLatin1Char(Separator()));
+    while (digits.startsWith(QLatin1Char('0')))
+        digits.remove(0, 1);
+    while (digits.endsWith(QLatin1Char('0')))
+        digits.chop(1);
+    return digits.size() <= 5 && !(digits.isEmpty() && text.startsWith(QLatin1Char('-')));
+}
+
+bool SameTotals(const calc::CalcState& a, const calc::CalcState& b) {
+    return a.TotalVolume == b.TotalVolume && a.TotalWeight == b.TotalWeight &&
+           a.UndoVolume == b.UndoVolume && a.UndoWeight == b.UndoWeight &&
+           a.ProfileWeight == b.ProfileWeight;
+}
+
+bool SameState(const calc::CalcState& a, const calc::CalcState& b) {
+    return SameTotals(a, b) && a.Density == b.Density && a.ProfileMass == b.ProfileMass &&
+           a.ObjectA == b.ObjectA && a.ObjectB == b.ObjectB && a.ObjectC == b.ObjectC &&
+           a.ApertureA == b.ApertureA && a.ApertureB == b.ApertureB && a.ApertureC == b.ApertureC &&
+           a.ObjectQuantity == b.ObjectQuantity && a.ApertureQuantity == b.ApertureQuantity;
+}
+
+// Answers every message box as soon as the event loop turns, so that
+// thousands of errors cost no waiting.
+class QuickWatch {
+public:
+    QuickWatch() {
+        timer_.setInterval(0);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                Messages.push_back(box->text());
+                box->button(QMessageBox::Ok)->click();
+            } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+                ++OtherDialogs;
+                dialog->reject();
+            }
+        });
+        timer_.start();
+    }
+    std::vector<QString> Messages;
+    int OtherDialogs = 0;
+
+private:
+    QTimer timer_;
+};
+
+enum class Kind { AddObject, AddAperture, Undo, Reset, WeightUnit, VolumeUnit, Other };
+
+// What the window showed before an event.
+struct Before {
+    calc::CalcState State;
+    QString Weight, Volume, WeightUnit, VolumeUnit;
+    std::size_t Messages;
+};
+
+class Stress {
+public:
+    Stress(TForm1& form, std::uint64_t seed) : form_(form), random_(seed) {
+        combos_ = form.findChildren<ui::EditCombo*>();
+        edits_ = {form.Edit1, form.Edit2, form.Edit3, form.Edit4,
+                  form.Edit5, form.Edit8, form.Edit9};
+        for (ui::EditCombo* box : combos_)
+            for (int i = 0; i < box->count(); ++i)
+                names_[box].push_back(box->itemText(i));
+        // Names that are no items but mean something.
+        names_[form.ComboBox2] << QStringLiteral("Pipe") << QStringLiteral("Hexahedron")
+                               << QStringLiteral("Choose Type");
+        names_[form.ComboBox3] << QStringLiteral("Hexahedron");
+    }
+
+    // One action; false once a check failed.
+    bool Step(std::size_t index) {
+        const Before before{form_.State(),
+                            form_.Edit7->text(),
+                            form_.Edit10->text(),
+                            form_.ComboBox15->text(),
+                            form_.ComboBox16->text(),
+                            watch_.Messages.size()};
+        Kind kind = Kind::Other;
+        QString what;
+        try {
+            kind = Act(what);
+        } catch (const std::exception& e) {
+            return Failed(index, what, QStringLiteral("exception escaped: ") + e.what());
+        } catch (...) {
+            return Failed(index, what, QStringLiteral("unknown exception escaped"));
+        }
+        Recent(what);
+        const QString problem = Check(kind, before);
+        Count(kind, before);
+        return problem.isEmpty() || Failed(index, what, problem);
+    }
+
+    // How often the stream reached the paths that matter.
+    std::size_t Adds = 0, Errors = 0, AperturesUnderMarker = 0, Conversions = 0;
+    QString Failure;
+
+private:
+    std::uint64_t Below(std::uint64_t n) { return random_() % n; }
+    bool Chance(int percent) { return Below(100) < std::uint64_t(percent); }
+    template <typename T> T Any(const QList<T>& items) {
+        return items[qsizetype(Below(std::uint64_t(items.size())))];
+    }
+
+    void Count(Kind kind, const Before& b) {
+        const QString marker = Q(std::string(calc::NoVolumeMarker));
+        const QString zero = Total(0.0);
+        if (kind == Kind::AddAperture && b.Volume == marker && watch_.Messages.size() == b.Messages)
+            ++AperturesUnderMarker;
+        if ((kind == Kind::WeightUnit && form_.ComboBox15->text() != QStringLiteral("kilogram") &&
+             form_.Edit7->text() != zero && form_.Edit7->text() != b.Weight) ||
+            (kind == Kind::VolumeUnit && form_.ComboBox16->text() != QStringLiteral("meter") &&
+             form_.Edit10->text() != zero && form_.Edit10->text() != b.Volume))
+            ++Conversions;
+    }
+
+    bool Failed(std::size_t index, const QString& what, const QString& problem) {
+        Failure = QStringLiteral("event %1 (%2): %3\nlast events:\n").arg(index).arg(what, problem);
+        for (const QString& e : recent_)
+            Failure += QStringLiteral("  ") + e + QLatin1Char('\n');
+        return false;
+    }
+    void Recent(const QString& what) {
+        recent_.push_back(what);
+        if (recent_.size() > 25) recent_.pop_front();
+    }
+
+    template <typename W> QList<W*> Visible(const QList<W*>& widgets) {
+        QList<W*> out;
+        for (W* w : widgets)
+            if (w->isVisibleTo(&form_)) out << w;
+        return out;
+    }
+
+    QString Garbage(int length) {
+        static const QString keys =
+            QStringLiteral("abcxyzABCXYZ0123456789 .,-+eE()/*#_'\"!?%&;:=<>[]{}|~^`$@\\");
+        QString out;
+        for (int i = 0; i < length; ++i)
+            out += keys.at(qsizetype(Below(std::uint64_t(keys.size()))));
+        return out;
+    }
+
+    // A name, a prefix of one, a name with one character dropped, added or
+    // in the other case, or garbage.
+    QString NameLike(const QStringList& names) {
+        QString name = names.isEmpty() ? QString() : Any(names);
+        const auto at = [&] { return qsizetype(Below(std::uint64_t(name.size()))); };
+        switch (name.isEmpty() ? 9 : Below(10)) {
+        case 0:
+        case 1:
+        case 2:
+        case 3:
+            return name;
+        case 4:
+            return name.left(at());
+        case 5:
+            return name.remove(at(), 1);
+        case 6:
+            return name.insert(at(), Garbage(1));
+        case 7: {
+            const auto i = at();
+            name[i] = name[i].isUpper() ? name[i].toLower() : name[i].toUpper();
+            return name;
+        }
+        case 8:
+            return name + QLatin1Char(' ');
+        default:
+            return Garbage(int(1 + Below(12)));
+        }
+    }
+
+    // A number as a person types it, mostly one that reads.
+    QString NumberLike() {
+        const QString sep = Below(2) ? QStringLiteral(".") : QStringLiteral(",");
+        switch (Below(12)) {
+        case 0:
+            return QString::number(Below(2000));
+        case 1:
+        case 2:
+            return QString::number(1 + Below(300));
+        case 3:
+            return QString::number(Below(100)) + sep + QString::number(Below(1000));
+        case 4:
+            return sep + QString::number(Below(100));
+        case 5:
+            return QStringLiteral("-") + QString::number(Below(50));
+        case 6:
+            return QString::number(1 + Below(9)) + QStringLiteral("e") +
+                   QString::number(Below(400));
+        case 7:
+            return QString::number(Below(10)) + sep + QString::number(Below(10)) + sep +
+                   QString::number(Below(10));
+        case 8:
+            return QStringLiteral("9").repeated(int(1 + Below(40)));
+        case 9:
+            return QStringLiteral(" ") + QString::number(Below(100)) + QStringLiteral(" ");
+        default:
+            return Garbage(int(1 + Below(6)));
+        }
+    }
+
+    // The control a key goes to, by the name the window gives it.
+    static QString NameOf(const QWidget* w) {
+        while (w && w->objectName().isEmpty())
+            w = w->parentWidget();
+        return w ? w->objectName() : QStringLiteral("?");
+    }
+
+    // One step of what a person does: a key, a pick, a click. Typing a text
+    // is planned as one step per key, each checked on its own.
+    struct Action {
+        QString What;
+        std::function<Kind()> Run;
+    };
+
+    Action Key(QWidget* target, Qt::Key key, Kind kind, Qt::KeyboardModifiers modifiers = {}) {
+        return {NameOf(target) + QStringLiteral(" key 0x%1").arg(int(key), 0, 16), [=] {
+                    QTest::keyClick(target, key, modifiers);
+                    return kind;
+                }};
+    }
+
+    Action Char(QWidget* target, QChar c, Kind kind) {
+        return {NameOf(target) + QStringLiteral(" '") + c + QLatin1Char('\''), [=] {
+                    QTest::keyClicks(target, QString(c));
+                    return kind;
+                }};
+    }
+
+    Action Click(QPushButton* button, Kind kind) {
+        return {button->text(), [=] {
+                    button->click();
+                    return kind;
+                }};
+    }
+
+    Action PickItem(ui::EditCombo* box, const QString& item) {
+        return {box->objectName() + QStringLiteral(" picked \"%1\"").arg(item), [=, this] {
+                    FormTest::Pick(box, item);
+                    return KindOf(box);
+                }};
+    }
+
+    // Keys that empty the field (or move the cursor), then the text key by key.
+    std::vector<Action> Typing(QWidget* target, const QString& text, Kind kind) {
+        std::vector<Action> keys;
+        switch (Below(4)) {
+        case 0:
+            break; // appended where the cursor is
+        case 1:
+            keys.push_back(Key(target, Below(2) ? Qt::Key_Home : Qt::Key_Left, kind));
+            break;
+        default:
+            keys.push_back(Key(target, Qt::Key_A, kind, Qt::ControlModifier));
+            keys.push_back(Key(target, Qt::Key_Backspace, kind));
+        }
+        for (const QChar c : text)
+            keys.push_back(Char(target, c, kind));
+        return keys;
+    }
+
+    // A part a person describes in full: its type picked, a number in every
+    // row shown, perhaps a unit, then the Add.
+    void Part(bool object) {
+        ui::EditCombo* type = object ? form_.ComboBox2 : form_.ComboBox3;
+        Plan({PickItem(type, Any(names_[type].mid(0, type->count()))),
+              {QStringLiteral("(rows)"), [=, this] {
+                   std::vector<Action> rows;
+                   const auto edits =
+                       object ? QList<QLineEdit*>{form_.Edit2, form_.Edit3, form_.Edit4}
+                              : QList<QLineEdit*>{form_.Edit8, form_.Edit9, form_.Edit5};
+                   for (QLineEdit* e : Visible(edits))
+                       for (auto& a : Typing(e, QString::number(1 + Below(400)), Kind::Other))
+                           rows.push_back(std::move(a));
+                   if (object && form_.ComboBox6->isVisibleTo(&form_)) {
+                       const auto sizes = form_.SizeBoxes();
+                       for (ui::EditCombo* box :
+                            Visible(QList<ui::EditCombo*>(sizes.begin(), sizes.end())))
+                           rows.push_back(PickItem(
+                               box, box->itemText(int(Below(std::uint64_t(box->count()))))));
+                   }
+                   rows.push_back(Click(object ? form_.BitBtn5 : form_.BitBtn7,
+                                        object ? Kind::AddObject : Kind::AddAperture));
+                   Plan(std::move(rows));
+                   return Kind::Other;
+               }}});
+    }
+
+    void Plan(std::vector<Action> actions) {
+        for (auto a = actions.rbegin(); a != actions.rend(); ++a)
+            plan_.push_front(std::move(*a));
+    }
+
+    void PlanSomething() {
+        const auto roll = Below(100);
+        if (roll < 25) { // typing into a combo box, the unit boxes more often
+            const auto visible = Visible(combos_);
+            ui::EditCombo* box =
+                Chance(30) ? (Below(2) ? form_.ComboBox15 : form_.ComboBox16) : Any(visible);
+            Plan(Typing(box->lineEdit(), NameLike(names_[box]), KindOf(box)));
+        } else if (roll < 35) { // a pick: the arrow keys, now and then the list with the mouse
+            ui::EditCombo* box = Chance(30) ? (Below(2) ? form_.ComboBox15 : form_.ComboBox16)
+                                            : Any(Visible(combos_));
+            if (Chance(10))
+                Plan({PickItem(box, box->itemText(int(Below(std::uint64_t(box->count())))))});
+            else
+                Plan({Key(box, Below(2) ? Qt::Key_Down : Qt::Key_Up, KindOf(box))});
+        } else if (roll < 55) { // an edit: numbers mostly, sometimes letters, Enter or Backspace
+            QLineEdit* edit = Any(Visible(edits_));
+            if (Chance(10))
+                Plan({Key(edit,
+                          Any(QList<Qt::Key>{Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return,
+                                             Qt::Key_End}),
+                          Kind::Other)});
+            else
+                Plan(Typing(edit, NumberLike(), Kind::Other));
+        } else if (roll < 62) { // a quantity box: arrows or typing
+            ui::SpinEdit* spin = Below(2) ? form_.SpinEdit1 : form_.SpinEdit2;
+            if (Chance(60))
+                Plan({Key(
+                    spin,
+                    Any(QList<Qt::Key>{Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown}),
+                    Kind::Other)});
+            else
+                Plan(Typing(spin, Chance(70) ? QString::number(Below(1200)) : Garbage(2),
+                            Kind::Other));
+        } else if (roll < 70) {
+            Part(Below(3) != 0);
+        } else if (roll < 82) {
+            Plan({Click(form_.BitBtn5, Kind::AddObject)});
+        } else if (roll < 91) {
+            Plan({Click(form_.BitBtn7, Kind::AddAperture)});
+        } else if (roll < 99) {
+            Plan({Click(form_.BitBtn2, Kind::Undo)});
+        } else {
+            Plan({Click(form_.BitBtn3, Kind::Reset)});
+        }
+    }
+
+    Kind Act(QString& what) {
+        while (plan_.empty())
+            PlanSomething(); // an empty text plans no key
+        Action action = std::move(plan_.front());
+        plan_.pop_front();
+        what = action.What;
+        return action.Run();
+    }
+
+    Kind KindOf(const ui::EditCombo* box) const {
+        if (box == form_.ComboBox15) return Kind::WeightUnit;
+        if (box == form_.ComboBox16) return Kind::VolumeUnit;
+        return Kind::Other;
+    }
+
+    QString Weight(double kilograms, const QString& unit) const {
+        return Q(calc::WeightText(kilograms, unit.toStdString(), Separator()));
+    }
+    QString Volume(double cubicMetres, const QString& unit) const {
+        return Q(*calc::VolumeText("", cubicMetres, unit.toStdString(), Separator()));
+    }
+    QString Total(double value) const { return Q(calc::FormatTotal(value, Separator())); }
+
+    // The messages an Add may end with, the conversion error naming one of
+    // the texts it read.
+    bool KnownMessage(const QString& message, const QStringList& texts) const {
+        for (const char* m : {calc::Overflow, calc::InvalidOperation})
+            if (message == QString::fromLatin1(m) + QLatin1Char('.')) return true;
+        for (const QString& t : texts)
+            if (message == QStringLiteral("'%1' is not a valid floating point value.").arg(t))
+                return true;
+        return message.startsWith(
+            QStringLiteral("The density '%1' is out of range").arg(form_.Edit1->text()));
+    }
+
+    QString Check(Kind kind, const Before& b) {
+        const calc::CalcState& s = form_.State();
+        const QString weight = form_.Edit7->text(), volume = form_.Edit10->text();
+        const QString marker = Q(std::string(calc::NoVolumeMarker));
+        if (!std::isfinite(s.TotalVolume) || !std::isfinite(s.TotalWeight))
+            return QStringLiteral("a total is not finite");
+        if (!weight.isEmpty() && !IsDisplayNumber(weight))
+            return QStringLiteral("weight field \"%1\"").arg(weight);
+        if (!volume.isEmpty() && volume != marker && !IsDisplayNumber(volume))
+            return QStringLiteral("volume field \"%1\"").arg(volume);
+        if (watch_.OtherDialogs) return QStringLiteral("a dialog other than the error box opened");
+
+        const bool failed = watch_.Messages.size() > b.Messages;
+        const auto unchanged = [&] {
+            return SameState(s, b.State) && weight == b.Weight && volume == b.Volume &&
+                   form_.ComboBox15->text() == b.WeightUnit &&
+                   form_.ComboBox16->text() == b.VolumeUnit;
+        };
+        if (failed) {
+            ++Errors;
+            const QString message = watch_.Messages.back();
+            if (watch_.Messages.size() != b.Messages + 1)
+                return QStringLiteral("more than one box");
+            if (kind != Kind::AddObject && kind != Kind::AddAperture)
+                return QStringLiteral("error box: ") + message;
+            const QStringList texts = kind == Kind::AddObject
+                                          ? QStringList{form_.Edit1->text(), form_.Edit2->text(),
+                                                        form_.Edit3->text(), form_.Edit4->text()}
+                                          : QStringList{form_.Edit1->text(), form_.Edit8->text(),
+                                                        form_.Edit9->text(), form_.Edit5->text()};
+            if (!KnownMessage(message, texts))
+                return QStringLiteral("unknown message \"%1\"").arg(message);
+            if (!unchanged())
+                return QStringLiteral("a failed Add changed something (%1)").arg(message);
+            return {};
+        }
+        switch (kind) {
+        case Kind::AddObject:
+        case Kind::AddAperture: {
+            if (kind == Kind::AddObject && form_.ComboBox2->text() == QStringLiteral("Choose Type"))
+                return unchanged() ? QString()
+                                   : QStringLiteral("Add object did something with no type");
+            ++Adds;
+            if (s.UndoWeight != b.State.TotalWeight || s.UndoVolume != b.State.TotalVolume)
+                return QStringLiteral("the snapshot is not the totals before the Add");
+            if (form_.ComboBox15->text() != QStringLiteral("kilogram") ||
+                form_.ComboBox16->text() != QStringLiteral("meter"))
+                return QStringLiteral("the unit boxes were not set back");
+            if (weight != Total(s.TotalWeight))
+                return QStringLiteral("weight \"%1\" for %2 kg").arg(weight).arg(s.TotalWeight);
+            QString expected = Total(s.TotalVolume);
+            if (kind == Kind::AddObject) {
+                const std::string type = form_.ComboBox2->text().toStdString();
+                const calc::ObjectType* t = calc::FindObjectType(type);
+                if (t && t->Profile != calc::NoProfile)
+                    expected = marker;
+                else if (!t && type != "Pipe" && type != "Hexahedron")
+                    expected = b.Volume;
+            } else if (b.Volume == marker) {
+                expected = marker;
+            }
+            return volume == expected
+                       ? QString()
+                       : QStringLiteral("volume \"%1\", expected \"%2\"").arg(volume, expected);
+        }
+        case Kind::Undo:
+            if (s.TotalWeight != b.State.UndoWeight || s.TotalVolume != b.State.UndoVolume)
+                return QStringLiteral("Undo did not restore the snapshot");
+            if (weight != Total(s.TotalWeight) || volume != Total(s.TotalVolume))
+                return QStringLiteral("after Undo \"%1\" and \"%2\"").arg(weight, volume);
+            return {};
+        case Kind::Reset:
+            return SameState(s, calc::CalcState{}) && weight.isEmpty() && volume.isEmpty()
+                       ? QString()
+                       : QStringLiteral("Reset left something");
+        case Kind::WeightUnit: {
+            const QString expected = Weight(s.TotalWeight, form_.ComboBox15->text());
+            const bool edited = form_.ComboBox15->text() != b.WeightUnit;
+            if (!SameState(s, b.State)) return QStringLiteral("a unit changed the state");
+            return weight == expected || (!edited && weight == b.Weight)
+                       ? QString()
+                       : QStringLiteral("weight \"%1\", expected \"%2\"").arg(weight, expected);
+        }
+        case Kind::VolumeUnit: {
+            if (!SameState(s, b.State)) return QStringLiteral("a unit changed the state");
+            if (b.Volume == marker)
+                return volume == marker ? QString() : QStringLiteral("the marker went");
+            const QString expected = Volume(s.TotalVolume, form_.ComboBox16->text());
+            const bool edited = form_.ComboBox16->text() != b.VolumeUnit;
+            return volume == expected || (!edited && volume == b.Volume)
+                       ? QString()
+                       : QStringLiteral("volume \"%1\", expected \"%2\"").arg(volume, expected);
+        }
+        case Kind::Other:
+            if (!SameTotals(s, b.State) || weight != b.Weight || volume != b.Volume)
+                return QStringLiteral("the totals or result fields changed");
+            return {};
+        }
+        return {};
+    }
+
+    TForm1& form_;
+    std::mt19937_64 random_;
+    QuickWatch watch_;
+    QList<ui::EditCombo*> combos_;
+    QList<QLineEdit*> edits_;
+    QHash<const ui::EditCombo*, QStringList> names_;
+    std::deque<QString> recent_;
+    std::deque<Action> plan_;
+};
+
+// The offscreen platform says for every error box that it cannot raise or
+// grab; thousands of those would bury a failure's report.
+class QuietPlatform {
+public:
+    QuietPlatform() { previous_ = qInstallMessageHandler(&QuietPlatform::Handle); }
+    ~QuietPlatform() { qInstallMessageHandler(previous_); }
+
+private:
+    static void Handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (type == QtWarningMsg && text.startsWith(QStringLiteral("This plugin does not support")))
+            return;
+        if (previous_) previous_(type, context, text);
+    }
+    static inline QtMessageHandler previous_ = nullptr;
+};
+
+TEST(Stress, TheWindowSurvivesALongRandomSession) {
+    const QuietPlatform quiet;
+    const std::uint64_t seed = FromEnvironment("KUBATRIX_STRESS_SEED", 20240611);
+    const std::uint64_t events = FromEnvironment("KUBATRIX_STRESS_EVENTS", 40000);
+    TForm1 form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+
+    Stress stress(form, seed);
+    for (std::size_t i = 0; i < events; ++i) {
+        const bool ok = stress.Step(i);
+        ASSERT_FALSE(testing::Test::HasFatalFailure()) << "KUBATRIX_STRESS_SEED=" << seed;
+        ASSERT_TRUE(ok) << stress.Failure.toStdString()
+                        << "replay with KUBATRIX_STRESS_SEED=" << seed
+                        << " KUBATRIX_STRESS_EVENTS=" << events
+                        << " ui_tests --gtest_filter=Stress.*";
+    }
+    // The stream must reach the paths that matter, not only the error box.
+    std::printf(
+        "[ stress   ] seed %llu: %llu events, %zu Adds done (%zu apertures under the marker), "
+        "%zu error boxes answered, %zu totals converted to another unit\n",
+        static_cast<unsigned long long>(seed), static_cast<unsigned long long>(events), stress.Adds,
+        stress.AperturesUnderMarker, stress.Errors, stress.Conversions);
+    // A stream of the default length must reach every path that matters, not
+    // only the error box.
+    if (events >= 20000) {
+        EXPECT_GT(stress.Adds, events / 100) << "seed " << seed;
+        EXPECT_GT(stress.AperturesUnderMarker, 0u) << "seed " << seed;
+        EXPECT_GT(stress.Errors, 0u) << "seed " << seed;
+        EXPECT_GT(stress.Conversions, 0u) << "seed " << seed;
+    }
+}
+
+} // namespace
