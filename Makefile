@@ -25,6 +25,12 @@ asan: deps
 	@cmake --build --preset asan -j $(JOBS)
 	@ctest --preset asan -j $(JOBS)
 
+# The benchmarks, in the release build, and a summary against their targets.
+bench: deps
+	@cmake --preset release -DKUBATRIX_BENCH=ON >/dev/null
+	@cmake --build --preset release -j $(JOBS) --target kubatrix_bench
+	@build/release/bench/kubatrix_bench
+
 # Every fuzz target of the core for FUZZ_SECONDS each (clang, libFuzzer).
 FUZZ_SECONDS ?= 60
 fuzz: deps

@@ -1,0 +1,37 @@
+// kubatrix_bench: the benchmarks, then a summary of every figure against its
+// target. With --child=main, --child=bare:<widgets> or --child=plain:<plan>
+// it is instead one of the child processes that measure a window's cold
+// start and peak memory, each in a fresh process.
+#include "Benchmarks.h"
+#include "Summary.h"
+#include "Windows.h"
+
+#include <QApplication>
+
+#include <cstring>
+#include <string>
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::string child;
+    for (int i = 1; i < argc; ++i)
+        if (std::strncmp(argv[i], "--child=", 8) == 0) child = argv[i] + 8;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kubatrix 3.1"));
+    if (!child.empty()) return bench::RunChild(child);
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    bench::MainWindowShape shape;
+    {
+        const auto probe = bench::MainWindow();
+        shape = {bench::WidgetCount(*probe), bench::PlanOf(*probe)};
+    }
+    bench::RegisterWindowBenchmarks(shape);
+    bench::RegisterCoreBenchmarks();
+    bench::Collector collector;
+    benchmark::RunSpecifiedBenchmarks(&collector);
+    bench::PrintSummary(collector, shape);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,162 @@
+// The window: start-up against a bare window of as many widgets, and each
+// handler from the user's keystroke or click until the window is repainted.
+#include "Benchmarks.h"
+#include "Windows.h"
+
+#include "ui/EditCombo.h"
+#include "ui/Unit1.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+namespace bench {
+namespace {
+
+template <typename Build> void Startup(benchmark::State& state, Build build) {
+    for (auto _ : state) {
+        auto window = build();
+        ShowAndPaint(*window);
+        state.PauseTiming();
+        window.reset();
+        Settle();
+        state.ResumeTiming();
+    }
+}
+
+// A painted main window to work on.
+std::unique_ptr<TForm1> Form() {
+    auto form = std::make_unique<TForm1>();
+    ShowAndPaint(*form);
+    return form;
+}
+
+// The box holds all of the text but its last character, set by the program
+// (which runs no handler); the benchmark types that character.
+void TypeLast(benchmark::State& state, ui::EditCombo* box, const QString& text) {
+    state.PauseTiming();
+    box->setText(text.chopped(1));
+    Settle();
+    state.ResumeTiming();
+    QTest::keyClick(box->lineEdit(), text.back().toLatin1());
+    Settle();
+}
+
+std::vector<QString> ObjectTypes(const TForm1& form) {
+    std::vector<QString> names;
+    for (int i = 0; i < form.ComboBox2->count(); ++i)
+        names.push_back(form.ComboBox2->itemText(i));
+    return names;
+}
+
+// Each type once, its picture drawn for the first time. Runs before the
+// cached case, and only once per process.
+void TypeBoxPictureFirst(benchmark::State& state) {
+    auto form = Form();
+    const auto names = ObjectTypes(*form);
+    std::size_t next = 0;
+    for (auto _ : state)
+        TypeLast(state, form->ComboBox2, names[next++ % names.size()]);
+}
+
+void TypeBoxPictureCached(benchmark::State& state) {
+    auto form = Form();
+    const auto names = ObjectTypes(*form);
+    for (const QString& name : names) { // fills the cache
+        form->ComboBox2->setText(name.chopped(1));
+        QTest::keyClick(form->ComboBox2->lineEdit(), name.back().toLatin1());
+    }
+    Settle();
+    std::size_t next = 0;
+    for (auto _ : state)
+        TypeLast(state, form->ComboBox2, names[next++ % names.size()]);
+}
+
+void TypeBoxNoMatch(benchmark::State& state) {
+    auto form = Form();
+    for (auto _ : state)
+        TypeLast(state, form->ComboBox2, QStringLiteral("Cylindex"));
+}
+
+// A 100 mm steel cube, ready to add.
+void ReadyCube(TForm1& form) {
+    form.ComboBox2->setText(QStringLiteral("Parallelepipe"));
+    QTest::keyClick(form.ComboBox2->lineEdit(), 'd');
+    for (QLineEdit* e : {form.Edit2, form.Edit3, form.Edit4, form.Edit8, form.Edit9, form.Edit5})
+        e->setText(QStringLiteral("100"));
+    form.ComboBox3->setText(QStringLiteral("Parallelepipe"));
+    QTest::keyClick(form.ComboBox3->lineEdit(), 'd');
+    for (QLineEdit* e : {form.Edit8, form.Edit9, form.Edit5})
+        e->setText(QStringLiteral("10"));
+    Settle();
+}
+
+void Click(benchmark::State& state, QPushButton* TForm1::*button) {
+    auto form = Form();
+    ReadyCube(*form);
+    for (auto _ : state) {
+        ((*form).*button)->click();
+        Settle();
+    }
+}
+
+void AddObjectClick(benchmark::State& state) {
+    Click(state, &TForm1::BitBtn5);
+}
+void AddApertureClick(benchmark::State& state) {
+    Click(state, &TForm1::BitBtn7);
+}
+void UndoClick(benchmark::State& state) {
+    Click(state, &TForm1::BitBtn2);
+}
+
+void UnitChange(benchmark::State& state, ui::EditCombo* TForm1::*box, QString a, QString b) {
+    auto form = Form();
+    ReadyCube(*form);
+    form->BitBtn5->click();
+    bool flip = false;
+    for (auto _ : state)
+        TypeLast(state, (*form).*box, (flip = !flip) ? a : b);
+}
+
+void WeightUnitChange(benchmark::State& state) {
+    UnitChange(state, &TForm1::ComboBox15, QStringLiteral("gram"), QStringLiteral("pound"));
+}
+void VolumeUnitChange(benchmark::State& state) {
+    UnitChange(state, &TForm1::ComboBox16, QStringLiteral("inch"), QStringLiteral("yard"));
+}
+void MaterialChange(benchmark::State& state) {
+    UnitChange(state, &TForm1::ComboBox1, QStringLiteral("Copper ( Cu )"), QStringLiteral("Brass"));
+}
+
+} // namespace
+
+void RegisterWindowBenchmarks(const MainWindowShape& shape) {
+    const auto micro = benchmark::kMicrosecond;
+    const auto milli = benchmark::kMillisecond;
+    benchmark::RegisterBenchmark(StartupMain, Startup<decltype(&MainWindow)>, &MainWindow)
+        ->Unit(milli);
+    benchmark::RegisterBenchmark(StartupBare, [widgets = shape.Widgets](benchmark::State& state) {
+        Startup(state, [widgets] { return BareWindow(widgets); });
+    })->Unit(milli);
+    benchmark::RegisterBenchmark(StartupPlain, [plan = shape.Plan](benchmark::State& state) {
+        Startup(state, [&plan] { return PlainControlsWindow(plan); });
+    })->Unit(milli);
+    benchmark::RegisterBenchmark(HandlerPictureFirst, TypeBoxPictureFirst)
+        ->Iterations(14)
+        ->Unit(micro);
+    benchmark::RegisterBenchmark(HandlerPictureCached, TypeBoxPictureCached)->Unit(micro);
+    benchmark::RegisterBenchmark("handler/type box, no match", TypeBoxNoMatch)->Unit(micro);
+    benchmark::RegisterBenchmark("handler/material box", MaterialChange)->Unit(micro);
+    benchmark::RegisterBenchmark(HandlerAddObject, AddObjectClick)->Unit(micro);
+    benchmark::RegisterBenchmark("handler/Add aperture click", AddApertureClick)->Unit(micro);
+    benchmark::RegisterBenchmark("handler/Undo click", UndoClick)->Unit(micro);
+    benchmark::RegisterBenchmark(HandlerWeightUnit, WeightUnitChange)->Unit(micro);
+    benchmark::RegisterBenchmark("handler/volume unit", VolumeUnitChange)->Unit(micro);
+}
+
+} // namespace bench
