@@ -1,7 +1,5 @@
-// The real window under a long, seeded random stream of what a person can do:
-// picks and typing in every combo box (names, near misses, garbage), numbers
-// and letters in every edit, the quantity arrows, Add object, Add aperture,
-// Undo and Reset. Error boxes are answered at once. After every event the
+// The real window under a long, seeded random stream of what a person can do
+// (StressPlayer.h). Error boxes are answered at once. After every event the
 // result fields hold nothing, the marker or a number in the display format,
 // and the totals are finite; after every Add, Undo and unit change the fields
 // show exactly what the state and the unit boxes say.
@@ -9,6 +7,7 @@
 // KUBATRIX_STRESS_EVENTS sets the length of the stream (default 40000),
 // KUBATRIX_STRESS_SEED its seed; a failure prints both, to replay it.
 #include "FormFixture.h"
+#include "StressPlayer.h"
 
 #include "calc/Calculator.h"
 #include "calc/Display.h"
@@ -22,8 +21,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <deque>
-#include <functional>
-#include <random>
 
 namespace {
 
@@ -98,8 +95,6 @@ private:
     QTimer timer_;
 };
 
-enum class Kind { AddObject, AddAperture, Undo, Reset, WeightUnit, VolumeUnit, Other };
-
 // What the window showed before an event.
 struct Before {
     calc::CalcState State;
@@ -107,22 +102,12 @@ struct Before {
     std::size_t Messages;
 };
 
+// Plays the stream and checks the window after every event.
 class Stress {
 public:
-    Stress(TForm1& form, std::uint64_t seed) : form_(form), random_(seed) {
-        combos_ = form.findChildren<ui::EditCombo*>();
-        edits_ = {form.Edit1, form.Edit2, form.Edit3, form.Edit4,
-                  form.Edit5, form.Edit8, form.Edit9};
-        for (ui::EditCombo* box : combos_)
-            for (int i = 0; i < box->count(); ++i)
-                names_[box].push_back(box->itemText(i));
-        // Names that are no items but mean something.
-        names_[form.ComboBox2] << QStringLiteral("Pipe") << QStringLiteral("Hexahedron")
-                               << QStringLiteral("Choose Type");
-        names_[form.ComboBox3] << QStringLiteral("Hexahedron");
-    }
+    Stress(TForm1& form, std::uint64_t seed) : form_(form), player_(form, seed) {}
 
-    // One action; false once a check failed.
+    // One event; false once a check failed.
     bool Step(std::size_t index) {
         const Before before{form_.State(),
                             form_.Edit7->text(),
@@ -133,7 +118,7 @@ public:
         Kind kind = Kind::Other;
         QString what;
         try {
-            kind = Act(what);
+            kind = player_.Next(what);
         } catch (const std::exception& e) {
             return Failed(index, what, QStringLiteral("exception escaped: ") + e.what());
         } catch (...) {
@@ -150,12 +135,6 @@ public:
     QString Failure;
 
 private:
-    std::uint64_t Below(std::uint64_t n) { return random_() % n; }
-    bool Chance(int percent) { return Below(100) < std::uint64_t(percent); }
-    template <typename T> T Any(const QList<T>& items) {
-        return items[qsizetype(Below(std::uint64_t(items.size())))];
-    }
-
     void Count(Kind kind, const Before& b) {
         const QString marker = Q(std::string(calc::NoVolumeMarker));
         const QString zero = Total(0.0);
@@ -177,234 +156,6 @@ private:
     void Recent(const QString& what) {
         recent_.push_back(what);
         if (recent_.size() > 25) recent_.pop_front();
-    }
-
-    template <typename W> QList<W*> Visible(const QList<W*>& widgets) {
-        QList<W*> out;
-        for (W* w : widgets)
-            if (w->isVisibleTo(&form_)) out << w;
-        return out;
-    }
-
-    QString Garbage(int length) {
-        static const QString keys =
-            QStringLiteral("abcxyzABCXYZ0123456789 .,-+eE()/*#_'\"!?%&;:=<>[]{}|~^`$@\\");
-        QString out;
-        for (int i = 0; i < length; ++i)
-            out += keys.at(qsizetype(Below(std::uint64_t(keys.size()))));
-        return out;
-    }
-
-    // A name, a prefix of one, a name with one character dropped, added or
-    // in the other case, or garbage.
-    QString NameLike(const QStringList& names) {
-        QString name = names.isEmpty() ? QString() : Any(names);
-        const auto at = [&] { return qsizetype(Below(std::uint64_t(name.size()))); };
-        switch (name.isEmpty() ? 9 : Below(10)) {
-        case 0:
-        case 1:
-        case 2:
-        case 3:
-            return name;
-        case 4:
-            return name.left(at());
-        case 5:
-            return name.remove(at(), 1);
-        case 6:
-            return name.insert(at(), Garbage(1));
-        case 7: {
-            const auto i = at();
-            name[i] = name[i].isUpper() ? name[i].toLower() : name[i].toUpper();
-            return name;
-        }
-        case 8:
-            return name + QLatin1Char(' ');
-        default:
-            return Garbage(int(1 + Below(12)));
-        }
-    }
-
-    // A number as a person types it, mostly one that reads.
-    QString NumberLike() {
-        const QString sep = Below(2) ? QStringLiteral(".") : QStringLiteral(",");
-        switch (Below(12)) {
-        case 0:
-            return QString::number(Below(2000));
-        case 1:
-        case 2:
-            return QString::number(1 + Below(300));
-        case 3:
-            return QString::number(Below(100)) + sep + QString::number(Below(1000));
-        case 4:
-            return sep + QString::number(Below(100));
-        case 5:
-            return QStringLiteral("-") + QString::number(Below(50));
-        case 6:
-            return QString::number(1 + Below(9)) + QStringLiteral("e") +
-                   QString::number(Below(400));
-        case 7:
-            return QString::number(Below(10)) + sep + QString::number(Below(10)) + sep +
-                   QString::number(Below(10));
-        case 8:
-            return QStringLiteral("9").repeated(int(1 + Below(40)));
-        case 9:
-            return QStringLiteral(" ") + QString::number(Below(100)) + QStringLiteral(" ");
-        default:
-            return Garbage(int(1 + Below(6)));
-        }
-    }
-
-    // The control a key goes to, by the name the window gives it.
-    static QString NameOf(const QWidget* w) {
-        while (w && w->objectName().isEmpty())
-            w = w->parentWidget();
-        return w ? w->objectName() : QStringLiteral("?");
-    }
-
-    // One step of what a person does: a key, a pick, a click. Typing a text
-    // is planned as one step per key, each checked on its own.
-    struct Action {
-        QString What;
-        std::function<Kind()> Run;
-    };
-
-    Action Key(QWidget* target, Qt::Key key, Kind kind, Qt::KeyboardModifiers modifiers = {}) {
-        return {NameOf(target) + QStringLiteral(" key 0x%1").arg(int(key), 0, 16), [=] {
-                    QTest::keyClick(target, key, modifiers);
-                    return kind;
-                }};
-    }
-
-    Action Char(QWidget* target, QChar c, Kind kind) {
-        return {NameOf(target) + QStringLiteral(" '") + c + QLatin1Char('\''), [=] {
-                    QTest::keyClicks(target, QString(c));
-                    return kind;
-                }};
-    }
-
-    Action Click(QPushButton* button, Kind kind) {
-        return {button->text(), [=] {
-                    button->click();
-                    return kind;
-                }};
-    }
-
-    Action PickItem(ui::EditCombo* box, const QString& item) {
-        return {box->objectName() + QStringLiteral(" picked \"%1\"").arg(item), [=, this] {
-                    FormTest::Pick(box, item);
-                    return KindOf(box);
-                }};
-    }
-
-    // Keys that empty the field (or move the cursor), then the text key by key.
-    std::vector<Action> Typing(QWidget* target, const QString& text, Kind kind) {
-        std::vector<Action> keys;
-        switch (Below(4)) {
-        case 0:
-            break; // appended where the cursor is
-        case 1:
-            keys.push_back(Key(target, Below(2) ? Qt::Key_Home : Qt::Key_Left, kind));
-            break;
-        default:
-            keys.push_back(Key(target, Qt::Key_A, kind, Qt::ControlModifier));
-            keys.push_back(Key(target, Qt::Key_Backspace, kind));
-        }
-        for (const QChar c : text)
-            keys.push_back(Char(target, c, kind));
-        return keys;
-    }
-
-    // A part a person describes in full: its type picked, a number in every
-    // row shown, perhaps a unit, then the Add.
-    void Part(bool object) {
-        ui::EditCombo* type = object ? form_.ComboBox2 : form_.ComboBox3;
-        Plan({PickItem(type, Any(names_[type].mid(0, type->count()))),
-              {QStringLiteral("(rows)"), [=, this] {
-                   std::vector<Action> rows;
-                   const auto edits =
-                       object ? QList<QLineEdit*>{form_.Edit2, form_.Edit3, form_.Edit4}
-                              : QList<QLineEdit*>{form_.Edit8, form_.Edit9, form_.Edit5};
-                   for (QLineEdit* e : Visible(edits))
-                       for (auto& a : Typing(e, QString::number(1 + Below(400)), Kind::Other))
-                           rows.push_back(std::move(a));
-                   if (object && form_.ComboBox6->isVisibleTo(&form_)) {
-                       const auto sizes = form_.SizeBoxes();
-                       for (ui::EditCombo* box :
-                            Visible(QList<ui::EditCombo*>(sizes.begin(), sizes.end())))
-                           rows.push_back(PickItem(
-                               box, box->itemText(int(Below(std::uint64_t(box->count()))))));
-                   }
-                   rows.push_back(Click(object ? form_.BitBtn5 : form_.BitBtn7,
-                                        object ? Kind::AddObject : Kind::AddAperture));
-                   Plan(std::move(rows));
-                   return Kind::Other;
-               }}});
-    }
-
-    void Plan(std::vector<Action> actions) {
-        for (auto a = actions.rbegin(); a != actions.rend(); ++a)
-            plan_.push_front(std::move(*a));
-    }
-
-    void PlanSomething() {
-        const auto roll = Below(100);
-        if (roll < 25) { // typing into a combo box, the unit boxes more often
-            const auto visible = Visible(combos_);
-            ui::EditCombo* box =
-                Chance(30) ? (Below(2) ? form_.ComboBox15 : form_.ComboBox16) : Any(visible);
-            Plan(Typing(box->lineEdit(), NameLike(names_[box]), KindOf(box)));
-        } else if (roll < 35) { // a pick: the arrow keys, now and then the list with the mouse
-            ui::EditCombo* box = Chance(30) ? (Below(2) ? form_.ComboBox15 : form_.ComboBox16)
-                                            : Any(Visible(combos_));
-            if (Chance(10))
-                Plan({PickItem(box, box->itemText(int(Below(std::uint64_t(box->count())))))});
-            else
-                Plan({Key(box, Below(2) ? Qt::Key_Down : Qt::Key_Up, KindOf(box))});
-        } else if (roll < 55) { // an edit: numbers mostly, sometimes letters, Enter or Backspace
-            QLineEdit* edit = Any(Visible(edits_));
-            if (Chance(10))
-                Plan({Key(edit,
-                          Any(QList<Qt::Key>{Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return,
-                                             Qt::Key_End}),
-                          Kind::Other)});
-            else
-                Plan(Typing(edit, NumberLike(), Kind::Other));
-        } else if (roll < 62) { // a quantity box: arrows or typing
-            ui::SpinEdit* spin = Below(2) ? form_.SpinEdit1 : form_.SpinEdit2;
-            if (Chance(60))
-                Plan({Key(
-                    spin,
-                    Any(QList<Qt::Key>{Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown}),
-                    Kind::Other)});
-            else
-                Plan(Typing(spin, Chance(70) ? QString::number(Below(1200)) : Garbage(2),
-                            Kind::Other));
-        } else if (roll < 70) {
-            Part(Below(3) != 0);
-        } else if (roll < 82) {
-            Plan({Click(form_.BitBtn5, Kind::AddObject)});
-        } else if (roll < 91) {
-            Plan({Click(form_.BitBtn7, Kind::AddAperture)});
-        } else if (roll < 99) {
-            Plan({Click(form_.BitBtn2, Kind::Undo)});
-        } else {
-            Plan({Click(form_.BitBtn3, Kind::Reset)});
-        }
-    }
-
-    Kind Act(QString& what) {
-        while (plan_.empty())
-            PlanSomething(); // an empty text plans no key
-        Action action = std::move(plan_.front());
-        plan_.pop_front();
-        what = action.What;
-        return action.Run();
-    }
-
-    Kind KindOf(const ui::EditCombo* box) const {
-        if (box == form_.ComboBox15) return Kind::WeightUnit;
-        if (box == form_.ComboBox16) return Kind::VolumeUnit;
-        return Kind::Other;
     }
 
     QString Weight(double kilograms, const QString& unit) const {
@@ -529,13 +280,9 @@ private:
     }
 
     TForm1& form_;
-    std::mt19937_64 random_;
+    StressPlayer player_;
     QuickWatch watch_;
-    QList<ui::EditCombo*> combos_;
-    QList<QLineEdit*> edits_;
-    QHash<const ui::EditCombo*, QStringList> names_;
     std::deque<QString> recent_;
-    std::deque<Action> plan_;
 };
 
 // The offscreen platform says for every error box that it cannot raise or
@@ -573,7 +320,6 @@ TEST(Stress, TheWindowSurvivesALongRandomSession) {
                         << " KUBATRIX_STRESS_EVENTS=" << events
                         << " ui_tests --gtest_filter=Stress.*";
     }
-    // The stream must reach the paths that matter, not only the error box.
     std::printf(
         "[ stress   ] seed %llu: %llu events, %zu Adds done (%zu apertures under the marker), "
         "%zu error boxes answered, %zu totals converted to another unit\n",
