@@ -3,6 +3,7 @@
 #include "Benchmarks.h"
 #include "Windows.h"
 
+#include "calc/Shapes.h"
 #include "ui/EditCombo.h"
 #include "ui/Unit1.h"
 
@@ -147,7 +148,7 @@ void RegisterWindowBenchmarks(const MainWindowShape& shape) {
         Startup(state, [&plan] { return PlainControlsWindow(plan); });
     })->Unit(milli);
     benchmark::RegisterBenchmark(HandlerPictureFirst, TypeBoxPictureFirst)
-        ->Iterations(14)
+        ->Iterations(std::int64_t(calc::ObjectTypes.size()))
         ->Unit(micro);
     benchmark::RegisterBenchmark(HandlerPictureCached, TypeBoxPictureCached)->Unit(micro);
     benchmark::RegisterBenchmark("handler/type box, no match", TypeBoxNoMatch)->Unit(micro);
