@@ -59,8 +59,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     setFixedSize(662, 453);
     ConnectHandlers();
     FormCreate();
-    // Every calculation starts with the type of the object.
+    // Every calculation starts with the type of the object; typing replaces
+    // "Choose Type".
     ComboBox2->setFocus();
+    ComboBox2->lineEdit()->selectAll();
 }
 
 std::array<ui::EditCombo*, 5> TForm1::SizeBoxes() const {

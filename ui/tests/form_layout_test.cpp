@@ -214,6 +214,8 @@ TEST_F(FormLayout, EveryTextFitsItsControl) {
 
 TEST_F(FormLayout, FocusStartsInTheObjectTypeBox) {
     EXPECT_TRUE(form->ComboBox2->hasFocus() || form->ComboBox2->lineEdit()->hasFocus());
+    QTest::keyClicks(form->ComboBox2->lineEdit(), "Cone");
+    EXPECT_EQ(form->Image1->property("picture").toString(), "P007");
 }
 
 TEST_F(FormLayout, TabVisitsTheControlsInTheirOrder) {
