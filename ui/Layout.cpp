@@ -197,20 +197,14 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, bool
     return b;
 }
 
-template <typename Names>
-ui::EditCombo* combo(QWidget* parent, const char* name, const Names& items, const QString& text) {
+// An editable list with its items and first text; bold where the window
+// gives the list a font of its own.
+ui::EditCombo* combo(QWidget* parent, const char* name, const QStringList& items,
+                     const QString& text, bool bold = false) {
     auto* c = named(new ui::EditCombo(parent), name);
-    for (const auto& item : items) c->addItem(QString::fromUtf8(item.data(), qsizetype(item.size())));
+    c->addItems(items);
     c->setText(text);
-    return c;
-}
-
-ui::EditCombo* unitCombo(QWidget* parent, const char* name, const QString& text) {
-    QStringList names;
-    for (const auto& u : calc::LengthUnits) names << QString::fromUtf8(u.Name.data(), qsizetype(u.Name.size()));
-    auto* c = named(new ui::EditCombo(parent), name);
-    c->addItems(names);
-    c->setText(text);
+    if (bold) c->setFont(ui::SansFont(11, true));
     return c;
 }
 
@@ -220,16 +214,26 @@ QLabel* picture(QWidget* parent, const char* name) {
     return p;
 }
 
-template <typename Items> QStringList texts(const Items& items) {
+QString text(std::string_view t) {
+    return QString::fromUtf8(t.data(), qsizetype(t.size()));
+}
+
+// The names of a table's rows (materials, types, units), in its order.
+template <typename Rows> QStringList names(const Rows& rows) {
     QStringList out;
-    for (const auto& i : items) out << QString::fromUtf8(i.Name.data(), qsizetype(i.Name.size()));
+    for (const auto& row : rows) out << text(row.Name);
+    return out;
+}
+
+QStringList weightUnits() {
+    QStringList out;
+    for (auto unit : calc::WeightUnits) out << text(unit);
     return out;
 }
 
 QStringList sizeLabels(catalogue::Profile profile) {
     QStringList out;
-    for (const auto& row : catalogue::SizeTable(profile))
-        out << QString::fromUtf8(row.Label.data(), qsizetype(row.Label.size()));
+    for (const auto& row : catalogue::SizeTable(profile)) out << text(row.Label);
     return out;
 }
 
@@ -239,13 +243,11 @@ void TForm1::CreateControls() {
     const QFont bold = ui::SansFont(11, true);
     const QString millimeter = QStringLiteral("millimeter");
     const QString chooseType = QStringLiteral("Choose Type");
+    const QStringList lengthUnits = names(calc::LengthUnits);
 
     GroupBox2 = named(new QGroupBox(this), "GroupBox2");
     Label9 = label(GroupBox2, "Label9", QStringLiteral("Material"));
-    ComboBox1 = named(new ui::EditCombo(GroupBox2), "ComboBox1");
-    ComboBox1->addItems(texts(calc::Materials));
-    ComboBox1->setText(QStringLiteral("Iron ( Fe )"));
-    ComboBox1->setFont(bold);
+    ComboBox1 = combo(GroupBox2, "ComboBox1", names(calc::Materials), QStringLiteral("Iron ( Fe )"), true);
     Label10 = label(GroupBox2, "Label10", QStringLiteral("Density"));
     Edit1 = edit(GroupBox2, "Edit1", QStringLiteral("7874"), bold);
     Label11 = label(GroupBox2, "Label11", QStringLiteral("kg/m"));
@@ -253,54 +255,45 @@ void TForm1::CreateControls() {
 
     GroupBox1 = named(new QGroupBox(QStringLiteral("Object"), this), "GroupBox1");
     Image1 = picture(GroupBox1, "Image1");
-    ComboBox2 = named(new ui::EditCombo(GroupBox1), "ComboBox2");
-    ComboBox2->addItems(texts(calc::ObjectTypes));
-    ComboBox2->setText(chooseType);
-    ComboBox2->setFont(bold);
+    ComboBox2 = combo(GroupBox1, "ComboBox2", names(calc::ObjectTypes), chooseType, true);
     Label7 = label(GroupBox1, "Label7", QStringLiteral("Quantity"));
     SpinEdit2 = named(new ui::SpinEdit(GroupBox1), "SpinEdit2");
     SpinEdit2->setFont(bold);
     Label34 = label(GroupBox1, "Label34", QStringLiteral("Size"));
     Label1 = label(GroupBox1, "Label1", QStringLiteral("a ="));
     Edit2 = edit(GroupBox1, "Edit2", QStringLiteral("0"), bold);
-    ComboBox4 = unitCombo(GroupBox1, "ComboBox4", millimeter);
+    ComboBox4 = combo(GroupBox1, "ComboBox4", lengthUnits, millimeter);
     const char* sizeNames[] = {"ComboBox6", "ComboBox7", "ComboBox8", "ComboBox9", "ComboBox10"};
     ui::EditCombo** sizeBoxes[] = {&ComboBox6, &ComboBox7, &ComboBox8, &ComboBox9, &ComboBox10};
     for (int p = 0; p < catalogue::ProfileCount; ++p) {
-        auto* box = named(new ui::EditCombo(GroupBox1), sizeNames[p]);
-        box->addItems(sizeLabels(static_cast<catalogue::Profile>(p)));
-        box->setText(QStringLiteral("Choose Size"));
-        box->setFont(bold);
-        *sizeBoxes[p] = box;
+        *sizeBoxes[p] = combo(GroupBox1, sizeNames[p], sizeLabels(static_cast<catalogue::Profile>(p)),
+                              QStringLiteral("Choose Size"), true);
     }
     Label2 = label(GroupBox1, "Label2", QStringLiteral("b ="));
     Edit3 = edit(GroupBox1, "Edit3", QStringLiteral("0"), bold);
-    ComboBox5 = unitCombo(GroupBox1, "ComboBox5", millimeter);
+    ComboBox5 = combo(GroupBox1, "ComboBox5", lengthUnits, millimeter);
     Label5 = label(GroupBox1, "Label5", QStringLiteral("Length"));
     Label5->hide();
     Label3 = label(GroupBox1, "Label3", QStringLiteral("c ="));
     Edit4 = edit(GroupBox1, "Edit4", QStringLiteral("0"), bold);
-    ComboBox11 = unitCombo(GroupBox1, "ComboBox11", millimeter);
+    ComboBox11 = combo(GroupBox1, "ComboBox11", lengthUnits, millimeter);
     BitBtn5 = button(GroupBox1, "BitBtn5", QStringLiteral("Add object"), false);
 
     GroupBox3 = named(new QGroupBox(QStringLiteral("Aperture "), this), "GroupBox3");
     Image2 = picture(GroupBox3, "Image2");
-    ComboBox3 = named(new ui::EditCombo(GroupBox3), "ComboBox3");
-    ComboBox3->addItems(texts(calc::ApertureTypes));
-    ComboBox3->setText(chooseType);
-    ComboBox3->setFont(bold);
+    ComboBox3 = combo(GroupBox3, "ComboBox3", names(calc::ApertureTypes), chooseType, true);
     Label22 = label(GroupBox3, "Label22", QStringLiteral("Quantity "));
     SpinEdit1 = named(new ui::SpinEdit(GroupBox3), "SpinEdit1");
     SpinEdit1->setFont(bold);
     Label16 = label(GroupBox3, "Label16", QStringLiteral("a ="));
     Edit8 = edit(GroupBox3, "Edit8", QStringLiteral("0"), bold);
-    ComboBox12 = unitCombo(GroupBox3, "ComboBox12", millimeter);
+    ComboBox12 = combo(GroupBox3, "ComboBox12", lengthUnits, millimeter);
     Label17 = label(GroupBox3, "Label17", QStringLiteral("b ="));
     Edit9 = edit(GroupBox3, "Edit9", QStringLiteral("0"), bold);
-    ComboBox13 = unitCombo(GroupBox3, "ComboBox13", millimeter);
+    ComboBox13 = combo(GroupBox3, "ComboBox13", lengthUnits, millimeter);
     Label8 = label(GroupBox3, "Label8", QStringLiteral("c ="));
     Edit5 = edit(GroupBox3, "Edit5", QStringLiteral("0"), bold);
-    ComboBox14 = unitCombo(GroupBox3, "ComboBox14", millimeter);
+    ComboBox14 = combo(GroupBox3, "ComboBox14", lengthUnits, millimeter);
     BitBtn7 = button(GroupBox3, "BitBtn7", QStringLiteral("Add aperture"), false);
 
     Label36 = label(this, "Label36", QStringLiteral("ORVEL Design"));
@@ -316,16 +309,13 @@ void TForm1::CreateControls() {
     GroupBox4 = named(new QGroupBox(QStringLiteral("Weight"), this), "GroupBox4");
     GroupBox4->setFont(bold);
     Edit7 = edit(GroupBox4, "Edit7", QString(), ui::SansFont(16, true));
-    ComboBox15 = named(new ui::EditCombo(GroupBox4), "ComboBox15");
-    for (auto unit : calc::WeightUnits)
-        ComboBox15->addItem(QString::fromUtf8(unit.data(), qsizetype(unit.size())));
-    ComboBox15->setText(QStringLiteral("kilogram"));
+    ComboBox15 = combo(GroupBox4, "ComboBox15", weightUnits(), QStringLiteral("kilogram"));
 
     GroupBox5 = named(new QGroupBox(QStringLiteral("Volume"), this), "GroupBox5");
     GroupBox5->setFont(bold);
     Edit10 = edit(GroupBox5, "Edit10", QString(), ui::SansFont(16, true));
     Label4 = label(GroupBox5, "Label4", QStringLiteral("cubic"));
-    ComboBox16 = unitCombo(GroupBox5, "ComboBox16", QStringLiteral("meter"));
+    ComboBox16 = combo(GroupBox5, "ComboBox16", lengthUnits, QStringLiteral("meter"));
 
     BitBtn2 = button(this, "BitBtn2", QStringLiteral("Undo"), true);
     BitBtn3 = button(this, "BitBtn3", QStringLiteral("Reset"), true);

@@ -10,6 +10,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -18,6 +19,11 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+
+// A total as the window writes it: with the user's decimal separator.
+inline QString Localised(QString text) {
+    return text.replace(QLatin1Char('.'), QLocale::system().decimalPoint());
+}
 
 struct ShownBox {
     QString Title, Text;

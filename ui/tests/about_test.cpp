@@ -3,6 +3,8 @@
 #include "ui/LinkLabel.h"
 #include "ui/about.h"
 
+#include "CapturedUrls.h"
+
 #include <QDesktopServices>
 #include <QFile>
 #include <QFontInfo>
@@ -18,37 +20,6 @@
 #include <string>
 
 namespace {
-
-// Collects what would have gone to the browser or the mail program.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl& url) { urls.push_back(url); }
-};
-
-// Takes over "https" and "mailto" for its lifetime, so no test reaches a real desktop.
-class CapturedUrls {
-public:
-    CapturedUrls() {
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher_, "open");
-        QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher_, "open");
-    }
-    ~CapturedUrls() {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
-    }
-    CapturedUrls(const CapturedUrls&) = delete;
-    CapturedUrls& operator=(const CapturedUrls&) = delete;
-
-    const QList<QUrl>& urls() const { return catcher_.urls; }
-
-private:
-    UrlCatcher catcher_;
-};
 
 enum class Kind { Frame, Picture, Label, Link, Group, Button };
 
@@ -349,4 +320,3 @@ TEST(LinkLabel, ClickIsALeftPressAndReleaseInside) {
 
 } // namespace
 
-#include "about_test.moc"

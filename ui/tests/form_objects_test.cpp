@@ -9,10 +9,6 @@ namespace {
 
 using FormObjects = FormTest;
 
-QString Localised(QString text) {
-    return text.replace(QLatin1Char('.'), QLocale::system().decimalPoint());
-}
-
 // Which inputs a type shows: rows a, b, c as caption+edit+unit; for a profile
 // the length (row c's edit and unit) under "Length", "Size" and one size box.
 struct Shown {
