@@ -8,7 +8,14 @@ namespace calc {
 
 class Error : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit Error(const std::string& message) : std::runtime_error(message), message_(message) {}
+
+    // The whole message, also where the quoted text holds a NUL, at which
+    // what() would stop.
+    const std::string& Message() const { return message_; }
+
+private:
+    std::string message_;
 };
 
 inline constexpr const char* InvalidOperation = "Invalid floating point operation";

@@ -152,9 +152,9 @@ inline void RequireKnownMessage(const std::string& message, const calc::AddInput
                                 const std::string& context) {
     if (message == calc::Overflow || message == calc::InvalidOperation) return;
     const auto names = [&](const std::string& text) {
-        return message == AsWhat("'" + text + "' is not a valid floating point value");
+        return message == "'" + text + "' is not a valid floating point value";
     };
-    const std::string outOfRange = AsWhat("The density '" + input.Density + "' is out of range");
+    const std::string outOfRange = "The density '" + input.Density + "' is out of range";
     bool known = names(input.Density) || message.rfind(outOfRange, 0) == 0;
     for (const auto& row : input.Rows)
         known = known || names(row.Text);
@@ -167,7 +167,7 @@ inline void RequireDensityReadFirst(const std::string& message, const calc::AddI
     try {
         calc::ReadDensity(input.Density);
     } catch (const calc::Error& e) {
-        Require(message == e.what(), context + ": the density's error " + Shown(e.what()) +
+        Require(message == e.Message(), context + ": the density's error " + Shown(e.Message()) +
                                          " came out as " + Shown(message));
     }
 }

@@ -36,12 +36,6 @@ inline std::string Shown(std::string_view text) {
     return out + "\"";
 }
 
-// A message as what() hands it on: a C string, so a text that holds a NUL
-// (which no edit lets a person type) is named up to the NUL.
-inline std::string AsWhat(const std::string& message) {
-    return message.substr(0, message.find('\0'));
-}
-
 inline bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }

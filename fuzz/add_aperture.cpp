@@ -42,8 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fuzz::Require(fuzz::SameBits(outcome.State.TotalVolume, prior.TotalVolume),
                           context + ": a name of no aperture changed the volume");
     } catch (const calc::Error& e) {
-        fuzz::RequireKnownMessage(e.what(), input, context);
-        fuzz::RequireDensityReadFirst(e.what(), input, context);
+        fuzz::RequireKnownMessage(e.Message(), input, context);
+        fuzz::RequireDensityReadFirst(e.Message(), input, context);
     }
     fuzz::Require(fuzz::SameState(prior, copy), context + ": the prior state changed");
     return 0;

@@ -56,8 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     } catch (const calc::Error& e) {
         fuzz::Require(input.Type != "Choose Type", context + ": an error with no type chosen");
-        fuzz::RequireKnownMessage(e.what(), input, context);
-        fuzz::RequireDensityReadFirst(e.what(), input, context);
+        fuzz::RequireKnownMessage(e.Message(), input, context);
+        fuzz::RequireDensityReadFirst(e.Message(), input, context);
     }
     fuzz::Require(fuzz::SameState(prior, copy), context + ": the prior state changed");
     return 0;

@@ -102,14 +102,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::Require(value == expected.Value,
                       "value differs from strtod for " + fuzz::Shown(text));
     } catch (const calc::Error& e) {
-        const std::string message = e.what();
+        const std::string& message = e.Message();
         if (message == calc::Overflow) {
             fuzz::Require(expected.Kind == Outcome::Overflow,
                           "overflow where " + Kind(expected.Kind) + " was due for " +
                               fuzz::Shown(text));
         } else {
-            fuzz::Require(message == fuzz::AsWhat("'" + std::string(text) +
-                                                  "' is not a valid floating point value"),
+            fuzz::Require(message == "'" + std::string(text) + "' is not a valid floating point value",
                           "unknown message " + fuzz::Shown(message) + " for " + fuzz::Shown(text));
             fuzz::Require(expected.Kind == Outcome::NotANumber,
                           "conversion error where " + Kind(expected.Kind) + " was due for " +

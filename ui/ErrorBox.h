@@ -2,6 +2,8 @@
 // Every failure reaches the user one way: a modal box with the message, the
 // program's title, an OK button and the stop icon. No exception ever gets
 // past a handler into the event loop.
+#include "calc/Error.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -21,6 +23,8 @@ void ShowError(QWidget* parent, const QString& message) noexcept;
 template <typename Handler> void Guarded(QWidget* parent, Handler&& handler) noexcept {
     try {
         handler();
+    } catch (const calc::Error& e) {
+        ShowError(parent, QString::fromStdString(e.Message()));
     } catch (const std::exception& e) {
         ShowError(parent, QString::fromStdString(e.what()));
     } catch (...) {

@@ -5,6 +5,7 @@
 #include "calc/Shapes.h"
 #include "calc/Units.h"
 #include "catalogue/ProfileSizeTable.h"
+#include "ui/CoreText.h"
 #include "ui/EditCombo.h"
 #include "ui/Fonts.h"
 #include "ui/LinkLabel.h"
@@ -214,26 +215,22 @@ QLabel* picture(QWidget* parent, const char* name) {
     return p;
 }
 
-QString text(std::string_view t) {
-    return QString::fromUtf8(t.data(), qsizetype(t.size()));
-}
-
 // The names of a table's rows (materials, types, units), in its order.
 template <typename Rows> QStringList names(const Rows& rows) {
     QStringList out;
-    for (const auto& row : rows) out << text(row.Name);
+    for (const auto& row : rows) out << ui::FromCore(row.Name);
     return out;
 }
 
 QStringList weightUnits() {
     QStringList out;
-    for (auto unit : calc::WeightUnits) out << text(unit);
+    for (auto unit : calc::WeightUnits) out << ui::FromCore(unit);
     return out;
 }
 
 QStringList sizeLabels(catalogue::Profile profile) {
     QStringList out;
-    for (const auto& row : catalogue::SizeTable(profile)) out << text(row.Label);
+    for (const auto& row : catalogue::SizeTable(profile)) out << ui::FromCore(row.Label);
     return out;
 }
 

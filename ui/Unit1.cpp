@@ -5,6 +5,7 @@
 #include "calc/Shapes.h"
 #include "catalogue/ProfileSizeTable.h"
 #include "ui/Addresses.h"
+#include "ui/CoreText.h"
 #include "ui/EditCombo.h"
 #include "ui/ErrorBox.h"
 #include "ui/Fonts.h"
@@ -22,10 +23,6 @@
 
 namespace {
 
-QString qt(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 template <typename Control> std::string str(const Control* control) {
     return control->text().toStdString();
 }
@@ -38,7 +35,7 @@ char DecimalSeparator() {
 }
 
 QString Total(double value) {
-    return qt(calc::FormatTotal(value, DecimalSeparator()));
+    return ui::FromCore(calc::FormatTotal(value, DecimalSeparator()));
 }
 
 void SetVisible(std::initializer_list<QWidget*> widgets, bool visible) {
@@ -137,7 +134,7 @@ void TForm1::ComboBox1Change() {
 void TForm1::ComboBox2Change() {
     ui::Guarded(this, [&] {
         if (const calc::ObjectType* type = calc::FindObjectType(str(ComboBox2))) {
-            ShowPicture(Image1, qt(type->Picture));
+            ShowPicture(Image1, ui::FromCore(type->Picture));
             const bool profile = type->Profile != calc::NoProfile;
             SetVisible({Label1, Edit2, ComboBox4}, type->RowA);
             SetVisible({Label2, Edit3, ComboBox5}, type->RowB);
@@ -157,7 +154,7 @@ void TForm1::ComboBox2Change() {
 void TForm1::ComboBox3Change() {
     ui::Guarded(this, [&] {
         if (const calc::ApertureType* type = calc::FindApertureType(str(ComboBox3))) {
-            ShowPicture(Image2, qt(type->Picture));
+            ShowPicture(Image2, ui::FromCore(type->Picture));
             SetVisible({Label17, Edit9, ComboBox13}, type->RowB);
             SetVisible({Label8, Edit5, ComboBox14}, type->RowC);
         }
@@ -184,7 +181,7 @@ void TForm1::SizeBoxChange(int profile) {
 
 void TForm1::ComboBox15Change() {
     ui::Guarded(this, [&] {
-        Edit7->setText(qt(calc::WeightText(State_.TotalWeight, str(ComboBox15), DecimalSeparator())));
+        Edit7->setText(ui::FromCore(calc::WeightText(State_.TotalWeight, str(ComboBox15), DecimalSeparator())));
     });
 }
 
@@ -192,7 +189,7 @@ void TForm1::ComboBox16Change() {
     ui::Guarded(this, [&] {
         if (const auto text = calc::VolumeText(str(Edit10), State_.TotalVolume,
                                                str(ComboBox16), DecimalSeparator()))
-            Edit10->setText(qt(*text));
+            Edit10->setText(ui::FromCore(*text));
     });
 }
 
@@ -245,7 +242,7 @@ calc::AddInput TForm1::ApertureInput() const {
 // cubic metre, and both totals written in them.
 void TForm1::ShowAddOutcome(const calc::AddOutcome& outcome) {
     const QString weight = Total(outcome.State.TotalWeight);
-    const QString volume = outcome.Volume == calc::VolumeShown::Marker ? qt(calc::NoVolumeMarker)
+    const QString volume = outcome.Volume == calc::VolumeShown::Marker ? ui::FromCore(calc::NoVolumeMarker)
                                                                         : Total(outcome.State.TotalVolume);
     State_ = outcome.State;
     ComboBox15->setText(QStringLiteral("kilogram"));

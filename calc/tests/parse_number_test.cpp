@@ -113,6 +113,16 @@ TEST(ParseNumber, TinyValuesNeverError) {
               0.0);
 }
 
+TEST(ParseNumber, TheMessageNamesTheWholeTextEvenPastANul) {
+    const std::string text("1\0x", 3);
+    try {
+        calc::ParseNumber(text);
+        FAIL();
+    } catch (const calc::Error& e) {
+        EXPECT_EQ(e.Message(), "'" + text + "' is not a valid floating point value");
+    }
+}
+
 struct Quantity {
     const char* name;
     const char* text;
