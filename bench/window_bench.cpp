@@ -29,10 +29,11 @@ template <typename Build> void Startup(benchmark::State& state, Build build) {
     }
 }
 
-// A painted main window to work on.
+// A painted main window to work on, done with what it does while idle.
 std::unique_ptr<TForm1> Form() {
     auto form = std::make_unique<TForm1>();
     ShowAndPaint(*form);
+    Settle();
     return form;
 }
 

@@ -210,8 +210,10 @@ ui::EditCombo* combo(QWidget* parent, const char* name, const QStringList& items
 }
 
 QLabel* picture(QWidget* parent, const char* name) {
+    // The pixmap is drawn at the label's size and covers all of it, so
+    // nothing behind it needs painting when the picture changes.
     auto* p = named(new QLabel(parent), name);
-    p->setScaledContents(true);
+    p->setAttribute(Qt::WA_OpaquePaintEvent);
     return p;
 }
 

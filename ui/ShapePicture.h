@@ -1,7 +1,7 @@
 #pragma once
 // Pictures are SVG sources built into the program (":/pictures/<name>.svg"),
-// rendered once per name and pixel ratio and cached, so that switching types
-// stays instant.
+// read once and rendered once per name and pixel ratio, so that switching
+// types stays instant.
 #include <QPixmap>
 #include <QString>
 
@@ -17,5 +17,10 @@ QPixmap ShapePicture(const QString& name, qreal devicePixelRatio = 1.0);
 
 // Whether a drawing of that name is built into the program.
 bool HasShapePicture(const QString& name);
+
+// Reads every drawing and draws one with letters where nobody sees it, so
+// that the first picture a user picks needs only drawing. Meant for when the
+// window is idle; only the first call does anything.
+void PrepareShapePictures();
 
 } // namespace ui

@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -60,6 +61,14 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     // "Choose Type".
     ComboBox2->setFocus();
     ComboBox2->lineEdit()->selectAll();
+}
+
+// Once the window is on screen, and not before, the pictures get ready.
+void TForm1::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (Painted_) return;
+    Painted_ = true;
+    QTimer::singleShot(0, this, [] { ui::PrepareShapePictures(); });
 }
 
 std::array<ui::EditCombo*, 5> TForm1::SizeBoxes() const {

@@ -51,6 +51,9 @@ public:
     // The size boxes in the order of ProfileMass.
     std::array<ui::EditCombo*, 5> SizeBoxes() const;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void CreateControls(); // Layout.cpp
     void ConnectHandlers();
@@ -84,4 +87,5 @@ private:
 
     calc::CalcState State_;
     TAboutBox* AboutBox = nullptr;
+    bool Painted_ = false;
 };

@@ -100,6 +100,8 @@ TEST_P(PictureRendering, FillsThePictureBoxWithBevelPanelAndShape) {
     EXPECT_EQ(pixmap.deviceIndependentSize(), QSizeF(260, 170));
     EXPECT_EQ(pixmap.size(), QSize(qRound(260 * ratio), qRound(170 * ratio)));
     EXPECT_EQ(pixmap.devicePixelRatio(), ratio);
+    // The picture box paints no background of its own.
+    EXPECT_FALSE(pixmap.hasAlphaChannel());
 
     const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
     const int w = image.width();
