@@ -16,8 +16,10 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 
 namespace {
@@ -146,10 +148,19 @@ constexpr Spoken SpokenTexts[] = {
     {"BitBtn4", "", "Closes Kubatrix"},
 };
 
+// The window's controls by name, found in one pass over all its widgets.
+using Controls = QHash<QString, QWidget*>;
+Controls byName(QWidget* form) {
+    Controls controls;
+    for (QWidget* w : form->findChildren<QWidget*>())
+        if (!w->objectName().isEmpty()) controls.insert(w->objectName(), w);
+    return controls;
+}
+
 // Invisible to the eye: nothing here changes how a control looks or acts.
-void NameForAssistiveTools(QWidget* form) {
+void NameForAssistiveTools(const Controls& controls) {
     for (const Spoken& s : SpokenTexts) {
-        auto* control = form->findChild<QWidget*>(QLatin1String(s.Control));
+        QWidget* control = controls.value(QLatin1String(s.Control));
         const QString name = QString::fromUtf8(s.Name);
         const QString description = QString::fromUtf8(s.Description);
         // A list box or the quantity box takes its typing in an edit of its
@@ -173,8 +184,8 @@ void NameForAssistiveTools(QWidget* form) {
         {"Label8", "Edit5"},      {"Label4", "ComboBox16"},
     };
     for (const auto& [caption, control] : captions)
-        form->findChild<QLabel*>(QLatin1String(caption))
-            ->setBuddy(form->findChild<QWidget*>(QLatin1String(control)));
+        qobject_cast<QLabel*>(controls.value(QLatin1String(caption)))
+            ->setBuddy(controls.value(QLatin1String(control)));
 }
 
 template <typename W> W* named(W* widget, const char* name) {
@@ -203,9 +214,10 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, bool
 ui::EditCombo* combo(QWidget* parent, const char* name, const QStringList& items,
                      const QString& text, bool bold = false) {
     auto* c = named(new ui::EditCombo(parent), name);
+    // The font first: a list lays its items out again for a new font.
+    if (bold) c->setFont(ui::SansFont(11, true));
     c->addItems(items);
     c->setText(text);
-    if (bold) c->setFont(ui::SansFont(11, true));
     return c;
 }
 
@@ -301,7 +313,9 @@ void TForm1::CreateControls() {
     QFont makerFont = ui::SerifFont(19);
     makerFont.setLetterSpacing(QFont::AbsoluteSpacing, -0.1);
     Label36->setFont(makerFont);
-    Label36->setStyleSheet(QStringLiteral("color: #FF0000"));
+    QPalette red = Label36->palette();
+    red.setColor(QPalette::WindowText, QColor(0xFF, 0x00, 0x00));
+    Label36->setPalette(red);
     Label38 = named(new ui::LinkLabel(QString::fromLatin1(ui::HomePageAddress), this), "Label38");
     Label38->setHandCursor(true);
 
@@ -322,8 +336,9 @@ void TForm1::CreateControls() {
     BitBtn1 = button(this, "BitBtn1", QStringLiteral("Help"), true);
     BitBtn4 = button(this, "BitBtn4", QStringLiteral("Exit"), true);
 
+    const Controls controls = byName(this);
     for (const Place& p : Places) {
-        auto* w = findChild<QWidget*>(QLatin1String(p.Name));
+        QWidget* w = controls.value(QLatin1String(p.Name));
         if (p.Width == 0) {
             w->adjustSize();
             w->move(p.Left, p.Top);
@@ -332,7 +347,7 @@ void TForm1::CreateControls() {
         }
     }
 
-    NameForAssistiveTools(this);
+    NameForAssistiveTools(controls);
 
     // The Tab key visits the controls in this order; hidden ones are skipped.
     const QWidget* order[] = {BitBtn4,    BitBtn1,    ComboBox2,  Edit2,      Edit3,     Edit4,

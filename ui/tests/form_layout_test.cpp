@@ -179,6 +179,18 @@ TEST_F(FormLayout, FontsAreSetByNameAndPixels) {
     EXPECT_EQ(form->Label38->cursor().shape(), Qt::PointingHandCursor);
 }
 
+TEST_F(FormLayout, TheMakersNameIsDrawnInRed) {
+    const QImage drawn = form->Label36->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int red = 0, black = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x) {
+            red += drawn.pixel(x, y) == qRgb(0xFF, 0, 0);
+            black += drawn.pixel(x, y) == qRgb(0, 0, 0);
+        }
+    EXPECT_GT(red, 50);
+    EXPECT_EQ(black, 0);
+}
+
 // Room for text inside a combo box: its edit field, without frame and arrow.
 int textRoom(QComboBox* box) {
     QStyleOptionComboBox option;
