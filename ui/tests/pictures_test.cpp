@@ -10,8 +10,10 @@
 #include <QHash>
 #include <QImage>
 #include <QList>
+#include <QPainter>
 #include <QSet>
 #include <QStringList>
+#include <QSvgRenderer>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
@@ -142,6 +144,24 @@ TEST(ShapePicture, RendersOncePerNameAndRatio) {
               ui::ShapePicture(QStringLiteral("P002"), 2.0).cacheKey());
     EXPECT_NE(ui::ShapePicture(QStringLiteral("P002"), 1.0).cacheKey(),
               ui::ShapePicture(QStringLiteral("P002"), 2.0).cacheKey());
+}
+
+// The drawings read while the window is idle are the ones pictures are later
+// drawn from: what the preparation drew must leave them as they were read.
+TEST(ShapePicture, PreparingChangesNoPicture) {
+    ui::PrepareShapePictures();
+    ui::PrepareShapePictures();
+    for (const char* name : {"P001", "P008", "P207"}) {
+        SCOPED_TRACE(name);
+        QImage fresh(780, 510, QImage::Format_RGB32);
+        fresh.fill(Qt::white);
+        QPainter painter(&fresh);
+        QSvgRenderer(QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(name)))
+            .render(&painter, QRectF(0, 0, 780, 510));
+        painter.end();
+        EXPECT_EQ(ui::ShapePicture(QLatin1String(name), 3.0).toImage().convertToFormat(QImage::Format_RGB32),
+                  fresh);
+    }
 }
 
 // ---------------------------------------------------------------------------
