@@ -159,8 +159,8 @@ TEST(ShapePicture, PreparingChangesNoPicture) {
         QSvgRenderer(QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(name)))
             .render(&painter, QRectF(0, 0, 780, 510));
         painter.end();
-        EXPECT_EQ(ui::ShapePicture(QLatin1String(name), 3.0).toImage().convertToFormat(QImage::Format_RGB32),
-                  fresh);
+        const QImage kept = ui::ShapePicture(QLatin1String(name), 3.0).toImage();
+        EXPECT_EQ(kept.convertToFormat(QImage::Format_RGB32), fresh);
     }
 }
 
