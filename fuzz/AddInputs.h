@@ -89,13 +89,16 @@ inline std::string NumberText(FuzzedDataProvider& in) {
     return text;
 }
 
+// The given names, then the names of a table's rows.
+template <typename Rows>
+std::vector<std::string> Names(const Rows& rows, std::vector<std::string> first = {}) {
+    for (const auto& row : rows)
+        first.emplace_back(row.Name);
+    return first;
+}
+
 inline const std::vector<std::string>& UnitNames() {
-    static const std::vector<std::string> names = [] {
-        std::vector<std::string> out;
-        for (const auto& u : calc::LengthUnits)
-            out.emplace_back(u.Name);
-        return out;
-    }();
+    static const std::vector<std::string> names = Names(calc::LengthUnits);
     return names;
 }
 

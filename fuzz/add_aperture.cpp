@@ -9,12 +9,7 @@
 namespace {
 
 const std::vector<std::string>& TypeNames() {
-    static const std::vector<std::string> names = [] {
-        std::vector<std::string> out{"Choose Type", "Hexahedron", "Pipe", "I-Beam"};
-        for (const auto& t : calc::ApertureTypes)
-            out.emplace_back(t.Name);
-        return out;
-    }();
+    static const std::vector<std::string> names = fuzz::Names(calc::ApertureTypes, {"Choose Type", "Hexahedron", "Pipe", "I-Beam"});
     return names;
 }
 

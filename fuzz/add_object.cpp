@@ -9,12 +9,7 @@
 namespace {
 
 const std::vector<std::string>& TypeNames() {
-    static const std::vector<std::string> names = [] {
-        std::vector<std::string> out{"Choose Type", "Pipe", "Hexahedron"};
-        for (const auto& t : calc::ObjectTypes)
-            out.emplace_back(t.Name);
-        return out;
-    }();
+    static const std::vector<std::string> names = fuzz::Names(calc::ObjectTypes, {"Choose Type", "Pipe", "Hexahedron"});
     return names;
 }
 

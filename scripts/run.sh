@@ -12,12 +12,5 @@ fi
 echo "No display found (neither DISPLAY nor WAYLAND_DISPLAY is set)."
 echo "Starting Kubatrix on a virtual display to take a screenshot instead."
 mkdir -p "$(dirname "$shot")"
-timeout 60 xvfb-run --auto-servernum --server-args="-screen 0 800x560x24" \
-  bash -c '
-    "$1" & app=$!
-    sleep 3
-    import -window root "$2"
-    kill "$app" 2>/dev/null || true
-    wait "$app" 2>/dev/null || true
-  ' _ "$binary" "$shot"
+bash "$(dirname "$0")/xvfb-shot.sh" "$binary" "$shot"
 echo "Screenshot saved: $shot"

@@ -9,14 +9,7 @@ set -euo pipefail
 binary=$1 tool=$2 out=$3
 mkdir -p "$out"
 
-timeout 60 xvfb-run --auto-servernum --server-args="-screen 0 800x560x24" \
-  bash -c '
-    "$1" & app=$!
-    sleep 3
-    import -window root "$2"
-    kill "$app" 2>/dev/null || true
-    wait "$app" 2>/dev/null || true
-  ' _ "$binary" "$out/screenshot.png"
+bash "$(dirname "$0")/xvfb-shot.sh" "$binary" "$out/screenshot.png"
 echo "The running program: $out/screenshot.png"
 
 QT_QPA_PLATFORM=offscreen "$tool" "$out/screenshots"
