@@ -1,6 +1,6 @@
 #include "Windows.h"
 
-#include "ui/Unit1.h"
+#include "ui/MainWindow.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -40,7 +40,7 @@ int WidgetCount(const QWidget& window) {
 }
 
 std::unique_ptr<QWidget> MainWindow() {
-    return std::make_unique<TForm1>();
+    return std::make_unique<ui::MainWindow>();
 }
 
 std::unique_ptr<QWidget> BareWindow(int widgets) {

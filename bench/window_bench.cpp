@@ -5,7 +5,7 @@
 
 #include "calc/Shapes.h"
 #include "ui/EditCombo.h"
-#include "ui/Unit1.h"
+#include "ui/MainWindow.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,8 +30,8 @@ template <typename Build> void Startup(benchmark::State& state, Build build) {
 }
 
 // A painted main window to work on, done with what it does while idle.
-std::unique_ptr<TForm1> Form() {
-    auto form = std::make_unique<TForm1>();
+std::unique_ptr<ui::MainWindow> Form() {
+    auto form = std::make_unique<ui::MainWindow>();
     ShowAndPaint(*form);
     Settle();
     return form;
@@ -48,10 +48,10 @@ void TypeLast(benchmark::State& state, ui::EditCombo* box, const QString& text) 
     Settle();
 }
 
-std::vector<QString> ObjectTypes(const TForm1& form) {
+std::vector<QString> ObjectTypes(const ui::MainWindow& form) {
     std::vector<QString> names;
-    for (int i = 0; i < form.ComboBox2->count(); ++i)
-        names.push_back(form.ComboBox2->itemText(i));
+    for (int i = 0; i < form.ObjectTypeBox->count(); ++i)
+        names.push_back(form.ObjectTypeBox->itemText(i));
     return names;
 }
 
@@ -62,42 +62,43 @@ void TypeBoxPictureFirst(benchmark::State& state) {
     const auto names = ObjectTypes(*form);
     std::size_t next = 0;
     for (auto _ : state)
-        TypeLast(state, form->ComboBox2, names[next++ % names.size()]);
+        TypeLast(state, form->ObjectTypeBox, names[next++ % names.size()]);
 }
 
 void TypeBoxPictureCached(benchmark::State& state) {
     auto form = Form();
     const auto names = ObjectTypes(*form);
     for (const QString& name : names) { // fills the cache
-        form->ComboBox2->setText(name.chopped(1));
-        QTest::keyClick(form->ComboBox2->lineEdit(), name.back().toLatin1());
+        form->ObjectTypeBox->setText(name.chopped(1));
+        QTest::keyClick(form->ObjectTypeBox->lineEdit(), name.back().toLatin1());
     }
     Settle();
     std::size_t next = 0;
     for (auto _ : state)
-        TypeLast(state, form->ComboBox2, names[next++ % names.size()]);
+        TypeLast(state, form->ObjectTypeBox, names[next++ % names.size()]);
 }
 
 void TypeBoxNoMatch(benchmark::State& state) {
     auto form = Form();
     for (auto _ : state)
-        TypeLast(state, form->ComboBox2, QStringLiteral("Cylindex"));
+        TypeLast(state, form->ObjectTypeBox, QStringLiteral("Cylindex"));
 }
 
 // A 100 mm steel cube, ready to add.
-void ReadyCube(TForm1& form) {
-    form.ComboBox2->setText(QStringLiteral("Parallelepipe"));
-    QTest::keyClick(form.ComboBox2->lineEdit(), 'd');
-    for (QLineEdit* e : {form.Edit2, form.Edit3, form.Edit4, form.Edit8, form.Edit9, form.Edit5})
+void ReadyCube(ui::MainWindow& form) {
+    form.ObjectTypeBox->setText(QStringLiteral("Parallelepipe"));
+    QTest::keyClick(form.ObjectTypeBox->lineEdit(), 'd');
+    for (QLineEdit* e : {form.ObjectAField, form.ObjectBField, form.ObjectCField,
+                         form.ApertureAField, form.ApertureBField, form.ApertureCField})
         e->setText(QStringLiteral("100"));
-    form.ComboBox3->setText(QStringLiteral("Parallelepipe"));
-    QTest::keyClick(form.ComboBox3->lineEdit(), 'd');
-    for (QLineEdit* e : {form.Edit8, form.Edit9, form.Edit5})
+    form.ApertureTypeBox->setText(QStringLiteral("Parallelepipe"));
+    QTest::keyClick(form.ApertureTypeBox->lineEdit(), 'd');
+    for (QLineEdit* e : {form.ApertureAField, form.ApertureBField, form.ApertureCField})
         e->setText(QStringLiteral("10"));
     Settle();
 }
 
-void Click(benchmark::State& state, QPushButton* TForm1::*button) {
+void Click(benchmark::State& state, QPushButton* ui::MainWindow::*button) {
     auto form = Form();
     ReadyCube(*form);
     for (auto _ : state) {
@@ -107,32 +108,36 @@ void Click(benchmark::State& state, QPushButton* TForm1::*button) {
 }
 
 void AddObjectClick(benchmark::State& state) {
-    Click(state, &TForm1::BitBtn5);
+    Click(state, &ui::MainWindow::AddObjectButton);
 }
 void AddApertureClick(benchmark::State& state) {
-    Click(state, &TForm1::BitBtn7);
+    Click(state, &ui::MainWindow::AddApertureButton);
 }
 void UndoClick(benchmark::State& state) {
-    Click(state, &TForm1::BitBtn2);
+    Click(state, &ui::MainWindow::UndoButton);
 }
 
-void UnitChange(benchmark::State& state, ui::EditCombo* TForm1::*box, QString a, QString b) {
+void UnitChange(benchmark::State& state, ui::EditCombo* ui::MainWindow::*box, QString a,
+                QString b) {
     auto form = Form();
     ReadyCube(*form);
-    form->BitBtn5->click();
+    form->AddObjectButton->click();
     bool flip = false;
     for (auto _ : state)
         TypeLast(state, (*form).*box, (flip = !flip) ? a : b);
 }
 
 void WeightUnitChange(benchmark::State& state) {
-    UnitChange(state, &TForm1::ComboBox15, QStringLiteral("gram"), QStringLiteral("pound"));
+    UnitChange(state, &ui::MainWindow::WeightUnitBox, QStringLiteral("gram"),
+               QStringLiteral("pound"));
 }
 void VolumeUnitChange(benchmark::State& state) {
-    UnitChange(state, &TForm1::ComboBox16, QStringLiteral("inch"), QStringLiteral("yard"));
+    UnitChange(state, &ui::MainWindow::VolumeUnitBox, QStringLiteral("inch"),
+               QStringLiteral("yard"));
 }
 void MaterialChange(benchmark::State& state) {
-    UnitChange(state, &TForm1::ComboBox1, QStringLiteral("Copper ( Cu )"), QStringLiteral("Brass"));
+    UnitChange(state, &ui::MainWindow::MaterialBox, QStringLiteral("Copper ( Cu )"),
+               QStringLiteral("Brass"));
 }
 
 } // namespace
@@ -140,7 +145,8 @@ void MaterialChange(benchmark::State& state) {
 void RegisterWindowBenchmarks(const MainWindowShape& shape) {
     const auto micro = benchmark::kMicrosecond;
     const auto milli = benchmark::kMillisecond;
-    benchmark::RegisterBenchmark(StartupMain, Startup<decltype(&MainWindow)>, &MainWindow)
+    benchmark::RegisterBenchmark(StartupMain, Startup<decltype(&bench::MainWindow)>,
+                                 &bench::MainWindow)
         ->Unit(milli);
     benchmark::RegisterBenchmark(StartupBare, [widgets = shape.Widgets](benchmark::State& state) {
         Startup(state, [widgets] { return BareWindow(widgets); });

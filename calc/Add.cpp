@@ -1,9 +1,9 @@
 #include "calc/Add.h"
 
 #include "calc/Calculator.h"
-#include "calc/Error.h"
 #include "calc/ParseNumber.h"
 #include "calc/Shapes.h"
+#include "calc/StoreDouble.h"
 #include "calc/Units.h"
 
 namespace calc {

@@ -21,9 +21,4 @@ private:
 inline constexpr const char* InvalidOperation = "Invalid floating point operation";
 inline constexpr const char* Overflow = "Floating point overflow";
 
-// A result computed in extended precision, stored as a double: NaN is an
-// invalid operation, a value past the range of a double an overflow, and an
-// underflow quietly becomes the nearest double (down to 0).
-double StoreDouble(long double value);
-
 } // namespace calc

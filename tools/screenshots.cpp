@@ -1,11 +1,11 @@
 // Renders the windows as a person sees them, for review and for the README:
 // the main window at start and after a typical calculation, the about dialog
 // and the help window. Usage: screenshots <folder>
+#include "ui/AboutDialog.h"
 #include "ui/EditCombo.h"
 #include "ui/HelpWindow.h"
+#include "ui/MainWindow.h"
 #include "ui/SpinEdit.h"
-#include "ui/Unit1.h"
-#include "ui/about.h"
 
 #include <QApplication>
 #include <QDir>
@@ -44,33 +44,33 @@ int main(int argc, char** argv) {
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(folder.path());
 
-    TForm1 form;
+    ui::MainWindow form;
     form.show();
     bool ok = save(&form, folder, QStringLiteral("main-start.png"));
 
     // The cylinder of copper: 2 cm across, 1 m long; a 1 cm sphere cut out.
-    choose(form.ComboBox2, QStringLiteral("Cylinder"));
-    choose(form.ComboBox1, QStringLiteral("Copper ( Cu )"));
-    form.Edit2->setText(QStringLiteral("2"));
-    form.ComboBox4->setText(QStringLiteral("centimeter"));
-    form.Edit3->setText(QStringLiteral("1"));
-    form.ComboBox5->setText(QStringLiteral("meter"));
-    form.BitBtn5->click();
-    choose(form.ComboBox3, QStringLiteral("Sphere"));
-    form.Edit8->setText(QStringLiteral("10"));
-    form.BitBtn7->click();
+    choose(form.ObjectTypeBox, QStringLiteral("Cylinder"));
+    choose(form.MaterialBox, QStringLiteral("Copper ( Cu )"));
+    form.ObjectAField->setText(QStringLiteral("2"));
+    form.ObjectAUnitBox->setText(QStringLiteral("centimeter"));
+    form.ObjectBField->setText(QStringLiteral("1"));
+    form.ObjectBUnitBox->setText(QStringLiteral("meter"));
+    form.AddObjectButton->click();
+    choose(form.ApertureTypeBox, QStringLiteral("Sphere"));
+    form.ApertureAField->setText(QStringLiteral("10"));
+    form.AddApertureButton->click();
     ok = save(&form, folder, QStringLiteral("main-cylinder.png")) && ok;
 
-    choose(form.ComboBox2, QStringLiteral("I-Beam"));
-    choose(form.ComboBox3, QStringLiteral("Truncated cone"));
+    choose(form.ObjectTypeBox, QStringLiteral("I-Beam"));
+    choose(form.ApertureTypeBox, QStringLiteral("Truncated cone"));
     ok = save(&form, folder, QStringLiteral("main-profile.png")) && ok;
 
-    TAboutBox about(&form);
+    ui::AboutDialog about(&form);
     about.show();
     ok = save(&about, folder, QStringLiteral("about.png")) && ok;
     about.hide();
 
-    HelpWindow::ShowContents(&form);
-    ok = save(HelpWindow::Instance(), folder, QStringLiteral("help.png")) && ok;
+    ui::HelpWindow::ShowContents(&form);
+    ok = save(ui::HelpWindow::Instance(), folder, QStringLiteral("help.png")) && ok;
     return ok ? 0 : 1;
 }

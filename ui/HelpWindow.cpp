@@ -6,6 +6,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+namespace ui {
+
 QPointer<HelpWindow> HelpWindow::instance_;
 
 namespace {
@@ -82,3 +84,5 @@ void HelpWindow::updateTitle() {
     const QString page = browser_->documentTitle();
     setWindowTitle(page.isEmpty() ? HelpTitle : HelpTitle + QStringLiteral(" - ") + page);
 }
+
+} // namespace ui

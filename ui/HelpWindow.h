@@ -10,6 +10,8 @@
 class QTextBrowser;
 class QToolButton;
 
+namespace ui {
+
 class HelpWindow : public QWidget {
     Q_OBJECT
 
@@ -40,3 +42,5 @@ private:
 
     static QPointer<HelpWindow> instance_;
 };
+
+} // namespace ui

@@ -5,7 +5,7 @@
 // boxes' arrows, Tab, and the Add, Undo and Reset buttons. Exit, Help and
 // About are left out: they leave the window or only show a dialog. The
 // result fields are left alone too: what they show is what is checked.
-#include "FormFixture.h"
+#include "WindowFixture.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,17 +19,17 @@ enum class Kind { AddObject, AddAperture, Undo, Reset, WeightUnit, VolumeUnit, O
 
 class StressPlayer {
 public:
-    StressPlayer(TForm1& form, std::uint64_t seed) : form_(form), random_(seed) {
+    StressPlayer(ui::MainWindow& form, std::uint64_t seed) : form_(form), random_(seed) {
         combos_ = form.findChildren<ui::EditCombo*>();
-        edits_ = {form.Edit1, form.Edit2, form.Edit3, form.Edit4,
-                  form.Edit5, form.Edit8, form.Edit9};
+        edits_ = {form.DensityField,   form.ObjectAField,   form.ObjectBField,  form.ObjectCField,
+                  form.ApertureCField, form.ApertureAField, form.ApertureBField};
         for (ui::EditCombo* box : combos_)
             for (int i = 0; i < box->count(); ++i)
                 names_[box].push_back(box->itemText(i));
         // Names that are no items but mean something.
-        names_[form.ComboBox2] << QStringLiteral("Pipe") << QStringLiteral("Hexahedron")
-                               << QStringLiteral("Choose Type");
-        names_[form.ComboBox3] << QStringLiteral("Hexahedron");
+        names_[form.ObjectTypeBox] << QStringLiteral("Pipe") << QStringLiteral("Hexahedron")
+                                   << QStringLiteral("Choose Type");
+        names_[form.ApertureTypeBox] << QStringLiteral("Hexahedron");
     }
 
     // Does the next thing; says what it was.
@@ -161,7 +161,7 @@ private:
 
     Action PickItem(ui::EditCombo* box, const QString& item) {
         return {box->objectName() + QStringLiteral(" picked \"%1\"").arg(item), [=, this] {
-                    FormTest::Pick(box, item);
+                    WindowTest::Pick(box, item);
                     return KindOf(box);
                 }};
     }
@@ -187,24 +187,26 @@ private:
     // A part a person describes in full: its type picked, a number in every
     // row shown, perhaps a unit, then the Add.
     void Part(bool object) {
-        ui::EditCombo* type = object ? form_.ComboBox2 : form_.ComboBox3;
+        ui::EditCombo* type = object ? form_.ObjectTypeBox : form_.ApertureTypeBox;
         Plan({PickItem(type, Any(names_[type].mid(0, type->count()))),
               {QStringLiteral("(rows)"), [=, this] {
                    std::vector<Action> rows;
                    const auto edits =
-                       object ? QList<QLineEdit*>{form_.Edit2, form_.Edit3, form_.Edit4}
-                              : QList<QLineEdit*>{form_.Edit8, form_.Edit9, form_.Edit5};
+                       object ? QList<QLineEdit*>{form_.ObjectAField, form_.ObjectBField,
+                                                  form_.ObjectCField}
+                              : QList<QLineEdit*>{form_.ApertureAField, form_.ApertureBField,
+                                                  form_.ApertureCField};
                    for (QLineEdit* e : Visible(edits))
                        for (auto& a : Typing(e, QString::number(1 + Below(400)), Kind::Other))
                            rows.push_back(std::move(a));
-                   if (object && form_.ComboBox6->isVisibleTo(&form_)) {
+                   if (object && form_.HexagonalBarSizeBox->isVisibleTo(&form_)) {
                        const auto sizes = form_.SizeBoxes();
                        for (ui::EditCombo* box :
                             Visible(QList<ui::EditCombo*>(sizes.begin(), sizes.end())))
                            rows.push_back(PickItem(
                                box, box->itemText(int(Below(std::uint64_t(box->count()))))));
                    }
-                   rows.push_back(Click(object ? form_.BitBtn5 : form_.BitBtn7,
+                   rows.push_back(Click(object ? form_.AddObjectButton : form_.AddApertureButton,
                                         object ? Kind::AddObject : Kind::AddAperture));
                    Plan(std::move(rows));
                    return Kind::Other;
@@ -221,10 +223,10 @@ private:
         if (roll < 25) { // typing into a combo box, the unit boxes more often
             const auto visible = Visible(combos_);
             ui::EditCombo* box =
-                Chance(30) ? (Below(2) ? form_.ComboBox15 : form_.ComboBox16) : Any(visible);
+                Chance(30) ? (Below(2) ? form_.WeightUnitBox : form_.VolumeUnitBox) : Any(visible);
             Plan(Typing(box->lineEdit(), NameLike(names_[box]), KindOf(box)));
         } else if (roll < 35) { // a pick: the arrow keys, now and then the list with the mouse
-            ui::EditCombo* box = Chance(30) ? (Below(2) ? form_.ComboBox15 : form_.ComboBox16)
+            ui::EditCombo* box = Chance(30) ? (Below(2) ? form_.WeightUnitBox : form_.VolumeUnitBox)
                                             : Any(Visible(combos_));
             if (Chance(10))
                 Plan({PickItem(box, box->itemText(int(Below(std::uint64_t(box->count())))))});
@@ -241,7 +243,7 @@ private:
             else
                 Plan(Typing(edit, NumberLike(), Kind::Other));
         } else if (roll < 62) { // a quantity box: arrows, typing, or Tab to leave it
-            ui::SpinEdit* spin = Below(2) ? form_.SpinEdit1 : form_.SpinEdit2;
+            ui::SpinEdit* spin = Below(2) ? form_.ApertureQuantityBox : form_.ObjectQuantityBox;
             if (Chance(60))
                 Plan({Key(spin,
                           Any(QList<Qt::Key>{Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp,
@@ -253,23 +255,23 @@ private:
         } else if (roll < 70) {
             Part(Below(3) != 0);
         } else if (roll < 82) {
-            Plan({Click(form_.BitBtn5, Kind::AddObject)});
+            Plan({Click(form_.AddObjectButton, Kind::AddObject)});
         } else if (roll < 91) {
-            Plan({Click(form_.BitBtn7, Kind::AddAperture)});
+            Plan({Click(form_.AddApertureButton, Kind::AddAperture)});
         } else if (roll < 99) {
-            Plan({Click(form_.BitBtn2, Kind::Undo)});
+            Plan({Click(form_.UndoButton, Kind::Undo)});
         } else {
-            Plan({Click(form_.BitBtn3, Kind::Reset)});
+            Plan({Click(form_.ResetButton, Kind::Reset)});
         }
     }
 
     Kind KindOf(const ui::EditCombo* box) const {
-        if (box == form_.ComboBox15) return Kind::WeightUnit;
-        if (box == form_.ComboBox16) return Kind::VolumeUnit;
+        if (box == form_.WeightUnitBox) return Kind::WeightUnit;
+        if (box == form_.VolumeUnitBox) return Kind::VolumeUnit;
         return Kind::Other;
     }
 
-    TForm1& form_;
+    ui::MainWindow& form_;
     std::mt19937_64 random_;
     QList<ui::EditCombo*> combos_;
     QList<QLineEdit*> edits_;

@@ -1,7 +1,7 @@
 // The about dialog as a person meets it: every control at its place with its
 // text, the links and buttons opening their addresses, OK and the tab order.
+#include "ui/AboutDialog.h"
 #include "ui/LinkLabel.h"
-#include "ui/about.h"
 
 #include "CapturedUrls.h"
 
@@ -33,27 +33,27 @@ struct Control {
 
 // The dialog's layout as designed, each place relative to the parent.
 const Control Controls[] = {
-    {"Panel1", "AboutBox", Kind::Frame, {8, 8, 281, 169}, ""},
-    {"ProgramIcon", "Panel1", Kind::Picture, {8, 8, 70, 70}, ""},
-    {"ProductName", "Panel1", Kind::Label, {88, 16, 173, 17}, "Kubatrix"},
-    {"Version", "Panel1", Kind::Label, {88, 40, 53, 13}, "Version 3.1"},
-    {"Copyright", "Panel1", Kind::Label, {24, 88, 222, 13}, nullptr},
-    {"Label1", "Panel1", Kind::Label, {32, 112, 58, 13}, "Home page:"},
-    {"Label38", "Panel1", Kind::Link, {111, 112, 138, 13}, "https://orvel.example.com/"},
-    {"Label2", "Panel1", Kind::Label, {32, 136, 40, 13}, "Support:"},
-    {"Label3", "Panel1", Kind::Link, {112, 136, 126, 13}, "support@orvel.example.com"},
-    {"GroupBox2", "AboutBox", Kind::Group, {8, 184, 281, 105}, ""},
-    {"Label6",
-     "GroupBox2",
+    {"NamePanel", "AboutDialog", Kind::Frame, {8, 8, 281, 169}, ""},
+    {"ProgramIcon", "NamePanel", Kind::Picture, {8, 8, 70, 70}, ""},
+    {"ProductName", "NamePanel", Kind::Label, {88, 16, 173, 17}, "Kubatrix"},
+    {"Version", "NamePanel", Kind::Label, {88, 40, 53, 13}, "Version 3.1"},
+    {"Notice", "NamePanel", Kind::Label, {24, 88, 222, 13}, nullptr},
+    {"HomePageCaption", "NamePanel", Kind::Label, {32, 112, 58, 13}, "Home page:"},
+    {"HomePageLink", "NamePanel", Kind::Link, {111, 112, 138, 13}, "https://orvel.example.com/"},
+    {"SupportCaption", "NamePanel", Kind::Label, {32, 136, 40, 13}, "Support:"},
+    {"SupportLink", "NamePanel", Kind::Link, {112, 136, 126, 13}, "support@orvel.example.com"},
+    {"ThanksGroup", "AboutDialog", Kind::Group, {8, 184, 281, 105}, ""},
+    {"ThanksText",
+     "ThanksGroup",
      Kind::Label,
      {8, 16, 263, 39},
      "If you like our program, you can thank the authors. The small sum (9.95$) will help to "
      "develop this program. Click here"},
-    {"Button2", "GroupBox2", Kind::Button, {56, 64, 169, 25}, "Thank you"},
-    {"GroupBox1", "AboutBox", Kind::Group, {8, 296, 281, 97}, "Source"},
-    {"Label8", "GroupBox1", Kind::Label, {8, 32, 202, 13}, nullptr},
-    {"Button1", "GroupBox1", Kind::Button, {56, 56, 169, 25}, "Buy a sourse code"},
-    {"OKButton", "AboutBox", Kind::Button, {215, 404, 75, 25}, "OK"},
+    {"ThankYouButton", "ThanksGroup", Kind::Button, {56, 64, 169, 25}, "Thank you"},
+    {"SourceGroup", "AboutDialog", Kind::Group, {8, 296, 281, 97}, "Source"},
+    {"SourcePrice", "SourceGroup", Kind::Label, {8, 32, 202, 13}, nullptr},
+    {"BuySourceButton", "SourceGroup", Kind::Button, {56, 56, 169, 25}, "Buy a sourse code"},
+    {"OkButton", "AboutDialog", Kind::Button, {215, 404, 75, 25}, "OK"},
 };
 
 bool hasKind(QWidget* w, Kind kind) {
@@ -80,10 +80,10 @@ QString captionOf(QWidget* w) {
     return {};
 }
 
-class AboutBoxTest : public ::testing::Test {
+class AboutDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        box = std::make_unique<TAboutBox>();
+        box = std::make_unique<ui::AboutDialog>();
         box->show();
     }
 
@@ -93,10 +93,10 @@ protected:
         return w;
     }
 
-    std::unique_ptr<TAboutBox> box;
+    std::unique_ptr<ui::AboutDialog> box;
 };
 
-TEST_F(AboutBoxTest, EveryControlSitsAtItsPlaceWithItsTextAndIsShown) {
+TEST_F(AboutDialogTest, EveryControlSitsAtItsPlaceWithItsTextAndIsShown) {
     for (const Control& c : Controls) {
         SCOPED_TRACE(c.name);
         QWidget* w = find(c.name);
@@ -120,7 +120,7 @@ TEST_F(AboutBoxTest, EveryControlSitsAtItsPlaceWithItsTextAndIsShown) {
     }
 }
 
-TEST_F(AboutBoxTest, EveryControlStaysInsideItsParent) {
+TEST_F(AboutDialogTest, EveryControlStaysInsideItsParent) {
     for (const Control& c : Controls) {
         SCOPED_TRACE(c.name);
         QWidget* w = find(c.name);
@@ -131,18 +131,18 @@ TEST_F(AboutBoxTest, EveryControlStaysInsideItsParent) {
     }
 }
 
-TEST_F(AboutBoxTest, OwnWordingNamesTheMakerAndThePriceAndFitsTheDesignedWidth) {
+TEST_F(AboutDialogTest, OwnWordingNamesTheMakerAndThePriceAndFitsTheDesignedWidth) {
     // These two wordings are ours: they must fit without the label growing.
-    EXPECT_EQ(find("Copyright")->width(), 222);
-    EXPECT_EQ(find("Label8")->width(), 202);
-    EXPECT_TRUE(find<QLabel>("Copyright")->text().contains(QStringLiteral("ORVEL Design")));
-    const QString price = find<QLabel>("Label8")->text();
+    EXPECT_EQ(find("Notice")->width(), 222);
+    EXPECT_EQ(find("SourcePrice")->width(), 202);
+    EXPECT_TRUE(find<QLabel>("Notice")->text().contains(QStringLiteral("ORVEL Design")));
+    const QString price = find<QLabel>("SourcePrice")->text();
     EXPECT_TRUE(price.contains(QStringLiteral("50"))) << price.toStdString();
     EXPECT_TRUE(price.contains(QStringLiteral("source"), Qt::CaseInsensitive))
         << price.toStdString();
 }
 
-TEST_F(AboutBoxTest, EveryCaptionFitsItsControl) {
+TEST_F(AboutDialogTest, EveryCaptionFitsItsControl) {
     for (const Control& c : Controls) {
         SCOPED_TRACE(c.name);
         QWidget* w = find(c.name);
@@ -161,7 +161,7 @@ TEST_F(AboutBoxTest, EveryCaptionFitsItsControl) {
     }
 }
 
-TEST_F(AboutBoxTest, DialogFrameCaptionSizeAndFonts) {
+TEST_F(AboutDialogTest, DialogFrameCaptionSizeAndFonts) {
     EXPECT_EQ(box->windowTitle(), QStringLiteral("About"));
     EXPECT_EQ(box->size(), QSize(296, 434));
     EXPECT_EQ(box->minimumSize(), QSize(296, 434));
@@ -184,13 +184,13 @@ TEST_F(AboutBoxTest, DialogFrameCaptionSizeAndFonts) {
     EXPECT_EQ(name->palette().color(QPalette::WindowText), QColor(0x00, 0x00, 0x80));
 }
 
-TEST_F(AboutBoxTest, LinksAreBlueUnderlinedAndOnlyTheHomePageShowsAHand) {
+TEST_F(AboutDialogTest, LinksAreBlueUnderlinedAndOnlyTheHomePageShowsAHand) {
     struct Case {
         const char* name;
         Qt::CursorShape cursor;
     };
     for (const Case& c :
-         {Case{"Label38", Qt::PointingHandCursor}, Case{"Label3", Qt::ArrowCursor}}) {
+         {Case{"HomePageLink", Qt::PointingHandCursor}, Case{"SupportLink", Qt::ArrowCursor}}) {
         SCOPED_TRACE(c.name);
         auto* link = find<ui::LinkLabel>(c.name);
         ASSERT_NE(link, nullptr);
@@ -201,7 +201,7 @@ TEST_F(AboutBoxTest, LinksAreBlueUnderlinedAndOnlyTheHomePageShowsAHand) {
     }
 }
 
-TEST_F(AboutBoxTest, ProgramIconShowsTheDrawingWhenThereIsOne) {
+TEST_F(AboutDialogTest, ProgramIconShowsTheDrawingWhenThereIsOne) {
     auto* icon = find<QLabel>("ProgramIcon");
     ASSERT_NE(icon, nullptr);
     const QPixmap pixmap = icon->pixmap();
@@ -213,16 +213,16 @@ TEST_F(AboutBoxTest, ProgramIconShowsTheDrawingWhenThereIsOne) {
     }
 }
 
-TEST_F(AboutBoxTest, EachLinkAndButtonOpensItsOwnAddress) {
+TEST_F(AboutDialogTest, EachLinkAndButtonOpensItsOwnAddress) {
     struct Case {
         const char* control;
         const char* address;
     };
     const Case cases[] = {
-        {"Label38", "https://orvel.example.com/"},
-        {"Label3", "mailto:support@orvel.example.com"},
-        {"Button1", nullptr}, // checkout pages: checked below
-        {"Button2", nullptr},
+        {"HomePageLink", "https://orvel.example.com/"},
+        {"SupportLink", "mailto:support@orvel.example.com"},
+        {"BuySourceButton", nullptr}, // checkout pages: checked below
+        {"ThankYouButton", nullptr},
     };
     QList<QUrl> opened;
     for (const Case& c : cases) {
@@ -261,15 +261,15 @@ TEST_F(AboutBoxTest, EachLinkAndButtonOpensItsOwnAddress) {
     EXPECT_TRUE(box->isVisible()); // opening an address leaves the dialog as it was
 }
 
-TEST_F(AboutBoxTest, OkClosesWithAccepted) {
+TEST_F(AboutDialogTest, OkClosesWithAccepted) {
     box->setResult(QDialog::Rejected);
-    QTest::mouseClick(find("OKButton"), Qt::LeftButton);
+    QTest::mouseClick(find("OkButton"), Qt::LeftButton);
     EXPECT_FALSE(box->isVisible());
     EXPECT_EQ(box->result(), QDialog::Accepted);
 }
 
-TEST_F(AboutBoxTest, EnterPressesTheDefaultOkButton) {
-    auto* ok = find<QPushButton>("OKButton");
+TEST_F(AboutDialogTest, EnterPressesTheDefaultOkButton) {
+    auto* ok = find<QPushButton>("OkButton");
     EXPECT_TRUE(ok->isDefault());
     box->setResult(QDialog::Rejected);
     QTest::keyClick(box.get(), Qt::Key_Return);
@@ -277,15 +277,15 @@ TEST_F(AboutBoxTest, EnterPressesTheDefaultOkButton) {
     EXPECT_EQ(box->result(), QDialog::Accepted);
 }
 
-TEST_F(AboutBoxTest, FocusStartsOnOkAndTabVisitsBuyThenThankYou) {
+TEST_F(AboutDialogTest, FocusStartsOnOkAndTabVisitsBuyThenThankYou) {
     box->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(box.get()));
     const auto focused = [] {
         QWidget* w = QApplication::focusWidget();
         return w ? w->objectName().toStdString() : std::string("nothing");
     };
-    EXPECT_EQ(focused(), "OKButton");
-    for (const char* next : {"Button1", "Button2", "OKButton"}) {
+    EXPECT_EQ(focused(), "OkButton");
+    for (const char* next : {"BuySourceButton", "ThankYouButton", "OkButton"}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(focused(), next);
     }

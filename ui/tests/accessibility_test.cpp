@@ -1,11 +1,11 @@
 // What assistive tools see of the windows: every control a person can reach
 // has a name of its own, and the pictures say which shape they show and what
 // its letters mean, following the chosen type.
-#include "FormFixture.h"
+#include "WindowFixture.h"
 
 #include "calc/Shapes.h"
+#include "ui/AboutDialog.h"
 #include "ui/PictureText.h"
-#include "ui/about.h"
 
 #include <QAccessible>
 #include <QFile>
@@ -65,12 +65,12 @@ void expectEveryFocusableNodeNamed(QWidget* window) {
     EXPECT_GT(focusable, 0);
 }
 
-TEST_F(FormTest, EveryFocusableControlOfTheWindowHasItsOwnName) {
+TEST_F(WindowTest, EveryFocusableControlOfTheWindowHasItsOwnName) {
     expectEveryFocusableNodeNamed(form.get());
 }
 
-TEST_F(FormTest, EveryFocusableControlOfTheAboutBoxHasItsOwnName) {
-    TAboutBox about(form.get());
+TEST_F(WindowTest, EveryFocusableControlOfTheAboutDialogHasItsOwnName) {
+    ui::AboutDialog about(form.get());
     expectEveryFocusableNodeNamed(&about);
     auto* icon = about.findChild<QLabel*>(QStringLiteral("ProgramIcon"));
     ASSERT_NE(icon, nullptr);
@@ -78,7 +78,7 @@ TEST_F(FormTest, EveryFocusableControlOfTheAboutBoxHasItsOwnName) {
     EXPECT_FALSE(icon->accessibleDescription().isEmpty());
 }
 
-TEST_F(FormTest, ListBoxesNameTheirEditAndListAlike) {
+TEST_F(WindowTest, ListBoxesNameTheirEditAndListAlike) {
     // Whether a tool reports the box, the edit typed into or the open list,
     // the listener hears what the box is for.
     for (ui::EditCombo* box : form->findChildren<ui::EditCombo*>()) {
@@ -89,9 +89,11 @@ TEST_F(FormTest, ListBoxesNameTheirEditAndListAlike) {
     }
 }
 
-TEST_F(FormTest, CaptionsInFrontOfAControlLabelItForTools) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"ComboBox1", "Material"}, {"Edit2", "a ="}, {"Edit9", "b ="}, {"ComboBox16", "cubic"}};
+TEST_F(WindowTest, CaptionsInFrontOfAControlLabelItForTools) {
+    const std::pair<const char*, const char*> cases[] = {{"MaterialBox", "Material"},
+                                                         {"ObjectAField", "a ="},
+                                                         {"ApertureBField", "b ="},
+                                                         {"VolumeUnitBox", "cubic"}};
     for (const auto& [control, caption] : cases) {
         SCOPED_TRACE(control);
         QAccessibleInterface* node = QAccessible::queryAccessibleInterface(
@@ -177,7 +179,7 @@ std::string rowsShown(std::initializer_list<QLineEdit*> edits) {
     return out;
 }
 
-TEST_F(FormTest, ObjectPictureTellsTheShapeAndTheRowsOfTheChosenType) {
+TEST_F(WindowTest, ObjectPictureTellsTheShapeAndTheRowsOfTheChosenType) {
     const std::pair<const char*, const char*> cases[] = {
         {"Parallelepiped", "Parallelepiped"},
         {"Hexahedral Bar", "Hexagonal bar"},
@@ -197,37 +199,38 @@ TEST_F(FormTest, ObjectPictureTellsTheShapeAndTheRowsOfTheChosenType) {
     ASSERT_EQ(std::size(cases), calc::ObjectTypes.size());
     for (const auto& [type, shape] : cases) {
         SCOPED_TRACE(type);
-        Pick(form->ComboBox2, QString::fromLatin1(type));
-        EXPECT_EQ(form->Image1->accessibleName().toStdString(),
+        Pick(form->ObjectTypeBox, QString::fromLatin1(type));
+        EXPECT_EQ(form->ObjectPicture->accessibleName().toStdString(),
                   std::string("Object picture: ") + shape);
-        const QString description = form->Image1->accessibleDescription();
+        const QString description = form->ObjectPicture->accessibleDescription();
         if (calc::FindObjectType(type)->Profile != calc::NoProfile) {
             EXPECT_TRUE(description.contains(QLatin1String("Size box")));
             EXPECT_EQ(lettersInDescription(description), "");
         } else {
             EXPECT_EQ(lettersInDescription(description),
-                      rowsShown({form->Edit2, form->Edit3, form->Edit4}));
+                      rowsShown({form->ObjectAField, form->ObjectBField, form->ObjectCField}));
         }
     }
-    Click(form->BitBtn3); // Reset blanks the picture, and its words
-    EXPECT_EQ(form->Image1->accessibleName().toStdString(), "Object picture: none");
-    EXPECT_EQ(lettersInDescription(form->Image1->accessibleDescription()), "");
+    Click(form->ResetButton); // Reset blanks the picture, and its words
+    EXPECT_EQ(form->ObjectPicture->accessibleName().toStdString(), "Object picture: none");
+    EXPECT_EQ(lettersInDescription(form->ObjectPicture->accessibleDescription()), "");
 }
 
-TEST_F(FormTest, AperturePictureTellsTheHoleAndTheRowsOfTheChosenType) {
+TEST_F(WindowTest, AperturePictureTellsTheHoleAndTheRowsOfTheChosenType) {
     for (const auto& type : calc::ApertureTypes) {
         const QString name = QString::fromLatin1(type.Name.data(), type.Name.size());
         SCOPED_TRACE(name.toStdString());
-        Pick(form->ComboBox3, name);
-        EXPECT_EQ(form->Image2->accessibleName(), QStringLiteral("Aperture picture: ") + name);
-        const QString description = form->Image2->accessibleDescription();
+        Pick(form->ApertureTypeBox, name);
+        EXPECT_EQ(form->AperturePicture->accessibleName(),
+                  QStringLiteral("Aperture picture: ") + name);
+        const QString description = form->AperturePicture->accessibleDescription();
         EXPECT_TRUE(description.contains(QLatin1String("hole")));
         EXPECT_EQ(lettersInDescription(description),
-                  rowsShown({form->Edit8, form->Edit9, form->Edit5}));
+                  rowsShown({form->ApertureAField, form->ApertureBField, form->ApertureCField}));
     }
     // A typed name of no type leaves the picture, and so its words, as they were.
-    Type(form->ComboBox3, QStringLiteral("Hexahedron"));
-    EXPECT_EQ(form->Image2->accessibleName().toStdString(), "Aperture picture: Pyramid");
+    Type(form->ApertureTypeBox, QStringLiteral("Hexahedron"));
+    EXPECT_EQ(form->AperturePicture->accessibleName().toStdString(), "Aperture picture: Pyramid");
 }
 
 } // namespace

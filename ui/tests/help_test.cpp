@@ -4,7 +4,7 @@
 
 #include "calc/Materials.h"
 #include "catalogue/ProfileSizeTable.h"
-#include "ui/Unit1.h"
+#include "ui/MainWindow.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -88,7 +88,7 @@ bool isExpectedLater(const QString& resource) {
 std::map<QString, Page> walkFromContents() {
     std::map<QString, Page> pages;
     std::queue<QUrl> todo;
-    todo.push(HelpWindow::ContentsUrl());
+    todo.push(ui::HelpWindow::ContentsUrl());
     while (!todo.empty()) {
         const QUrl url = todo.front();
         todo.pop();
@@ -108,8 +108,8 @@ std::map<QString, Page> walkFromContents() {
 class HelpWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        HelpWindow::ShowContents(nullptr);
-        window = HelpWindow::Instance();
+        ui::HelpWindow::ShowContents(nullptr);
+        window = ui::HelpWindow::Instance();
         ASSERT_NE(window, nullptr);
         browser = window->findChild<QTextBrowser*>(QStringLiteral("HelpBrowser"));
         ASSERT_NE(browser, nullptr);
@@ -123,7 +123,7 @@ protected:
         return b;
     }
 
-    HelpWindow* window = nullptr;
+    ui::HelpWindow* window = nullptr;
     QTextBrowser* browser = nullptr;
 };
 
@@ -140,14 +140,14 @@ TEST_F(HelpWindowTest, SecondCallReusesTheWindowAndReturnsToTheContents) {
     ASSERT_EQ(browser->documentTitle().toStdString(), "Cone");
     window->hide();
 
-    HelpWindow::ShowContents(nullptr);
+    ui::HelpWindow::ShowContents(nullptr);
 
-    EXPECT_EQ(HelpWindow::Instance(), window);
+    EXPECT_EQ(ui::HelpWindow::Instance(), window);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(shown(), "qrc:/help/index.html");
     int helpWindows = 0;
     for (QWidget* w : QApplication::topLevelWidgets())
-        helpWindows += qobject_cast<HelpWindow*>(w) != nullptr;
+        helpWindows += qobject_cast<ui::HelpWindow*>(w) != nullptr;
     EXPECT_EQ(helpWindows, 1);
 }
 
@@ -364,11 +364,11 @@ QString spokenName(QWidget* control) {
 }
 
 TEST(HelpPages, KeyboardPageGivesTheWindowsTabOrderByTheNamesToolsUse) {
-    TForm1 form;
+    ui::MainWindow form;
     // The whole round of Tab from the first control, hidden ones included:
     // the parts that pass the focus on to their box are not stops of their own.
     QStringList order;
-    QWidget* first = form.BitBtn4;
+    QWidget* first = form.ExitButton;
     QWidget* w = first;
     do {
         if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->window() == &form &&

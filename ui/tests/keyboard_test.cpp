@@ -2,7 +2,7 @@
 // lists picked with the arrows or typed, Space on a button. Every key goes to
 // the widget that has the focus, as it would on a desktop, and no mouse event
 // reaches the application.
-#include "FormFixture.h"
+#include "WindowFixture.h"
 
 #include <QAbstractItemView>
 
@@ -30,7 +30,7 @@ protected:
     }
 };
 
-class KeyboardTest : public FormTest {
+class KeyboardTest : public WindowTest {
 protected:
     static QWidget* focused() { return QApplication::focusWidget(); }
 
@@ -59,13 +59,13 @@ protected:
     // it as picked when it loses the focus, and that must reach a live window.
     void TearDown() override {
         form->hide();
-        FormTest::TearDown();
+        WindowTest::TearDown();
     }
 
     // A new window, as at start, so that a table's rows do not share a state.
     void restart() {
         form->hide();
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<ui::MainWindow>();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         form->activateWindow();
@@ -87,41 +87,41 @@ TEST_F(KeyboardTest, OneWholeCalculationWithoutTheMouse) {
     EXPECT_TRUE(start->focusPolicy() & Qt::TabFocus) << focusName();
 
     // To the object type box; its text is selected, so typing replaces it.
-    ASSERT_GT(tabTo(form->ComboBox2), 0) << "Tab never reached the object type box";
+    ASSERT_GT(tabTo(form->ObjectTypeBox), 0) << "Tab never reached the object type box";
     typeText(QStringLiteral("Cylinder"));
-    EXPECT_EQ(form->Image1->property("picture").toString().toStdString(), "P002");
-    EXPECT_FALSE(form->Edit4->isVisible());
+    EXPECT_EQ(form->ObjectPicture->property("picture").toString().toStdString(), "P002");
+    EXPECT_FALSE(form->ObjectCField->isVisible());
 
     // The dimensions: a = 20, b = 1000, then the unit of a from millimeter
     // one down to centimeter.
     press(Qt::Key_Tab);
-    ASSERT_EQ(focused(), form->Edit2) << focusName();
+    ASSERT_EQ(focused(), form->ObjectAField) << focusName();
     typeText(QStringLiteral("20"));
     press(Qt::Key_Tab);
-    ASSERT_EQ(focused(), form->Edit3) << focusName();
+    ASSERT_EQ(focused(), form->ObjectBField) << focusName();
     typeText(QStringLiteral("1000"));
-    ASSERT_GT(tabTo(form->ComboBox4), 0);
+    ASSERT_GT(tabTo(form->ObjectAUnitBox), 0);
     press(Qt::Key_Down);
-    EXPECT_EQ(form->ComboBox4->text().toStdString(), "centimeter");
+    EXPECT_EQ(form->ObjectAUnitBox->text().toStdString(), "centimeter");
 
     // Back to "Add object" and Space on it.
-    ASSERT_GT(tabTo(form->BitBtn5, /*forward=*/false), 0);
+    ASSERT_GT(tabTo(form->AddObjectButton, /*forward=*/false), 0);
     press(Qt::Key_Space);
 
     // 0.7853975 x 200 x 200 x 1000 mm3 = 0.0314159 m3; x 7874 = 247.3687966 kg.
-    EXPECT_EQ(form->Edit10->text().toStdString(), "0.0314160000");
-    EXPECT_EQ(form->Edit7->text().toStdString(), "247.3700000000");
+    EXPECT_EQ(form->VolumeField->text().toStdString(), "0.0314160000");
+    EXPECT_EQ(form->WeightField->text().toStdString(), "247.3700000000");
 
     // The weight unit box: open its list, go to "gram" and pick it.
-    ASSERT_GT(tabTo(form->ComboBox15), 0);
+    ASSERT_GT(tabTo(form->WeightUnitBox), 0);
     press(Qt::Key_Down, Qt::AltModifier);
     ASSERT_NE(QApplication::activePopupWidget(), nullptr) << "Alt+Down opened no list";
     press(Qt::Key_Home);
     press(Qt::Key_Return);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
-    EXPECT_EQ(form->ComboBox15->text().toStdString(), "gram");
-    EXPECT_EQ(form->Edit7->text().toStdString(), "2.4737E5"); // 247368.7966 g
-    EXPECT_EQ(focused(), form->ComboBox15) << "the focus goes back to the box";
+    EXPECT_EQ(form->WeightUnitBox->text().toStdString(), "gram");
+    EXPECT_EQ(form->WeightField->text().toStdString(), "2.4737E5"); // 247368.7966 g
+    EXPECT_EQ(focused(), form->WeightUnitBox) << "the focus goes back to the box";
 
     EXPECT_EQ(mouse.Events, 0);
 }
@@ -129,29 +129,29 @@ TEST_F(KeyboardTest, OneWholeCalculationWithoutTheMouse) {
 // The steps of "One calculation by keyboard" in the help, as written there.
 TEST_F(KeyboardTest, TheHelpPagesWalkThroughWorksAsWritten) {
     MouseCounter mouse;
-    ASSERT_GT(tabTo(form->ComboBox2), 0);
+    ASSERT_GT(tabTo(form->ObjectTypeBox), 0);
     typeText(QStringLiteral("Cylinder"));
     press(Qt::Key_Tab);
     typeText(QStringLiteral("2"));
     press(Qt::Key_Tab);
     typeText(QStringLiteral("1"));
-    ASSERT_EQ(tabTo(form->ComboBox4), 3) << "past Add object and the quantity";
+    ASSERT_EQ(tabTo(form->ObjectAUnitBox), 3) << "past Add object and the quantity";
     press(Qt::Key_Down);
     press(Qt::Key_Tab);
     press(Qt::Key_Down);
     press(Qt::Key_Down);
-    EXPECT_EQ(form->ComboBox4->text().toStdString(), "centimeter");
-    EXPECT_EQ(form->ComboBox5->text().toStdString(), "meter");
-    ASSERT_GT(tabTo(form->BitBtn5, /*forward=*/false), 0);
+    EXPECT_EQ(form->ObjectAUnitBox->text().toStdString(), "centimeter");
+    EXPECT_EQ(form->ObjectBUnitBox->text().toStdString(), "meter");
+    ASSERT_GT(tabTo(form->AddObjectButton, /*forward=*/false), 0);
     press(Qt::Key_Space);
     // 0.7853975 x 20 x 20 x 1000 mm3 = 0.000314159 m3, x 7874 = 2.47368797 kg
-    EXPECT_EQ(form->Edit7->text().toStdString(), "2.4737000000");
-    EXPECT_EQ(form->Edit10->text().toStdString(), "0.0003141600");
-    ASSERT_GT(tabTo(form->ComboBox15), 0);
+    EXPECT_EQ(form->WeightField->text().toStdString(), "2.4737000000");
+    EXPECT_EQ(form->VolumeField->text().toStdString(), "0.0003141600");
+    ASSERT_GT(tabTo(form->WeightUnitBox), 0);
     press(Qt::Key_Down, Qt::AltModifier);
     press(Qt::Key_Home);
     press(Qt::Key_Return);
-    EXPECT_EQ(form->Edit7->text().toStdString(), "2473.7000000000");
+    EXPECT_EQ(form->WeightField->text().toStdString(), "2473.7000000000");
     EXPECT_EQ(mouse.Events, 0);
 }
 
@@ -200,14 +200,14 @@ TEST_F(KeyboardTest, AListIsPickedWithTheArrowsTheOpenListOrByTyping) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         restart();
-        form->ComboBox1->setFocus(Qt::TabFocusReason); // selects the box's text
-        ASSERT_EQ(focused(), form->ComboBox1);
+        form->MaterialBox->setFocus(Qt::TabFocusReason); // selects the box's text
+        ASSERT_EQ(focused(), form->MaterialBox);
         for (const auto& [key, modifiers] : c.keys)
             press(key, modifiers);
         if (c.typed) typeText(QString::fromUtf8(c.typed));
         EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
-        EXPECT_EQ(form->ComboBox1->text().toStdString(), c.material);
-        EXPECT_EQ(form->Edit1->text().toStdString(), c.density);
+        EXPECT_EQ(form->MaterialBox->text().toStdString(), c.material);
+        EXPECT_EQ(form->DensityField->text().toStdString(), c.density);
     }
 }
 
@@ -229,34 +229,34 @@ TEST_F(KeyboardTest, TheQuantityBoxCountsWithItsArrowAndPageKeysWithinItsBounds)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         restart();
-        form->SpinEdit2->setFocus(Qt::TabFocusReason);
-        ASSERT_EQ(focused(), form->SpinEdit2);
+        form->ObjectQuantityBox->setFocus(Qt::TabFocusReason);
+        ASSERT_EQ(focused(), form->ObjectQuantityBox);
         if (c.typed) {
             QTest::keyClick(focused(), Qt::Key_A, Qt::ControlModifier);
             typeText(QString::fromLatin1(c.typed));
         }
         for (Qt::Key key : c.keys)
             press(key);
-        EXPECT_EQ(form->SpinEdit2->text().toStdString(), c.shown);
+        EXPECT_EQ(form->ObjectQuantityBox->text().toStdString(), c.shown);
     }
 }
 
 TEST_F(KeyboardTest, SpacePressesAFocusedButtonAndEnterDoesNot) {
-    Pick(form->ComboBox2, QStringLiteral("Sphere"));
-    Type(form->Edit2, QStringLiteral("100"));
-    form->BitBtn5->setFocus(Qt::TabFocusReason);
+    Pick(form->ObjectTypeBox, QStringLiteral("Sphere"));
+    Type(form->ObjectAField, QStringLiteral("100"));
+    form->AddObjectButton->setFocus(Qt::TabFocusReason);
 
     press(Qt::Key_Return);
-    EXPECT_TRUE(form->Edit10->text().isEmpty()) << "Enter added the object";
+    EXPECT_TRUE(form->VolumeField->text().isEmpty()) << "Enter added the object";
 
     press(Qt::Key_Space);
     // 3.14159 x 100^3 / 6000000000 m3
-    EXPECT_EQ(form->Edit10->text().toStdString(), "0.0005236000");
+    EXPECT_EQ(form->VolumeField->text().toStdString(), "0.0005236000");
 
-    ASSERT_GT(tabTo(form->BitBtn3), 0); // Reset
+    ASSERT_GT(tabTo(form->ResetButton), 0); // Reset
     press(Qt::Key_Space);
-    EXPECT_TRUE(form->Edit10->text().isEmpty());
-    EXPECT_EQ(form->ComboBox2->text().toStdString(), "Choose Type");
+    EXPECT_TRUE(form->VolumeField->text().isEmpty());
+    EXPECT_EQ(form->ObjectTypeBox->text().toStdString(), "Choose Type");
 }
 
 } // namespace

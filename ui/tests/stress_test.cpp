@@ -6,7 +6,7 @@
 //
 // KUBATRIX_STRESS_EVENTS sets the length of the stream (default 40000),
 // KUBATRIX_STRESS_SEED its seed; a failure prints both, to replay it.
-#include "FormFixture.h"
+#include "WindowFixture.h"
 #include "StressPlayer.h"
 
 #include "calc/Calculator.h"
@@ -105,15 +105,15 @@ struct Before {
 // Plays the stream and checks the window after every event.
 class Stress {
 public:
-    Stress(TForm1& form, std::uint64_t seed) : form_(form), player_(form, seed) {}
+    Stress(ui::MainWindow& form, std::uint64_t seed) : form_(form), player_(form, seed) {}
 
     // One event; false once a check failed.
     bool Step(std::size_t index) {
         const Before before{form_.State(),
-                            form_.Edit7->text(),
-                            form_.Edit10->text(),
-                            form_.ComboBox15->text(),
-                            form_.ComboBox16->text(),
+                            form_.WeightField->text(),
+                            form_.VolumeField->text(),
+                            form_.WeightUnitBox->text(),
+                            form_.VolumeUnitBox->text(),
                             watch_.Messages.size()};
         Kind kind = Kind::Other;
         QString what;
@@ -140,10 +140,11 @@ private:
         const QString zero = Total(0.0);
         if (kind == Kind::AddAperture && b.Volume == marker && watch_.Messages.size() == b.Messages)
             ++AperturesUnderMarker;
-        if ((kind == Kind::WeightUnit && form_.ComboBox15->text() != QStringLiteral("kilogram") &&
-             form_.Edit7->text() != zero && form_.Edit7->text() != b.Weight) ||
-            (kind == Kind::VolumeUnit && form_.ComboBox16->text() != QStringLiteral("meter") &&
-             form_.Edit10->text() != zero && form_.Edit10->text() != b.Volume))
+        if ((kind == Kind::WeightUnit &&
+             form_.WeightUnitBox->text() != QStringLiteral("kilogram") &&
+             form_.WeightField->text() != zero && form_.WeightField->text() != b.Weight) ||
+            (kind == Kind::VolumeUnit && form_.VolumeUnitBox->text() != QStringLiteral("meter") &&
+             form_.VolumeField->text() != zero && form_.VolumeField->text() != b.Volume))
             ++Conversions;
     }
 
@@ -175,12 +176,12 @@ private:
             if (message == QStringLiteral("'%1' is not a valid floating point value.").arg(t))
                 return true;
         return message.startsWith(
-            QStringLiteral("The density '%1' is out of range").arg(form_.Edit1->text()));
+            QStringLiteral("The density '%1' is out of range").arg(form_.DensityField->text()));
     }
 
     QString Check(Kind kind, const Before& b) {
         const calc::CalcState& s = form_.State();
-        const QString weight = form_.Edit7->text(), volume = form_.Edit10->text();
+        const QString weight = form_.WeightField->text(), volume = form_.VolumeField->text();
         const QString marker = Q(std::string(calc::NoVolumeMarker));
         if (!std::isfinite(s.TotalVolume) || !std::isfinite(s.TotalWeight))
             return QStringLiteral("a total is not finite");
@@ -193,8 +194,8 @@ private:
         const bool failed = watch_.Messages.size() > b.Messages;
         const auto unchanged = [&] {
             return SameState(s, b.State) && weight == b.Weight && volume == b.Volume &&
-                   form_.ComboBox15->text() == b.WeightUnit &&
-                   form_.ComboBox16->text() == b.VolumeUnit;
+                   form_.WeightUnitBox->text() == b.WeightUnit &&
+                   form_.VolumeUnitBox->text() == b.VolumeUnit;
         };
         if (failed) {
             ++Errors;
@@ -203,11 +204,12 @@ private:
                 return QStringLiteral("more than one box");
             if (kind != Kind::AddObject && kind != Kind::AddAperture)
                 return QStringLiteral("error box: ") + message;
-            const QStringList texts = kind == Kind::AddObject
-                                          ? QStringList{form_.Edit1->text(), form_.Edit2->text(),
-                                                        form_.Edit3->text(), form_.Edit4->text()}
-                                          : QStringList{form_.Edit1->text(), form_.Edit8->text(),
-                                                        form_.Edit9->text(), form_.Edit5->text()};
+            const QStringList texts =
+                kind == Kind::AddObject
+                    ? QStringList{form_.DensityField->text(), form_.ObjectAField->text(),
+                                  form_.ObjectBField->text(), form_.ObjectCField->text()}
+                    : QStringList{form_.DensityField->text(), form_.ApertureAField->text(),
+                                  form_.ApertureBField->text(), form_.ApertureCField->text()};
             if (!KnownMessage(message, texts))
                 return QStringLiteral("unknown message \"%1\"").arg(message);
             if (!unchanged())
@@ -217,20 +219,21 @@ private:
         switch (kind) {
         case Kind::AddObject:
         case Kind::AddAperture: {
-            if (kind == Kind::AddObject && form_.ComboBox2->text() == QStringLiteral("Choose Type"))
+            if (kind == Kind::AddObject &&
+                form_.ObjectTypeBox->text() == QStringLiteral("Choose Type"))
                 return unchanged() ? QString()
                                    : QStringLiteral("Add object did something with no type");
             ++Adds;
             if (s.UndoWeight != b.State.TotalWeight || s.UndoVolume != b.State.TotalVolume)
                 return QStringLiteral("the snapshot is not the totals before the Add");
-            if (form_.ComboBox15->text() != QStringLiteral("kilogram") ||
-                form_.ComboBox16->text() != QStringLiteral("meter"))
+            if (form_.WeightUnitBox->text() != QStringLiteral("kilogram") ||
+                form_.VolumeUnitBox->text() != QStringLiteral("meter"))
                 return QStringLiteral("the unit boxes were not set back");
             if (weight != Total(s.TotalWeight))
                 return QStringLiteral("weight \"%1\" for %2 kg").arg(weight).arg(s.TotalWeight);
             QString expected = Total(s.TotalVolume);
             if (kind == Kind::AddObject) {
-                const std::string type = form_.ComboBox2->text().toStdString();
+                const std::string type = form_.ObjectTypeBox->text().toStdString();
                 const calc::ObjectType* t = calc::FindObjectType(type);
                 if (t && t->Profile != calc::NoProfile)
                     expected = marker;
@@ -254,8 +257,8 @@ private:
                        ? QString()
                        : QStringLiteral("Reset left something");
         case Kind::WeightUnit: {
-            const QString expected = Weight(s.TotalWeight, form_.ComboBox15->text());
-            const bool edited = form_.ComboBox15->text() != b.WeightUnit;
+            const QString expected = Weight(s.TotalWeight, form_.WeightUnitBox->text());
+            const bool edited = form_.WeightUnitBox->text() != b.WeightUnit;
             if (!SameState(s, b.State)) return QStringLiteral("a unit changed the state");
             return weight == expected || (!edited && weight == b.Weight)
                        ? QString()
@@ -265,8 +268,8 @@ private:
             if (!SameState(s, b.State)) return QStringLiteral("a unit changed the state");
             if (b.Volume == marker)
                 return volume == marker ? QString() : QStringLiteral("the marker went");
-            const QString expected = Volume(s.TotalVolume, form_.ComboBox16->text());
-            const bool edited = form_.ComboBox16->text() != b.VolumeUnit;
+            const QString expected = Volume(s.TotalVolume, form_.VolumeUnitBox->text());
+            const bool edited = form_.VolumeUnitBox->text() != b.VolumeUnit;
             return volume == expected || (!edited && volume == b.Volume)
                        ? QString()
                        : QStringLiteral("volume \"%1\", expected \"%2\"").arg(volume, expected);
@@ -279,7 +282,7 @@ private:
         return {};
     }
 
-    TForm1& form_;
+    ui::MainWindow& form_;
     StressPlayer player_;
     QuickWatch watch_;
     std::deque<QString> recent_;
@@ -305,7 +308,7 @@ TEST(Stress, TheWindowSurvivesALongRandomSession) {
     const QuietPlatform quiet;
     const std::uint64_t seed = FromEnvironment("KUBATRIX_STRESS_SEED", 20240611);
     const std::uint64_t events = FromEnvironment("KUBATRIX_STRESS_EVENTS", 40000);
-    TForm1 form;
+    ui::MainWindow form;
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     form.activateWindow();

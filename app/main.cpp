@@ -1,7 +1,7 @@
 // Start-up: the application and its title, the main window, the about
 // dialog, and the event loop until the main window closes. Nothing is saved.
-#include "ui/Unit1.h"
-#include "ui/about.h"
+#include "ui/AboutDialog.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -13,9 +13,9 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName(QStringLiteral("io.example.orvel.kubatrix"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kubatrix.svg")));
 
-    TForm1 form;
-    TAboutBox about(&form);
-    form.SetAboutBox(&about);
+    ui::MainWindow form;
+    ui::AboutDialog about(&form);
+    form.SetAboutDialog(&about);
     // First shown in the middle of the screen.
     if (const QScreen* screen = form.screen())
         form.move(screen->availableGeometry().center() - form.rect().center());

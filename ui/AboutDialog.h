@@ -10,20 +10,20 @@ class QLabel;
 class QPushButton;
 
 namespace ui {
-class LinkLabel;
-}
 
-class TAboutBox : public QDialog {
+class LinkLabel;
+
+class AboutDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TAboutBox(QWidget* parent = nullptr);
+    explicit AboutDialog(QWidget* parent = nullptr);
 
     // Each opens one address on the desktop.
-    void Label38Click();
-    void Label3Click();
-    void Button1Click();
-    void Button2Click();
+    void OpenHomePage();
+    void WriteToSupport();
+    void BuySource();
+    void SayThanks();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -34,20 +34,22 @@ private:
     void createSourceGroup();
     void connectHandlers();
 
-    QFrame* Panel1 = nullptr;
+    QFrame* NamePanel = nullptr;
     QLabel* ProgramIcon = nullptr;
     QLabel* ProductName = nullptr;
     QLabel* Version = nullptr;
-    QLabel* Copyright = nullptr;
-    QLabel* Label1 = nullptr;
-    ui::LinkLabel* Label38 = nullptr;
-    QLabel* Label2 = nullptr;
-    ui::LinkLabel* Label3 = nullptr;
-    QGroupBox* GroupBox2 = nullptr;
-    QLabel* Label6 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QGroupBox* GroupBox1 = nullptr;
-    QLabel* Label8 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* OKButton = nullptr;
+    QLabel* Notice = nullptr;
+    QLabel* HomePageCaption = nullptr;
+    LinkLabel* HomePageLink = nullptr;
+    QLabel* SupportCaption = nullptr;
+    LinkLabel* SupportLink = nullptr;
+    QGroupBox* ThanksGroup = nullptr;
+    QLabel* ThanksText = nullptr;
+    QPushButton* ThankYouButton = nullptr;
+    QGroupBox* SourceGroup = nullptr;
+    QLabel* SourcePrice = nullptr;
+    QPushButton* BuySourceButton = nullptr;
+    QPushButton* OkButton = nullptr;
 };
+
+} // namespace ui

@@ -1,6 +1,5 @@
-#include "calc/Error.h"
+#include "calc/StoreDouble.h"
 
-#include <cfloat>
 #include <cmath>
 
 namespace calc {

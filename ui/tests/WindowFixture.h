@@ -4,8 +4,8 @@
 // no test can hang on a modal box.
 #include "ui/EditCombo.h"
 #include "ui/LinkLabel.h"
+#include "ui/MainWindow.h"
 #include "ui/SpinEdit.h"
-#include "ui/Unit1.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -60,10 +60,10 @@ private:
     QTimer timer_;
 };
 
-class FormTest : public testing::Test {
+class WindowTest : public testing::Test {
 protected:
     void SetUp() override {
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<ui::MainWindow>();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         form->activateWindow(); // so that focus moves, and leaves, as on a desktop
@@ -114,5 +114,5 @@ protected:
     }
 
     ModalWatch watch;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<ui::MainWindow> form;
 };
