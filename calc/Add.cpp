@@ -53,13 +53,13 @@ std::optional<AddOutcome> AddObject(const CalcState& state, const AddInput& inpu
                                    s.ObjectC * s.ObjectQuantity / 1000.0L;
         s.TotalWeight = StoreDouble(weight + state.TotalWeight);
         s.ProfileWeight = StoreDouble(weight + state.ProfileWeight);
-        return AddOutcome{s, VolumeShown::Marker};
+        return AddOutcome{s, VolumeShown::Marker, 0.0, StoreDouble(weight)};
     }
     const auto volume = SolidVolume(input.Type, s.ObjectA, s.ObjectB, s.ObjectC, s.ObjectQuantity);
     if (!volume) return AddOutcome{s, VolumeShown::Unchanged}; // a typed name of no type
     s.TotalVolume = StoreDouble(*volume + state.TotalVolume);
     s.TotalWeight = WeightOfTotals(s);
-    return AddOutcome{s, VolumeShown::Total};
+    return AddOutcome{s, VolumeShown::Total, StoreDouble(*volume), 0.0};
 }
 
 AddOutcome AddAperture(const CalcState& state, const AddInput& input) {
@@ -79,11 +79,11 @@ AddOutcome AddAperture(const CalcState& state, const AddInput& input) {
         const long double cut = static_cast<long double>(s.Density) * volume;
         s.TotalWeight = StoreDouble(state.TotalWeight - cut);
         s.ProfileWeight = StoreDouble(state.ProfileWeight - cut);
-        return AddOutcome{s, VolumeShown::Unchanged};
+        return AddOutcome{s, VolumeShown::Unchanged, 0.0, StoreDouble(-cut)};
     }
     s.TotalVolume = StoreDouble(static_cast<long double>(state.TotalVolume) - volume);
     s.TotalWeight = WeightOfTotals(s);
-    return AddOutcome{s, VolumeShown::Total};
+    return AddOutcome{s, VolumeShown::Total, -volume, 0.0};
 }
 
 } // namespace calc

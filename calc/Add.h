@@ -14,6 +14,8 @@ namespace calc {
 struct DimensionRow {
     std::string Text; // an empty text counts as 0
     std::string Unit; // a text that is no length unit leaves the dimension 0, unread
+
+    bool operator==(const DimensionRow&) const = default;
 };
 
 struct AddInput {
@@ -30,6 +32,10 @@ enum class VolumeShown { Unchanged, Marker, Total };
 struct AddOutcome {
     CalcState State;
     VolumeShown Volume;
+    // What the click added: to TotalVolume (negative for an aperture), and to
+    // the weight that has no volume (a profile, or a hole cut by weight).
+    double AddedVolume = 0.0;
+    double AddedProfileWeight = 0.0;
 };
 
 // "Add object". Nothing at all while the type box reads "Choose Type".

@@ -1,0 +1,34 @@
+#pragma once
+// CSV as RFC 4180 has it, split by libcsv: fields separated by commas, a
+// field with a comma, quote or line break in double quotes, a quote inside
+// doubled. Blanks belong to the field (a dimension "1.5 " is not "1.5").
+#include <cstddef>
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace partslist::csv {
+
+// One record and the line of the text it starts on (from 1).
+struct Record {
+    std::size_t Line;
+    std::span<const std::string> Fields;
+};
+
+// Malformed quoting: the line of the record, and the field (from 0) where
+// the text stops making sense.
+struct SyntaxError {
+    std::size_t Line;
+    std::size_t Field;
+    std::string What;
+};
+
+// Calls onRecord for each record in order; blank lines are no records, and a
+// byte-order mark at the start is skipped. Throws SyntaxError.
+void Split(std::string_view text, const std::function<void(const Record&)>& onRecord);
+
+// Appends a field, quoted where RFC 4180 needs it.
+void AppendField(std::string& out, std::string_view field);
+
+} // namespace partslist::csv

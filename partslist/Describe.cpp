@@ -1,0 +1,28 @@
+#include "partslist/Describe.h"
+
+#include <cmath>
+#include <charconv>
+
+namespace partslist {
+
+std::string TypeAndSize(const Line& line) {
+    return line.Size.empty() ? line.Type : line.Type + " " + line.Size;
+}
+
+std::string Dimension(const calc::DimensionRow& row) {
+    return row.Text.empty() ? std::string() : row.Text + " " + row.Unit;
+}
+
+std::string Cost(double kilograms, double pricePerKg, char separator) {
+    const long double cents = std::round(static_cast<long double>(kilograms) * pricePerKg * 100.0L);
+    // Room for every digit of the largest long double.
+    std::string out(5000, '\0');
+    const auto written = std::to_chars(out.data(), out.data() + out.size(), cents / 100.0L,
+                                       std::chars_format::fixed, 2);
+    out.resize(std::size_t(written.ptr - out.data()));
+    if (const auto point = out.find('.'); point != std::string::npos) out[point] = separator;
+    if (out == "-0" + std::string(1, separator) + "00") out.erase(0, 1);
+    return out;
+}
+
+} // namespace partslist

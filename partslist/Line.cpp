@@ -1,0 +1,24 @@
+#include "partslist/Line.h"
+
+#include "calc/Shapes.h"
+
+namespace partslist {
+
+const char* KindName(Kind kind) {
+    return kind == Kind::Object ? "object" : "aperture";
+}
+
+bool NamesAType(const Line& line) {
+    if (line.Type == "Hexahedron") return true;
+    if (line.Kind == Kind::Aperture) return calc::FindApertureType(line.Type) != nullptr;
+    return line.Type == "Pipe" || calc::FindObjectType(line.Type) != nullptr;
+}
+
+std::optional<catalogue::Profile> ProfileOf(const Line& line) {
+    if (line.Kind != Kind::Object) return std::nullopt;
+    const calc::ObjectType* type = calc::FindObjectType(line.Type);
+    if (!type || type->Profile == calc::NoProfile) return std::nullopt;
+    return static_cast<catalogue::Profile>(type->Profile);
+}
+
+} // namespace partslist

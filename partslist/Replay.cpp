@@ -1,0 +1,59 @@
+#include "partslist/Replay.h"
+
+#include <string>
+
+namespace partslist {
+namespace {
+
+calc::AddInput InputOf(const Line& line, std::int32_t density) {
+    calc::AddInput input;
+    input.Type = line.Type;
+    input.Density = std::to_string(density);
+    input.Quantity = line.Quantity;
+    input.Rows = line.Rows;
+    if (line.Kind == Kind::Aperture && line.CutByWeight)
+        input.VolumeField = calc::NoVolumeMarker;
+    return input;
+}
+
+} // namespace
+
+Replay ReplayLines(std::span<const Line> lines, std::optional<std::int32_t> density) {
+    Replay out;
+    out.Lines.reserve(lines.size());
+    calc::CalcState& state = out.State;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const Line& line = lines[i];
+        try {
+            // A profile weighs what the size on its line weighs; a line
+            // without a size weighs nothing, as a click before any size was
+            // chosen does.
+            if (const auto profile = ProfileOf(line)) {
+                const auto mass = catalogue::SelectSize(catalogue::SizeTable(*profile), line.Size);
+                state.ProfileMass[static_cast<std::size_t>(*profile)] = mass.value_or(0.0);
+            }
+            if (!NamesAType(line))
+                throw calc::Error("'" + line.Type + "' is no type of " + KindName(line.Kind));
+            const calc::AddInput input = InputOf(line, density.value_or(line.Density));
+            const auto outcome = line.Kind == Kind::Object
+                                     ? calc::AddObject(state, input)
+                                     : std::optional(calc::AddAperture(state, input));
+            state = outcome->State;
+            LineResult result;
+            if (outcome->Volume == calc::VolumeShown::Total) result.Volume = outcome->AddedVolume;
+            result.Weight = outcome->AddedProfileWeight;
+            out.Lines.push_back(result);
+            if (outcome->Volume != calc::VolumeShown::Unchanged)
+                out.VolumeMarker = outcome->Volume == calc::VolumeShown::Marker;
+        } catch (const calc::Error& e) {
+            throw ReplayError(i, e.Message());
+        }
+    }
+    // Every Add weighs the whole volume again at its density, so a solid or a
+    // hole weighs its volume at the density of the last line.
+    for (LineResult& r : out.Lines)
+        if (r.Volume) r.Weight = static_cast<double>(*r.Volume * static_cast<long double>(state.Density));
+    return out;
+}
+
+} // namespace partslist
