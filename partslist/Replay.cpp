@@ -22,6 +22,9 @@ Replay ReplayLines(std::span<const Line> lines, std::optional<std::int32_t> dens
     Replay out;
     out.Lines.reserve(lines.size());
     calc::CalcState& state = out.State;
+    // The density the volume was last weighed at: every Add that changes the
+    // volume weighs all of it again; a profile or a hole cut by weight does not.
+    std::int32_t volumeDensity = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const Line& line = lines[i];
         try {
@@ -40,7 +43,10 @@ Replay ReplayLines(std::span<const Line> lines, std::optional<std::int32_t> dens
                                      : std::optional(calc::AddAperture(state, input));
             state = outcome->State;
             LineResult result;
-            if (outcome->Volume == calc::VolumeShown::Total) result.Volume = outcome->AddedVolume;
+            if (outcome->Volume == calc::VolumeShown::Total) {
+                result.Volume = outcome->AddedVolume;
+                volumeDensity = state.Density;
+            }
             result.Weight = outcome->AddedProfileWeight;
             out.Lines.push_back(result);
             if (outcome->Volume != calc::VolumeShown::Unchanged)
@@ -49,10 +55,8 @@ Replay ReplayLines(std::span<const Line> lines, std::optional<std::int32_t> dens
             throw ReplayError(i, e.Message());
         }
     }
-    // Every Add weighs the whole volume again at its density, so a solid or a
-    // hole weighs its volume at the density of the last line.
     for (LineResult& r : out.Lines)
-        if (r.Volume) r.Weight = static_cast<double>(*r.Volume * static_cast<long double>(state.Density));
+        if (r.Volume) r.Weight = static_cast<double>(*r.Volume * static_cast<long double>(volumeDensity));
     return out;
 }
 
