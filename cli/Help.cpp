@@ -1,0 +1,78 @@
+#include "cli/Help.h"
+
+namespace cli {
+
+// Written for a terminal of 80 columns and for help2man, which makes the
+// manual page of it: "Usage:" lines, options indented by two, and a line
+// ending in a colon starts a section.
+const std::string_view HelpText = R"(Usage: kubatrix-calc [OPTION]... FILE...
+  or:  kubatrix-calc [OPTION]... [aperture] TYPE [SIZE] DIMENSION...
+Weigh a parts list, or one part, as the Kubatrix window does.
+
+With FILE, read a parts list (CSV, as Kubatrix saves it; - is standard input)
+and print a row for each of its lines, with what the line adds to the volume
+and to the weight, then the totals. Several files give a table each.
+
+With TYPE, weigh one object of that type, or one aperture (a hole) with the
+word "aperture" first. A solid takes its dimensions a, b, c in order; a rolled
+profile takes its SIZE and then its length. A dimension is a number with its
+unit after it, 2cm or 2 cm: mm, cm, m, in, ft, yd, or millimeter, centimeter,
+meter, inch, foot, yard; a number alone is in millimetres, as in the window.
+Names of types, materials and units may be written in any case, with - or _
+for a blank. A part is of iron, 7874 kg/m3, unless an option says otherwise.
+
+Options:
+  -t, --totals          print only the total weight in kilograms, then the
+                        total volume in cubic metres, a line each, as the
+                        window shows them ("Is not calculate" once a rolled
+                        profile is added); with --price-per-kg, then the cost
+  -c, --csv             print the parts list as CSV, as Kubatrix saves it, with
+                        what each line adds to the volume and the weight
+  -m, --material NAME   weigh every line in this material: the window's name,
+                        the name alone (copper) or its symbol (cu)
+  -d, --density N       weigh every line at N kilograms per cubic metre
+  -p, --price-per-kg N  add the cost at N per kilogram; without it, a file's
+                        own price per kilogram, if it has one
+  -q, --quantity N      the number of equal parts, 1 to 1000 (default 1)
+      --weight-unit UNIT
+                        gram, kilogram, centner, metric ton or pound (also g,
+                        kg, t, lb); the default is kilogram
+      --volume-unit UNIT
+                        millimeter, centimeter, meter, inch, foot or yard,
+                        cubed (also mm3, cm3, m3, in3, ft3, yd3); the default
+                        is meter
+  -h, --help            print this help and exit
+      --version         print the version and exit
+
+Types:
+  parallelepiped        a width, b height, c depth
+  cylinder              a diameter, b length
+  pipe                  a outer diameter, b inner diameter, c length
+  prism1                a leg, b other leg, c length
+  prism2                a base, b equal side, c length
+  hexahedron            a width across flats, b length
+  sphere                a diameter
+  part-of-sphere        a sphere radius R, b height of the cap
+  cone                  a base diameter, b height
+  truncated-cone        a bottom diameter, b top diameter, c height
+  pyramid               a base side, b other base side, c height
+  hexahedral-bar, i-beam, c-channel, lip-channel, angle
+                        rolled profiles: a SIZE, then the length
+Every solid but the pipe is also an aperture; a rolled profile is not.
+
+Examples:
+  kubatrix-calc parts.csv
+  kubatrix-calc --totals --weight-unit pound parts.csv
+  kubatrix-calc --material aluminium --csv parts.csv > aluminium.csv
+  kubatrix-calc cylinder 2cm 1m --material copper
+  kubatrix-calc i-beam 300x150x6.5x9 6m --quantity 2
+  kubatrix-calc aperture cylinder 10mm 20mm -q 4
+
+Exit status:
+  0 when all went well, 1 when a file cannot be read or holds a fault (named
+  FILE:LINE: column "NAME": what is wrong), 2 when the command line is wrong.
+  Nothing is printed for a list with a fault. A file named like a type is
+  given with its folder: ./cylinder.
+)";
+
+} // namespace cli

@@ -1,0 +1,36 @@
+#pragma once
+// What kubatrix-calc prints: the table of a parts list, the totals alone, and
+// the answer for one part. Numbers are in the window's totals format with "."
+// as the decimal point; weights and volumes in the units the window's unit
+// boxes name.
+#include "partslist/Line.h"
+#include "partslist/Replay.h"
+
+#include <optional>
+#include <ostream>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace cli {
+
+struct Units {
+    std::string_view Weight = "kilogram";
+    std::string_view Volume = "meter";
+};
+
+// A row per line and one of totals, in columns; a cost column with a price.
+void WriteTable(std::ostream& out, std::span<const partslist::Line> lines,
+                const partslist::Replay& replay, const Units& units,
+                std::optional<double> pricePerKg);
+
+// The Weight field's text, then the Volume field's (the marker where the
+// window shows it), a line each; then the cost when a price is given.
+std::string TotalsText(const partslist::Replay& replay, const Units& units,
+                       std::optional<double> pricePerKg);
+
+// One part: what it is, then its weight, volume and cost with their units.
+std::string PartText(const partslist::Line& line, const partslist::Replay& replay,
+                     const Units& units, std::optional<double> pricePerKg);
+
+} // namespace cli

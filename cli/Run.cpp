@@ -1,0 +1,186 @@
+#include "cli/Run.h"
+
+#include "calc/Materials.h"
+#include "cli/Help.h"
+#include "cli/Output.h"
+#include "cli/Part.h"
+#include "cli/Words.h"
+#include "partslist/PartsFile.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <sys/stat.h>
+
+namespace cli {
+namespace {
+
+constexpr const char* Name = "kubatrix-calc";
+
+struct Options {
+    std::vector<std::string> Words; // files, or a part
+    bool Totals = false, Csv = false, Help = false, Version = false;
+    std::string Material, Density, Price, Quantity, WeightUnit, VolumeUnit;
+};
+
+// What the options ask for, read into the window's names and numbers.
+struct Request {
+    std::optional<std::int32_t> Density;
+    std::string Material;
+    std::optional<double> Price;
+    int Quantity = 1;
+    Units Shown;
+};
+
+Request Read(const Options& o, const CLI::App& app) {
+    Request r;
+    if (!o.Material.empty()) {
+        const calc::Material& m = MaterialNamed(o.Material);
+        r.Density = *m.Density;
+        r.Material = m.Name;
+    }
+    if (app.count("--density")) r.Density = DensityOf(o.Density), r.Material = "Other";
+    if (app.count("--price-per-kg")) r.Price = PriceOf(o.Price);
+    if (app.count("--quantity")) r.Quantity = QuantityOf(o.Quantity);
+    if (app.count("--weight-unit")) r.Shown.Weight = WeightUnitNamed(o.WeightUnit);
+    if (app.count("--volume-unit")) r.Shown.Volume = VolumeUnitNamed(o.VolumeUnit);
+    return r;
+}
+
+// A whole file, or standard input for "-". Throws the message to show.
+std::string Contents(const std::string& name, std::istream& in) {
+    std::string text;
+    char chunk[1 << 16];
+    if (name == "-") {
+        while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
+            text.append(chunk, std::size_t(in.gcount()));
+        if (in.bad()) throw calc::Error(std::string(Name) + ": standard input could not be read");
+        return text;
+    }
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(name.c_str(), "rb"),
+                                                              &std::fclose);
+    const auto fail = [&] {
+        return calc::Error(std::string(Name) + ": " + name + ": " + std::strerror(errno));
+    };
+    if (!file) throw fail();
+    struct stat status {};
+    if (fstat(fileno(file.get()), &status) == 0 && S_ISREG(status.st_mode))
+        text.reserve(std::size_t(status.st_size));
+    while (const std::size_t n = std::fread(chunk, 1, sizeof chunk, file.get())) text.append(chunk, n);
+    if (std::ferror(file.get())) throw fail();
+    return text;
+}
+
+struct Opened {
+    std::string Name;
+    partslist::OpenedList List;
+};
+
+// Every file read and replayed before anything is printed, so a fault in
+// any of them leaves standard output empty.
+std::vector<Opened> OpenAll(const std::vector<std::string>& names, const Request& r,
+                            std::istream& in) {
+    std::vector<Opened> opened;
+    for (const std::string& name : names) {
+        const std::string shownName = name == "-" ? "<stdin>" : name;
+        auto list = partslist::ReadPartsList(Contents(name, in), shownName, r.Density);
+        // Lines weighed in another material say so, so that --csv reads back
+        // to these totals.
+        if (r.Density)
+            for (partslist::Line& line : list.Lines) line.Density = *r.Density, line.Material = r.Material;
+        opened.push_back({shownName, std::move(list)});
+    }
+    return opened;
+}
+
+void Print(std::ostream& out, const std::string& text) {
+    out.write(text.data(), std::streamsize(text.size()));
+}
+
+int Files(const Options& o, const Request& r, std::istream& in, std::ostream& out) {
+    if (o.Csv && o.Words.size() > 1) throw UsageError("--csv writes one parts list, not " +
+                                                      std::to_string(o.Words.size()));
+    const std::vector<Opened> opened = OpenAll(o.Words, r, in);
+    for (const Opened& file : opened) {
+        const partslist::OpenedList& list = file.List;
+        const auto price = r.Price ? r.Price : list.PricePerKg;
+        if (opened.size() > 1) Print(out, (&file == &opened.front() ? "==> " : "\n==> ") + file.Name + " <==\n");
+        if (o.Csv)
+            Print(out, partslist::WritePartsList(list.Lines, price, list.Totals));
+        else if (o.Totals)
+            Print(out, TotalsText(list.Totals, r.Shown, r.Price));
+        else
+            WriteTable(out, list.Lines, list.Totals, r.Shown, price);
+    }
+    return 0;
+}
+
+int Part(const Options& o, const Request& r, std::ostream& out) {
+    const calc::Material& iron = calc::Materials.front(); // the window's first material
+    const partslist::Line line = PartLine(o.Words, r.Quantity, r.Density.value_or(*iron.Density),
+                                          r.Density ? r.Material : std::string(iron.Name));
+    partslist::Replay replay;
+    try {
+        replay = partslist::ReplayLines({&line, 1});
+    } catch (const calc::Error& e) {
+        throw calc::Error(std::string(Name) + ": " + e.Message());
+    }
+    if (o.Csv)
+        Print(out, partslist::WritePartsList({&line, 1}, r.Price, replay));
+    else if (o.Totals)
+        Print(out, TotalsText(replay, r.Shown, r.Price));
+    else
+        Print(out, PartText(line, replay, r.Shown, r.Price));
+    return 0;
+}
+
+int UsageFailed(std::ostream& err, const std::string& what) {
+    err << Name << ": " << what << " (see " << Name << " --help)\n";
+    return 2;
+}
+
+} // namespace
+
+int Run(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err) {
+    Options o;
+    CLI::App app("", Name);
+    app.set_help_flag();
+    app.add_option("words", o.Words);
+    app.add_flag("-t,--totals", o.Totals);
+    app.add_flag("-c,--csv", o.Csv)->excludes("--totals");
+    app.add_option("-m,--material", o.Material);
+    app.add_option("-d,--density", o.Density)->excludes("--material");
+    app.add_option("-p,--price-per-kg", o.Price);
+    app.add_option("-q,--quantity", o.Quantity);
+    app.add_option("--weight-unit", o.WeightUnit)->excludes("--csv");
+    app.add_option("--volume-unit", o.VolumeUnit)->excludes("--csv");
+    app.add_flag("-h,--help", o.Help);
+    app.add_flag("--version", o.Version);
+    try {
+        app.parse(argc, argv);
+        if (o.Help) return Print(out, std::string(HelpText)), 0;
+        if (o.Version) return Print(out, std::string(Name) + " " KUBATRIX_VERSION "\n"), 0;
+        const Request r = Read(o, app);
+        if (o.Words.empty()) throw UsageError("give a parts-list file, or a part such as: cylinder 2cm 1m");
+        if (StartsAPart(o.Words.front())) return Part(o, r, out);
+        // "cube 1m 1m 1m": a part meant, of a type there is not.
+        if (o.Words.size() > 1 && DimensionOf(o.Words[1]) && !std::filesystem::exists(o.Words[0]))
+            throw UsageError("'" + o.Words[0] + "' is no file and no type of part");
+        if (app.count("--quantity"))
+            throw UsageError("--quantity counts a part given on the command line, not a file's lines");
+        return Files(o, r, in, out);
+    } catch (const CLI::ParseError& e) {
+        return UsageFailed(err, e.what());
+    } catch (const UsageError& e) {
+        return UsageFailed(err, e.what());
+    } catch (const calc::Error& e) {
+        err << e.Message() << '\n';
+        return 1;
+    }
+}
+
+} // namespace cli

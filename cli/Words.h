@@ -1,0 +1,55 @@
+#pragma once
+// The words a person types on the command line, read into the names the
+// window uses: types, materials, units and dimensions such as "2cm". Case
+// does not matter, and a hyphen or an underscore stands for a blank
+// ("i-beam", "part_of_sphere").
+#include "calc/Add.h"
+#include "calc/Materials.h"
+#include "partslist/Line.h"
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace cli {
+
+// A command line that cannot be carried out as written: exit status 2.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Whether a typed word spells a name, as the functions below compare.
+bool SameWord(std::string_view typed, std::string_view name);
+
+// The window's name of a type of that kind, "Pipe" and "Hexahedron" included.
+std::optional<std::string_view> TypeNamed(std::string_view word, partslist::Kind kind);
+
+// The window's material: its whole name, the name without the chemical
+// symbol ("copper") or the symbol alone ("cu"). Throws for "Other", which has
+// no density.
+const calc::Material& MaterialNamed(std::string_view word);
+
+// The window's length unit for "mm", "meter", "inches" and the like.
+std::optional<std::string_view> LengthUnitNamed(std::string_view word);
+
+// The window's units of the result fields; the volume unit also as "cm3".
+std::string_view WeightUnitNamed(std::string_view word);
+std::string_view VolumeUnitNamed(std::string_view word);
+
+// The short symbol of a window's unit, "kg" or "m3", for column headings.
+std::string_view WeightSymbol(std::string_view unit);
+std::string_view VolumeSymbol(std::string_view unit);
+
+// "2cm", "1.5m", "300": the number as typed and the window's name of the unit
+// written after it, empty when none is. Nothing when the word is no number.
+std::optional<calc::DimensionRow> DimensionOf(std::string_view word);
+
+// The density as the window's density field reads it, truncated toward zero.
+std::int32_t DensityOf(std::string_view text);
+double PriceOf(std::string_view text);
+int QuantityOf(std::string_view text);
+
+} // namespace cli
