@@ -59,7 +59,9 @@ struct Splitter {
     std::size_t ErrorLine() const { return count > 0 ? recordLine : line; }
 };
 
-int NoBlanks(unsigned char) { return 0; }
+int NoBlanks(unsigned char) {
+    return 0;
+}
 
 } // namespace
 

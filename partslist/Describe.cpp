@@ -1,7 +1,7 @@
 #include "partslist/Describe.h"
 
-#include <cmath>
 #include <charconv>
+#include <cmath>
 
 namespace partslist {
 

@@ -19,9 +19,9 @@ struct Line {
     std::string Size;                       // a profile's size label; empty for a solid
     std::array<calc::DimensionRow, 3> Rows; // a, b, c as typed, with their unit box texts
     int Quantity = 1;
-    std::string Material;                   // for people; the density decides
-    std::int32_t Density = 0;               // kilograms per cubic metre, as the click used it
-    bool CutByWeight = false;               // apertures: the Volume field held the marker
+    std::string Material;     // for people; the density decides
+    std::int32_t Density = 0; // kilograms per cubic metre, as the click used it
+    bool CutByWeight = false; // apertures: the Volume field held the marker
 
     bool operator==(const Line&) const = default;
 };

@@ -12,15 +12,33 @@ namespace partslist {
 namespace {
 
 enum Column {
-    KindColumn, TypeColumn, SizeColumn, AColumn, AUnitColumn, BColumn, BUnitColumn, CColumn,
-    CUnitColumn, QuantityColumn, MaterialColumn, DensityColumn, CutColumn, PriceColumn,
-    VolumeColumn, WeightColumn, ColumnCount
+    KindColumn,
+    TypeColumn,
+    SizeColumn,
+    AColumn,
+    AUnitColumn,
+    BColumn,
+    BUnitColumn,
+    CColumn,
+    CUnitColumn,
+    QuantityColumn,
+    MaterialColumn,
+    DensityColumn,
+    CutColumn,
+    PriceColumn,
+    VolumeColumn,
+    WeightColumn,
+    ColumnCount
 };
 
-constexpr std::array<std::string_view, ColumnCount> ColumnNames{
-    "kind",     "type",     "size",    "a",       "a_unit",        "b",
-    "b_unit",   "c",        "c_unit",  "quantity", "material",     "density",
-    "cut_by_weight", "price_per_kg", "volume_m3", "weight_kg"};
+constexpr std::array<std::string_view, ColumnCount> ColumnNames{"kind",          "type",
+                                                                "size",          "a",
+                                                                "a_unit",        "b",
+                                                                "b_unit",        "c",
+                                                                "c_unit",        "quantity",
+                                                                "material",      "density",
+                                                                "cut_by_weight", "price_per_kg",
+                                                                "volume_m3",     "weight_kg"};
 
 constexpr bool Optional(int column) {
     return column == MaterialColumn || column >= CutColumn;
@@ -38,10 +56,14 @@ bool IsUtf8(std::string_view s) {
         }
         std::size_t more;
         unsigned long cp;
-        if (c >= 0xC2 && c <= 0xDF) more = 1, cp = c & 0x1F;
-        else if (c >= 0xE0 && c <= 0xEF) more = 2, cp = c & 0x0F;
-        else if (c >= 0xF0 && c <= 0xF4) more = 3, cp = c & 0x07;
-        else return false;
+        if (c >= 0xC2 && c <= 0xDF)
+            more = 1, cp = c & 0x1F;
+        else if (c >= 0xE0 && c <= 0xEF)
+            more = 2, cp = c & 0x0F;
+        else if (c >= 0xF0 && c <= 0xF4)
+            more = 3, cp = c & 0x07;
+        else
+            return false;
         if (i + more >= s.size()) return false;
         for (std::size_t k = 1; k <= more; ++k) {
             const auto d = static_cast<unsigned char>(s[i + k]);
@@ -84,22 +106,23 @@ public:
                           std::string(what));
     }
     [[noreturn]] void Fail(int column, std::string_view what) const {
-        FailOnLine(line_, "column \"" + std::string(ColumnNames[std::size_t(column)]) + "\": " +
-                        std::string(what));
+        FailOnLine(line_, "column \"" + std::string(ColumnNames[std::size_t(column)]) +
+                              "\": " + std::string(what));
     }
 
     // The name of field `index` of a record, for a quoting error.
     std::string FieldName(std::size_t index) const {
         if (!headerRead_) return "field " + std::to_string(index + 1) + " of the header";
         for (int c = 0; c < ColumnCount; ++c)
-            if (at_[std::size_t(c)] == index) return "column \"" + std::string(ColumnNames[std::size_t(c)]) + "\"";
+            if (at_[std::size_t(c)] == index)
+                return "column \"" + std::string(ColumnNames[std::size_t(c)]) + "\"";
         return "field " + std::to_string(index + 1);
     }
 
     void Finish() {
         if (!headerRead_)
             FailOnLine(1, "the file is empty: it needs a header row, such as "
-                    "kind,type,size,a,a_unit,b,b_unit,c,c_unit,quantity,density");
+                          "kind,type,size,a,a_unit,b,b_unit,c,c_unit,quantity,density");
     }
 
     std::vector<Line> lines;
@@ -113,18 +136,21 @@ private:
             const std::string& name = fields[i];
             if (!IsUtf8(name)) FailOnLine(line_, "the header is not UTF-8 text");
             int column = 0;
-            while (column < ColumnCount && ColumnNames[std::size_t(column)] != name) ++column;
+            while (column < ColumnCount && ColumnNames[std::size_t(column)] != name)
+                ++column;
             if (column == ColumnCount)
-                FailOnLine(line_, "column \"" + name + "\": no such column; the columns are "
-                            "kind, type, size, a, a_unit, b, b_unit, c, c_unit, quantity, "
-                            "material, density, cut_by_weight, price_per_kg, volume_m3, weight_kg");
+                FailOnLine(
+                    line_,
+                    "column \"" + name +
+                        "\": no such column; the columns are "
+                        "kind, type, size, a, a_unit, b, b_unit, c, c_unit, quantity, "
+                        "material, density, cut_by_weight, price_per_kg, volume_m3, weight_kg");
             if (at_[std::size_t(column)] != Absent)
                 FailOnLine(line_, "column \"" + name + "\": named twice in the header");
             at_[std::size_t(column)] = i;
         }
         for (int c = 0; c < ColumnCount; ++c)
-            if (!Optional(c) && at_[std::size_t(c)] == Absent)
-                Fail(c, "missing from the header");
+            if (!Optional(c) && at_[std::size_t(c)] == Absent) Fail(c, "missing from the header");
         width_ = fields.size();
         headerRead_ = true;
     }
@@ -138,7 +164,7 @@ private:
     void ReadLine(std::span<const std::string> fields) {
         if (fields.size() > width_)
             FailOnLine(line_, std::to_string(fields.size()) + " fields, where the header has " +
-                            std::to_string(width_));
+                                  std::to_string(width_));
         if (fields.size() < width_)
             for (int c = 0; c < ColumnCount; ++c)
                 if (at_[std::size_t(c)] != Absent && at_[std::size_t(c)] >= fields.size())
@@ -149,9 +175,12 @@ private:
 
         Line line;
         const std::string& kind = Field(fields, KindColumn);
-        if (kind == "object") line.Kind = Kind::Object;
-        else if (kind == "aperture") line.Kind = Kind::Aperture;
-        else Fail(KindColumn, Quoted(kind) + " is neither object nor aperture");
+        if (kind == "object")
+            line.Kind = Kind::Object;
+        else if (kind == "aperture")
+            line.Kind = Kind::Aperture;
+        else
+            Fail(KindColumn, Quoted(kind) + " is neither object nor aperture");
 
         line.Type = Field(fields, TypeColumn);
         if (!NamesAType(line))
@@ -183,8 +212,8 @@ private:
 
         const auto quantity = WholeNumber(Field(fields, QuantityColumn));
         if (!quantity || *quantity < 1 || *quantity > 1000)
-            Fail(QuantityColumn, Quoted(Field(fields, QuantityColumn)) +
-                                     " is no whole number from 1 to 1000");
+            Fail(QuantityColumn,
+                 Quoted(Field(fields, QuantityColumn)) + " is no whole number from 1 to 1000");
         line.Quantity = int(*quantity);
 
         line.Material = Field(fields, MaterialColumn);

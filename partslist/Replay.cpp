@@ -11,8 +11,7 @@ calc::AddInput InputOf(const Line& line, std::int32_t density) {
     input.Density = std::to_string(density);
     input.Quantity = line.Quantity;
     input.Rows = line.Rows;
-    if (line.Kind == Kind::Aperture && line.CutByWeight)
-        input.VolumeField = calc::NoVolumeMarker;
+    if (line.Kind == Kind::Aperture && line.CutByWeight) input.VolumeField = calc::NoVolumeMarker;
     return input;
 }
 
@@ -56,7 +55,8 @@ Replay ReplayLines(std::span<const Line> lines, std::optional<std::int32_t> dens
         }
     }
     for (LineResult& r : out.Lines)
-        if (r.Volume) r.Weight = static_cast<double>(*r.Volume * static_cast<long double>(volumeDensity));
+        if (r.Volume)
+            r.Weight = static_cast<double>(*r.Volume * static_cast<long double>(volumeDensity));
     return out;
 }
 

@@ -15,9 +15,13 @@ const QString HelpTitle = QStringLiteral("Kubatrix 3.1 Help");
 } // namespace
 
 void HelpWindow::ShowContents(QWidget* owner) {
+    ShowPage(owner, ContentsUrl());
+}
+
+void HelpWindow::ShowPage(QWidget* owner, const QUrl& page) {
     if (!instance_) instance_ = new HelpWindow(owner);
     HelpWindow* window = instance_;
-    window->GoToContents();
+    window->browser_->setSource(page);
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();

@@ -20,6 +20,8 @@ public:
     // and turns to the contents page. The owner keeps the window above it and
     // takes it along when it closes.
     static void ShowContents(QWidget* owner);
+    // The same, at one page of the help.
+    static void ShowPage(QWidget* owner, const QUrl& page);
 
     // The one window, or nullptr before the first ShowContents (or after its
     // owner was destroyed).

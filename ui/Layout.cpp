@@ -94,6 +94,7 @@ constexpr Place Places[] = {
     {"VolumeUnitBox", 72, 56, 105, ComboHeight},
     {"UndoButton", 464, 262, 193, 25},
     {"ResetButton", 464, 294, 193, 25},
+    {"PartsListButton", 464, 326, 193, 25},
     {"AboutButton", 464, 357, 193, 25},
     {"HelpButton", 464, 389, 193, 25},
     {"ExitButton", 464, 421, 193, 25},
@@ -147,6 +148,7 @@ constexpr Spoken SpokenTexts[] = {
     {"VolumeUnitBox", "Volume unit", "Shows the total volume in cubic units of another length"},
     {"UndoButton", "", "Takes back the last Add"},
     {"ResetButton", "", "Clears the totals and starts a new calculation"},
+    {"PartsListButton", "", "Shows every line of the calculation in a list (Ctrl+L)"},
     {"AboutButton", "", "Shows the version and the maker of Kubatrix"},
     {"HelpButton", "", "Opens the help"},
     {"ExitButton", "", "Closes Kubatrix"},
@@ -351,6 +353,7 @@ void ui::MainWindow::CreateControls() {
 
     UndoButton = button(this, "UndoButton", QStringLiteral("Undo"), true);
     ResetButton = button(this, "ResetButton", QStringLiteral("Reset"), true);
+    PartsListButton = button(this, "PartsListButton", QStringLiteral("Parts list"), true);
     AboutButton = button(this, "AboutButton", QStringLiteral("About"), true);
     HelpButton = button(this, "HelpButton", QStringLiteral("Help"), true);
     ExitButton = button(this, "ExitButton", QStringLiteral("Exit"), true);
@@ -378,7 +381,7 @@ void ui::MainWindow::CreateControls() {
         AddApertureButton, ApertureCField,  ApertureAUnitBox, ApertureBUnitBox,
         ApertureCUnitBox,  MaterialBox,     DensityField,     WeightField,
         WeightUnitBox,     VolumeField,     VolumeUnitBox,    UndoButton,
-        ResetButton,       AboutButton};
+        ResetButton,       PartsListButton, AboutButton};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
 }

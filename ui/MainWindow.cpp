@@ -3,6 +3,7 @@
 #include "calc/Calculator.h"
 #include "calc/Display.h"
 #include "calc/Shapes.h"
+#include "calc/Units.h"
 #include "catalogue/ProfileSizeTable.h"
 #include "ui/AboutDialog.h"
 #include "ui/Addresses.h"
@@ -12,6 +13,7 @@
 #include "ui/Fonts.h"
 #include "ui/HelpWindow.h"
 #include "ui/LinkLabel.h"
+#include "ui/PartsListWindow.h"
 #include "ui/PictureText.h"
 #include "ui/ShapePicture.h"
 #include "ui/SpinEdit.h"
@@ -20,6 +22,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 namespace ui {
@@ -27,13 +30,6 @@ namespace {
 
 template <typename Control> std::string str(const Control* control) {
     return control->text().toStdString();
-}
-
-// Totals are written with the user's decimal separator (a point where the
-// regional one is no single ASCII character).
-char DecimalSeparator() {
-    const QString point = QLocale::system().decimalPoint();
-    return point.size() == 1 && point.at(0).unicode() < 128 ? char(point.at(0).unicode()) : '.';
 }
 
 QString Total(double value) {
@@ -95,6 +91,9 @@ void MainWindow::ConnectHandlers() {
     connect(VolumeUnitBox, &EditCombo::userChanged, this, &MainWindow::VolumeUnitChanged);
     connect(UndoButton, &QPushButton::clicked, this, &MainWindow::Undo);
     connect(ResetButton, &QPushButton::clicked, this, &MainWindow::Reset);
+    connect(PartsListButton, &QPushButton::clicked, this, &MainWindow::ShowPartsList);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this), &QShortcut::activated, this,
+            &MainWindow::ShowPartsList);
     connect(AddObjectButton, &QPushButton::clicked, this, &MainWindow::AddObject);
     connect(AddApertureButton, &QPushButton::clicked, this, &MainWindow::AddAperture);
 }
@@ -184,9 +183,11 @@ void MainWindow::ApertureTypeChanged() {
 void MainWindow::SizeChanged(catalogue::Profile profile) {
     Guarded(this, [&] {
         const auto p = static_cast<std::size_t>(profile);
-        if (const auto mass =
-                catalogue::SelectSize(catalogue::SizeTable(profile), str(SizeBoxes()[p])))
+        const std::string label = str(SizeBoxes()[p]);
+        if (const auto mass = catalogue::SelectSize(catalogue::SizeTable(profile), label)) {
             State_.ProfileMass[p] = *mass;
+            SizeLabels_[p] = label;
+        }
     });
 }
 
@@ -213,12 +214,16 @@ void MainWindow::Undo() {
         State_ = next;
         VolumeField->setText(volume);
         WeightField->setText(weight);
+        if (Parts_.Undo()) emit partsListChanged();
     });
 }
 
 void MainWindow::Reset() {
     Guarded(this, [&] {
         State_ = calc::CalcState{};
+        SizeLabels_ = {};
+        Parts_.Clear();
+        emit partsListChanged();
         ShowPicture(ObjectPicture, QStringLiteral("ZERO"));
         ShowPicture(AperturePicture, QStringLiteral("ZERO"));
         ObjectTypeBox->setText(QStringLiteral("Choose Type"));
@@ -275,12 +280,84 @@ void MainWindow::ShowAddOutcome(const calc::AddOutcome& outcome) {
 
 void MainWindow::AddObject() {
     Guarded(this, [&] {
-        if (const auto outcome = calc::AddObject(State_, ObjectInput())) ShowAddOutcome(*outcome);
+        const calc::AddInput input = ObjectInput();
+        if (const auto outcome = calc::AddObject(State_, input)) {
+            ShowAddOutcome(*outcome);
+            ListAdd(partslist::Kind::Object, input, *outcome);
+        }
     });
 }
 
 void MainWindow::AddAperture() {
-    Guarded(this, [&] { ShowAddOutcome(calc::AddAperture(State_, ApertureInput())); });
+    Guarded(this, [&] {
+        const calc::AddInput input = ApertureInput();
+        const calc::AddOutcome outcome = calc::AddAperture(State_, input);
+        ShowAddOutcome(outcome);
+        ListAdd(partslist::Kind::Aperture, input, outcome);
+    });
+}
+
+// The line of an Add: what the click read, and the size whose mass it used.
+// A click on a text that names no type adds none.
+void MainWindow::ListAdd(partslist::Kind kind, const calc::AddInput& input,
+                         const calc::AddOutcome& outcome) {
+    partslist::Line line;
+    line.Kind = kind;
+    line.Type = input.Type;
+    if (const auto profile = partslist::ProfileOf(line))
+        line.Size = SizeLabels_[static_cast<std::size_t>(*profile)];
+    line.Rows = input.Rows;
+    // A row whose unit box names no unit was not read: it counts as empty.
+    for (calc::DimensionRow& row : line.Rows)
+        if (!calc::LengthFactor(row.Unit)) row.Text.clear();
+    line.Quantity = input.Quantity;
+    line.Material = str(MaterialBox);
+    line.Density = outcome.State.Density;
+    line.CutByWeight = kind == partslist::Kind::Aperture && input.VolumeField == calc::NoVolumeMarker;
+    if (partslist::NamesAType(line))
+        Parts_.Added(std::move(line));
+    else
+        Parts_.Added(std::nullopt);
+    emit partsListChanged();
+}
+
+void MainWindow::RemoveLines(std::span<const std::size_t> rows) {
+    const partslist::Replay replay = Parts_.Without(rows);
+    Parts_.Remove(rows);
+    ShowReplay(replay);
+}
+
+void MainWindow::ReplaceLines(std::vector<partslist::Line> lines, const partslist::Replay& replay) {
+    Parts_.Replace(std::move(lines));
+    ShowReplay(replay);
+}
+
+// The totals of the list's lines, shown as an Add shows its totals. Undo
+// brings back those from before.
+void MainWindow::ShowReplay(const partslist::Replay& replay) {
+    State_.UndoWeight = State_.TotalWeight;
+    State_.UndoVolume = State_.TotalVolume;
+    State_.UndoProfileWeight = State_.ProfileWeight;
+    State_.TotalWeight = replay.State.TotalWeight;
+    State_.TotalVolume = replay.State.TotalVolume;
+    State_.ProfileWeight = replay.State.ProfileWeight;
+    WeightUnitBox->setText(QStringLiteral("kilogram"));
+    VolumeUnitBox->setText(QStringLiteral("meter"));
+    VolumeField->setText(replay.VolumeMarker ? FromCore(calc::NoVolumeMarker)
+                                             : Total(State_.TotalVolume));
+    WeightField->setText(Total(State_.TotalWeight));
+    emit partsListChanged();
+}
+
+// Built on first use, so that start-up does not pay for it.
+void MainWindow::ShowPartsList() {
+    Guarded(this, [&] {
+        if (!PartsWindow_) PartsWindow_ = new PartsListWindow(this);
+        PartsWindow_->setWindowState(PartsWindow_->windowState() & ~Qt::WindowMinimized);
+        PartsWindow_->show();
+        PartsWindow_->raise();
+        PartsWindow_->activateWindow();
+    });
 }
 
 } // namespace ui

@@ -14,8 +14,12 @@
 #include <QWidget>
 
 #include <array>
+#include <span>
+#include <string>
+#include <vector>
 
 #include "catalogue/ProfileSizeTable.h"
+#include "partslist/PartsList.h"
 
 class QGroupBox;
 class QLabel;
@@ -27,6 +31,7 @@ namespace ui {
 class AboutDialog;
 class EditCombo;
 class LinkLabel;
+class PartsListWindow;
 class SpinEdit;
 
 class MainWindow : public QWidget {
@@ -71,10 +76,24 @@ public:
     QLineEdit *WeightField, *VolumeField;
     EditCombo *WeightUnitBox, *VolumeUnitBox;
     QLabel* CubicLabel;
-    QPushButton *UndoButton, *ResetButton, *AboutButton, *HelpButton, *ExitButton;
+    QPushButton *UndoButton, *ResetButton, *PartsListButton, *AboutButton, *HelpButton,
+        *ExitButton;
+
+    // The lines of the calculation: one for each Add that named a type.
+    const partslist::PartsList& Parts() const { return Parts_; }
+    // The list without the lines at these places: the totals become theirs,
+    // shown as after an Add; Undo puts both back. Throws calc::Error, and
+    // then nothing changed.
+    void RemoveLines(std::span<const std::size_t> rows);
+    // The lines of an opened file, and their replay, take the list's place.
+    void ReplaceLines(std::vector<partslist::Line> lines, const partslist::Replay& replay);
 
     // The size boxes in the order of ProfileMass.
     std::array<EditCombo*, catalogue::ProfileCount> SizeBoxes() const;
+
+signals:
+    // After every Add, Undo, Reset, removal or opening.
+    void partsListChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -98,13 +117,21 @@ private:
     void AddAperture();
     void Undo();
     void Reset();
+    void ShowPartsList();
 
     void ShowPicture(QLabel* image, const QString& name);
     void ShowAddOutcome(const calc::AddOutcome& outcome);
     calc::AddInput ObjectInput() const;
     calc::AddInput ApertureInput() const;
+    void ListAdd(partslist::Kind kind, const calc::AddInput& input,
+                 const calc::AddOutcome& outcome);
+    void ShowReplay(const partslist::Replay& replay);
 
     calc::CalcState State_;
+    // The label of the size each profile's mass was last taken from.
+    std::array<std::string, catalogue::ProfileCount> SizeLabels_;
+    partslist::PartsList Parts_;
+    PartsListWindow* PartsWindow_ = nullptr;
     AboutDialog* About_ = nullptr;
     bool Painted_ = false;
 };

@@ -21,14 +21,83 @@ TEST(PartsFile, WrittenFileReadsBackToTheSameLinesAndTotals) {
     EXPECT_DOUBLE_EQ(list.Totals.State.TotalVolume, 0.000314159);
     EXPECT_NEAR(list.Totals.State.TotalWeight, 0.000314159 * 8940 + 432 - 0.00000628318 * 7874,
                 1e-9);
-    const auto again = partslist::ReadPartsList(
-        partslist::WritePartsList(list.Lines, 2.5, list.Totals), "w.csv");
+    const auto again =
+        partslist::ReadPartsList(partslist::WritePartsList(list.Lines, 2.5, list.Totals), "w.csv");
     EXPECT_EQ(again.Lines, list.Lines);
     EXPECT_EQ(again.PricePerKg, 2.5);
     EXPECT_EQ(again.Totals.State.TotalWeight, list.Totals.State.TotalWeight);
     double sum = 0;
-    for (const auto& line : list.Totals.Lines) sum += line.Weight;
+    for (const auto& line : list.Totals.Lines)
+        sum += line.Weight;
     EXPECT_NEAR(sum, list.Totals.State.TotalWeight, 1e-9);
+}
+
+} // namespace
+
+namespace {
+
+std::string Fault(const std::string& body) {
+    try {
+        partslist::ReadPartsList(body, "f.csv");
+    } catch (const calc::Error& e) {
+        return e.Message();
+    }
+    return "read without a fault";
+}
+
+TEST(PartsFile, ABadFileNamesItsLineAndColumn) {
+    const std::string h = Header;
+    const std::string ok = "object,Cone,,1,millimeter,1,millimeter,,,1,7874\n";
+    const struct {
+        const char* name;
+        std::string text;
+        const char* starts;
+    } cases[] = {
+        {"empty", "", "f.csv:1: the file is empty"},
+        {"missing column", "kind,type,size,a,a_unit,b,b_unit,c,c_unit,quantity\n",
+         "f.csv:1: column \"density\": missing"},
+        {"unknown column", "kind,tipe\n", "f.csv:1: column \"tipe\": no such column"},
+        {"unknown kind", h + "hole,Cone,,1,millimeter,,,,,1,7874\n", "f.csv:2: column \"kind\""},
+        {"no type", h + "object,cone,,1,millimeter,,,,,1,7874\n", "f.csv:2: column \"type\""},
+        {"quantity 0", h + "object,Cone,,1,millimeter,,,,,0,7874\n",
+         "f.csv:2: column \"quantity\""},
+        {"quantity 1001", h + ok + "object,Cone,,1,millimeter,,,,,1001,7874\n",
+         "f.csv:3: column \"quantity\""},
+        {"quantity 2.5", h + "object,Cone,,1,millimeter,,,,,2.5,7874\n",
+         "f.csv:2: column \"quantity\""},
+        {"not a number", h + "object,Cone,,1.2x,millimeter,,,,,1,7874\n",
+         "f.csv:2: column \"a\": '1.2x' is not a valid floating point value"},
+        {"unit", h + "object,Cone,,1,mm,,,,,1,7874\n", "f.csv:2: column \"a_unit\""},
+        {"density past 32 bits", h + "object,Cone,,1,millimeter,,,,,1,2147483648\n",
+         "f.csv:2: column \"density\""},
+        {"not UTF-8",
+         "kind,type,size,a,a_unit,b,b_unit,c,c_unit,quantity,density,material\n" +
+             ok.substr(0, ok.size() - 1) + ",Fe\xff\n",
+         "f.csv:2: column \"material\": not UTF-8"},
+        {"line after CR LF and a blank line",
+         h + "\r\n" + ok + "\r\n\r\nobject,Prism2,,60,millimeter,29,millimeter,1,meter,1,1\r\n",
+         "f.csv:6: Invalid floating point operation"},
+        {"quote left open", h + ok + "object,\"Cone,,1\n",
+         "f.csv:3: column \"type\": a quoted field is not closed"},
+        {"fields short", h + "object,Cone,,1,millimeter,,,,,1\n",
+         "f.csv:2: column \"density\": missing"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Fault(c.text).rfind(c.starts, 0), 0u) << c.name << ": " << Fault(c.text);
+}
+
+TEST(PartsFile, QuotedFieldsAndAHeaderAloneReadBack) {
+    const std::string text =
+        "material,kind,type,size,a,a_unit,b,b_unit,c,c_unit,quantity,density\n"
+        "\"Steel, \"\"S235\"\"\nrolled\",object,Sphere,,\"1,5\",meter,,,,,1,7874\n";
+    const auto list = partslist::ReadPartsList(text, "q.csv");
+    ASSERT_EQ(list.Lines.size(), 1u);
+    EXPECT_EQ(list.Lines[0].Material, "Steel, \"S235\"\nrolled");
+    EXPECT_DOUBLE_EQ(list.Totals.State.TotalVolume, 3.14159 * 1500 * 1500 * 1500 / 6e9);
+    const auto again =
+        partslist::ReadPartsList(partslist::WritePartsList(list.Lines, {}, list.Totals), "w.csv");
+    EXPECT_EQ(again.Lines, list.Lines);
+    EXPECT_TRUE(partslist::ReadPartsList(Header, "h.csv").Lines.empty());
 }
 
 } // namespace

@@ -74,6 +74,7 @@ const Control Controls[] = {
     {"VolumeUnitBox", "VolumeGroup", 72, 56, 105, 0, "meter", true},
     {"UndoButton", "MainWindow", 464, 262, 193, 25, "Undo", true},
     {"ResetButton", "MainWindow", 464, 294, 193, 25, "Reset", true},
+    {"PartsListButton", "MainWindow", 464, 326, 193, 25, "Parts list", true},
     {"AboutButton", "MainWindow", 464, 357, 193, 25, "About", true},
     {"HelpButton", "MainWindow", 464, 389, 193, 25, "Help", true},
     {"ExitButton", "MainWindow", 464, 421, 193, 25, "Exit", true},
@@ -246,7 +247,7 @@ TEST_F(WindowLayout, TabVisitsTheControlsInTheirOrder) {
         "ApertureCField", "ApertureAUnitBox", "ApertureBUnitBox",    "ApertureCUnitBox",
         "MaterialBox",    "DensityField",     "WeightField",         "WeightUnitBox",
         "VolumeField",    "VolumeUnitBox",    "UndoButton",          "ResetButton",
-        "AboutButton"};
+        "PartsListButton", "AboutButton"};
     form->ExitButton->setFocus();
     QApplication::processEvents();
     QStringList visited;

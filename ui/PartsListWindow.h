@@ -1,0 +1,51 @@
+#pragma once
+// The parts list: every line of the calculation in a table, with the totals
+// under it. It follows the main window's Adds, Undo and Reset; a removal or
+// an opened file goes back to the main window, which owns the lines and the
+// totals. One window, built when first asked for, never modal.
+#include <QWidget>
+
+#include <optional>
+
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+namespace ui {
+
+class MainWindow;
+class PartsListModel;
+
+class PartsListWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit PartsListWindow(MainWindow* main);
+
+    // What the buttons do once a file was chosen. Each shows its error in the
+    // error box and then has changed nothing.
+    void SaveTo(const QString& path);
+    void OpenFrom(const QString& path);
+
+    // The price typed, or none: empty or not a number of zero or more.
+    std::optional<double> PricePerKg() const;
+
+    QTableView* Table;
+    QLineEdit *VolumeTotal, *WeightTotal, *CostTotal, *PriceField;
+    QPushButton *RemoveButton, *CopyButton, *OpenButton, *SaveButton;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Refresh();
+    void RemoveSelected();
+    void CopyLines();
+    void Save();
+    void Open();
+    std::vector<int> SelectedRows() const;
+
+    MainWindow* main_;
+    PartsListModel* model_;
+};
+
+} // namespace ui

@@ -1,0 +1,130 @@
+// The parts list driven through the windows: every Add, removal, Undo and
+// Reset, a file saved and opened again, and a copy for a spreadsheet.
+#include "WindowFixture.h"
+
+#include "ui/PartsListWindow.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QTableView>
+#include <QTemporaryDir>
+
+namespace {
+
+class PartsList : public WindowTest {
+protected:
+    ui::PartsListWindow* OpenList() {
+        QTest::keyClick(form.get(), Qt::Key_L, Qt::ControlModifier);
+        auto* list = form->findChild<ui::PartsListWindow*>();
+        EXPECT_TRUE(list && list->isVisible());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(list));
+        return list;
+    }
+    static int Rows(ui::PartsListWindow* list) { return list->Table->model()->rowCount(); }
+
+    void AddObject(const char* type, const char* a, const char* b) {
+        Pick(form->ObjectTypeBox, QString::fromLatin1(type));
+        QTest::keyClicks(form->ObjectAField, QString::fromLatin1(a));
+        QTest::keyClicks(form->ObjectBField, QString::fromLatin1(b));
+        Click(form->AddObjectButton);
+    }
+    // Two I-beams 300x150x6.5x9 (36 kg/m) of 6 metres: 432 kg at 7874.
+    void AddIBeams() {
+        Pick(form->ObjectTypeBox, "I-Beam");
+        Pick(form->IBeamSizeBox, "300x150x6.5x9");
+        QTest::keyClicks(form->ObjectCField, "6000");
+        form->ObjectQuantityBox->setValue(2);
+        Click(form->AddObjectButton);
+    }
+    void AddHoles(const char* type, const char* a, const char* b) {
+        Type(form->ApertureTypeBox, QString::fromLatin1(type));
+        QTest::keyClicks(form->ApertureAField, QString::fromLatin1(a));
+        QTest::keyClicks(form->ApertureBField, QString::fromLatin1(b));
+        Click(form->AddApertureButton);
+    }
+};
+
+// A cylinder of 20 by 1000 mm is 0.000314159 m3, 2.473687966 kg at 7874;
+// a hole of 10 by 20 mm cut by weight after the beams takes 0.0494738 kg.
+TEST_F(PartsList, FollowsEveryAddAndTakesOutARemovedLineUntilUndo) {
+    ui::PartsListWindow* list = OpenList();
+    AddObject("Cylinder", "20", "1000");
+    AddIBeams();
+    AddHoles("Cylinder", "10", "20");
+    AddHoles("Cylindr", "10", "20"); // names no type: no line
+    ASSERT_EQ(Rows(list), 3);
+    EXPECT_EQ(list->WeightTotal->text(), form->WeightField->text());
+    EXPECT_EQ(list->VolumeTotal->text(), "Is not calculate");
+
+    Pick(form->WeightUnitBox, "gram");
+    list->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(list));
+    list->Table->selectRow(1);
+    QTest::keyClick(list->Table, Qt::Key_Delete);
+    ASSERT_EQ(Rows(list), 2);
+    EXPECT_EQ(form->WeightField->text(), Localised("2.4242000000"));
+    EXPECT_EQ(form->VolumeField->text(), Localised("0.0003141600"));
+    EXPECT_EQ(form->WeightUnitBox->text(), "kilogram");
+    EXPECT_EQ(list->WeightTotal->text(), form->WeightField->text());
+
+    Click(form->UndoButton);
+    EXPECT_EQ(Rows(list), 3);
+    EXPECT_EQ(form->WeightField->text(), Localised("434.4200000000"));
+    Click(form->UndoButton);
+    EXPECT_EQ(Rows(list), 3);
+    Click(form->ResetButton);
+    EXPECT_EQ(Rows(list), 0);
+}
+
+TEST_F(PartsList, ASavedListOpensToTheSameTotalsAndABadFileChangesNothing) {
+    QTemporaryDir dir;
+    ui::PartsListWindow* list = OpenList();
+    AddObject("Cone", "33,3", "47.1");
+    AddIBeams();
+    AddHoles("Sphere", "7", "");
+    list->PriceField->setText(Localised("2.5"));
+    const QString weight = form->WeightField->text(), volume = form->VolumeField->text();
+    list->SaveTo(dir.filePath(QStringLiteral("parts.csv")));
+    list->SaveTo(dir.filePath(QStringLiteral("no/such/folder/parts.csv")));
+    ASSERT_EQ(TakeBoxes().size(), 1u) << "the failed save is reported";
+
+    Click(form->ResetButton);
+    list->PriceField->clear();
+    list->OpenFrom(dir.filePath(QStringLiteral("parts.csv")));
+    EXPECT_EQ(Rows(list), 3);
+    EXPECT_EQ(form->WeightField->text(), weight);
+    EXPECT_EQ(form->VolumeField->text(), volume);
+    EXPECT_EQ(list->PriceField->text(), Localised("2.5"));
+
+    QFile bad(dir.filePath(QStringLiteral("bad.csv")));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("kind,type,size,a,a_unit,b,b_unit,c,c_unit,quantity,density\n"
+              "object,Cone,,1,millimeter,1,millimeter,,,0,7874\n");
+    bad.close();
+    list->OpenFrom(bad.fileName());
+    const auto boxes = TakeBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].Text.contains(QStringLiteral("bad.csv:2: column \"quantity\"")))
+        << boxes[0].Text.toStdString();
+    EXPECT_EQ(Rows(list), 3);
+    EXPECT_EQ(form->WeightField->text(), weight);
+}
+
+TEST_F(PartsList, CopyGivesOneCellPerValueWithAHeaderRow) {
+    ui::PartsListWindow* list = OpenList();
+    AddObject("Cylinder", "20", "1000");
+    AddObject("Cone", "10", "10");
+    list->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(list));
+    QTest::keyClick(list->Table, Qt::Key_C, Qt::ControlModifier);
+    const QStringList rows = QGuiApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_TRUE(rows[0].startsWith(QStringLiteral("No.\tKind\tType\ta\tb\tc\t")));
+    const QStringList cells = rows[1].split(u'\t');
+    ASSERT_EQ(cells.size(), rows[0].split(u'\t').size());
+    EXPECT_EQ(cells[3], "20 millimeter");
+    EXPECT_EQ(cells.last(), Localised("2.4737000000"));
+}
+
+} // namespace
