@@ -1,0 +1,170 @@
+#include "cli/Run.h"
+#include "partslist/PartsFile.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+// Two bars of 100 x 50 x 20 mm (0.0002 m3) less four holes of 10 by 20 mm
+// (0.7853975 * 10 * 10 * 20 * 4 mm3 = 6.28318e-6 m3), two I-beams of 36 kg/m
+// by 6 m (432 kg), the same holes cut by weight from them (-0.04947375932 kg
+// at 7874), and a copper rod of 2 cm by 1 m (0.000314159 m3). The volume,
+// 0.00050787582 m3, is weighed at the last density, 8940: 4.5404098308 kg,
+// and with the profiles' 431.95052624068 kg, 436.49093607148 kg.
+const std::string Header = "kind,type,size,a,a_unit,b,b_unit,c,c_unit,quantity,density\n";
+const std::string Profiled = Header +
+                             "object,Parallelepiped,,100,millimeter,50,millimeter,20,millimeter,2,7874\n"
+                             "aperture,Cylinder,,10,millimeter,20,millimeter,,,4,7874\n"
+                             "object,I-Beam,300x150x6.5x9,,,,,6,meter,2,7874\n"
+                             "aperture,Cylinder,,10,millimeter,20,millimeter,,,4,7874\n";
+const std::string Workshop = Profiled + "object,Cylinder,,2,centimeter,1,meter,,,1,8940\n";
+const std::string Bad = Header + "object,Cylinder,,2,centimeter,1,meter,,,1,8940\n"
+                                 "object,Cylinder,,2,furlong,1,meter,,,1,8940\n";
+
+// "@workshop" stands for the path of that file, written once.
+std::string PathOf(const std::string& name) {
+    const std::string path = testing::TempDir() + "kubatrix-calc-" + name + ".csv";
+    std::ofstream(path) << (name == "workshop" ? Workshop : name == "profiled" ? Profiled : Bad);
+    return path;
+}
+
+struct Result {
+    int Status;
+    std::string Out, Err;
+};
+
+Result Calc(std::vector<std::string> args, const std::string& input = "") {
+    std::vector<const char*> argv{"kubatrix-calc"};
+    for (std::string& arg : args) {
+        if (arg.starts_with('@')) arg = PathOf(arg.substr(1));
+        argv.push_back(arg.c_str());
+    }
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    const int status = cli::Run(int(argv.size()), argv.data(), in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+struct TotalsCase {
+    const char* Name;
+    std::vector<std::string> Args;
+    std::string Out;
+};
+
+void PrintTo(const TotalsCase& c, std::ostream* os) { *os << c.Name; }
+
+// Figures worked by hand, as the window would show them.
+const TotalsCase Totals[] = {
+    {"EveryLineAtItsDensity", {"--totals", "@workshop"}, "436.4900000000\n0.0005078800\n"},
+    {"ProfileLastShowsTheMarker", {"-t", "@profiled"}, "433.4800000000\nIs not calculate\n"},
+    // 432 * 2700 / 7874 + 0.00050787582 * 2700 - 6.28318e-6 * 2700
+    {"InAluminium", {"-t", "--material", "Aluminium", "@workshop"}, "149.4900000000\n0.0005078800\n"},
+    {"InPoundsAndCubicCentimetres",
+     {"-t", "--weight-unit", "pound", "--volume-unit", "centimeter", "@workshop"},
+     "962.2800000000\n507.8800000000\n"},
+    {"CostAtAPrice", {"-t", "-p", "2.5", "@workshop"}, "436.4900000000\n0.0005078800\n1091.23\n"},
+    {"CopperRod", {"-t", "cylinder", "2cm", "1m", "--material", "copper"}, "2.8086000000\n0.0003141600\n"},
+    {"TwoIBeamsUnitApart", {"-t", "I-BEAM", "300x150x6.5x9", "6", "m", "-q", "2"},
+     "432.0000000000\nIs not calculate\n"},
+    {"HolesInMillimetresByDefault", {"-t", "aperture", "cylinder", "10", "20mm", "-q", "4"},
+     "-0.0494740000\n-0.0000062832\n"},
+    // (50.8² + 25.4² + 50.8 * 25.4) * 3.14159 * 304.8 / 12 mm3 of water
+    {"ConeInInchesAndFeet", {"-t", "truncated_cone", "2in", "1 in", "1ft", "-d", "1000"},
+     "0.3603700000\n0.0003603700\n"},
+    // 3.14159 * 914.4³ / 6 mm3, 14.137155 ft3; at 7874, 6949.11 lb of 453.6 g
+    {"SphereInPoundsAndCubicFeet", {"-t", "Sphere", "1yd", "--weight-unit", "lb", "--volume-unit", "ft3"},
+     "6949.1000000000\n14.1370000000\n"},
+};
+
+class TotalsOf : public testing::TestWithParam<TotalsCase> {};
+
+TEST_P(TotalsOf, FiguresWorkedByHand) {
+    const Result r = Calc(GetParam().Args);
+    EXPECT_EQ(r.Err, "");
+    EXPECT_EQ(r.Status, 0);
+    EXPECT_EQ(r.Out, GetParam().Out);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, TotalsOf, testing::ValuesIn(Totals),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(TotalsOf, StandardInputLikeAFile) {
+    EXPECT_EQ(Calc({"-t", "-"}, Workshop).Out, Calc({"-t", "@workshop"}).Out);
+}
+
+// The CSV written reads back to the lines and totals to the last bit, also
+// for a list weighed in another material.
+TEST(Csv, ReadsBackToTheSameTotals) {
+    for (const auto& [material, density] : {std::pair{"", 0}, {"aluminium", 2700}}) {
+        const auto args = *material ? std::vector<std::string>{"--csv", "-p", "2.5", "-m", material, "-"}
+                                    : std::vector<std::string>{"--csv", "-p", "2.5", "-"};
+        const auto csv = partslist::ReadPartsList(Calc(args, Workshop).Out, "out.csv");
+        const auto file = density ? partslist::ReadPartsList(Workshop, "in.csv", density)
+                                  : partslist::ReadPartsList(Workshop, "in.csv");
+        EXPECT_EQ(csv.Lines.size(), file.Lines.size()) << material;
+        EXPECT_EQ(csv.Totals.State.TotalWeight, file.Totals.State.TotalWeight) << material;
+        EXPECT_EQ(csv.Totals.State.TotalVolume, file.Totals.State.TotalVolume) << material;
+        EXPECT_EQ(csv.PricePerKg, 2.5);
+    }
+}
+
+// Numbers are right-aligned, so every row ends in the same column.
+TEST(Table, RowsOfEqualLengthEndingInTheTotals) {
+    std::istringstream table(Calc({"@workshop", "-p", "2"}).Out);
+    std::vector<std::string> rows;
+    for (std::string row; std::getline(table, row);) rows.push_back(row);
+    ASSERT_EQ(rows.size(), 7u); // a heading, five lines, the totals
+    for (const std::string& row : rows) EXPECT_EQ(row.size(), rows[0].size()) << row;
+    EXPECT_TRUE(rows[3].starts_with("object    I-Beam 300x150x6.5x9")) << rows[3];
+    EXPECT_TRUE(rows[6].ends_with("0.0005078800  436.4900000000  872.98")) << rows[6];
+}
+
+struct ErrorCase {
+    const char* Name;
+    std::vector<std::string> Args;
+    int Status;
+    std::string Err; // how the message starts
+};
+
+void PrintTo(const ErrorCase& c, std::ostream* os) { *os << c.Name; }
+
+const ErrorCase Errors[] = {
+    {"FileFaultNamesLineAndColumn", {"@bad"}, 1, "@bad:3: column \"a_unit\": 'furlong'"},
+    {"AnyFaultyFilePrintsNothing", {"@workshop", "@bad"}, 1, "@bad:3:"},
+    {"MissingFile", {"no-such.csv"}, 1, "kubatrix-calc: no-such.csv: No such file"},
+    {"ImpossibleTriangle", {"prism2", "10cm", "1cm", "1m"}, 1, "kubatrix-calc: Invalid floating"},
+    {"UnknownOption", {"--frobnicate", "@workshop"}, 2, "kubatrix-calc: "},
+    {"DimensionsMissing", {"cylinder", "2cm"}, 2, "kubatrix-calc: Cylinder takes 2 dimensions"},
+    {"NotADimension", {"cone", "2cm", "2kg"}, 2, "kubatrix-calc: '2kg' is no dimension"},
+    {"NoSuchSize", {"angle", "1x1", "1m"}, 2, "kubatrix-calc: '1x1' is no size of Angle"},
+    {"NoSuchType", {"cube", "1m", "1m", "1m"}, 2, "kubatrix-calc: 'cube' is no file"},
+    {"MaterialWithoutDensity", {"--material", "Other", "@workshop"}, 2, "kubatrix-calc: 'Other'"},
+    {"CsvOfTwoFiles", {"--csv", "@workshop", "@workshop"}, 2, "kubatrix-calc: --csv"},
+    {"QuantityOfAFile", {"-q", "2", "@workshop"}, 2, "kubatrix-calc: --quantity"},
+};
+
+class Failing : public testing::TestWithParam<ErrorCase> {};
+
+TEST_P(Failing, OneLineOnStandardErrorNothingOnOutput) {
+    std::string expected = GetParam().Err;
+    if (expected.starts_with('@')) expected = PathOf(expected.substr(1, 3)) + expected.substr(4);
+    const Result r = Calc(GetParam().Args);
+    EXPECT_EQ(r.Status, GetParam().Status);
+    EXPECT_EQ(r.Out, "");
+    EXPECT_TRUE(r.Err.starts_with(expected)) << r.Err;
+    EXPECT_EQ(r.Err.find('\n'), r.Err.size() - 1) << r.Err;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Failing, testing::ValuesIn(Errors),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(Run, HelpAndVersion) {
+    EXPECT_TRUE(Calc({"--help"}).Out.starts_with("Usage: kubatrix-calc [OPTION]... FILE...\n"));
+    EXPECT_EQ(Calc({"--version"}).Out, "kubatrix-calc " KUBATRIX_VERSION "\n");
+}
+
+} // namespace
