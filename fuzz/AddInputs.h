@@ -116,10 +116,6 @@ inline calc::AddInput Input(FuzzedDataProvider& in, const std::vector<std::strin
     return input;
 }
 
-inline bool SameBits(double a, double b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
-
 inline bool SameState(const calc::CalcState& a, const calc::CalcState& b) {
     bool same = a.Density == b.Density && a.ObjectQuantity == b.ObjectQuantity &&
                 a.ApertureQuantity == b.ApertureQuantity;

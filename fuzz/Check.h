@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,10 @@ inline std::string Shown(std::string_view text) {
         }
     }
     return out + "\"";
+}
+
+inline bool SameBits(double a, double b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
 inline bool IsDigit(char c) {

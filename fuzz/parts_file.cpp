@@ -1,0 +1,80 @@
+// Reading a parts-list file from any bytes. Either the reader refuses it with
+// calc::Error, whose message starts "FILE:LINE: " with the name it was given
+// and a line of the text (from 1, no further than its last line); or it
+// returns lines that, written back and read again, are the same lines with
+// the same price and bit for bit the same totals. Nothing else is thrown.
+#include "Check.h"
+
+#include "calc/Error.h"
+#include "partslist/PartsFile.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace {
+
+constexpr std::string_view FileName = "fuzzed.csv";
+
+// The lines of the text as the reader counts them: LF, CR LF and a lone CR
+// each end one.
+std::size_t LinesOf(std::string_view text) {
+    std::size_t lines = 1;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
+            ++lines;
+    return lines;
+}
+
+// "FILE:LINE: " at the start of the message, and the line.
+void RequireWhere(const std::string& message, std::string_view text) {
+    const std::string context = "refused with " + fuzz::Shown(message);
+    const std::string prefix = std::string(FileName) + ":";
+    fuzz::Require(message.rfind(prefix, 0) == 0, context + ": not the file's name first");
+    std::size_t at = prefix.size();
+    std::size_t line = 0;
+    while (at < message.size() && fuzz::IsDigit(message[at]) && line < (std::size_t(1) << 40))
+        line = line * 10 + std::size_t(message[at++] - '0');
+    fuzz::Require(at > prefix.size() && message[prefix.size()] != '0',
+                  context + ": no line number from 1");
+    fuzz::Require(message.compare(at, 2, ": ") == 0, context + ": no \": \" after the line");
+    fuzz::Require(line <= LinesOf(text),
+                  context + ": the text has only " + std::to_string(LinesOf(text)) + " lines");
+}
+
+bool SameTotals(const partslist::Replay& a, const partslist::Replay& b) {
+    return fuzz::SameBits(a.State.TotalVolume, b.State.TotalVolume) &&
+           fuzz::SameBits(a.State.TotalWeight, b.State.TotalWeight) &&
+           a.VolumeMarker == b.VolumeMarker;
+}
+
+void RequireReadsBack(const partslist::OpenedList& list) {
+    const std::string written = partslist::WritePartsList(list.Lines, list.PricePerKg, list.Totals);
+    const std::string context = "written as " + fuzz::Shown(written);
+    partslist::OpenedList again;
+    try {
+        again = partslist::ReadPartsList(written, FileName);
+    } catch (const calc::Error& e) {
+        fuzz::Fail(context + ": refused with " + fuzz::Shown(e.Message()));
+    }
+    fuzz::Require(again.Lines == list.Lines, context + ": other lines");
+    fuzz::Require(again.PricePerKg.has_value() == list.PricePerKg.has_value() &&
+                      (!list.PricePerKg || fuzz::SameBits(*again.PricePerKg, *list.PricePerKg)),
+                  context + ": another price");
+    fuzz::Require(SameTotals(again.Totals, list.Totals), context + ": other totals");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    partslist::OpenedList list;
+    try {
+        list = partslist::ReadPartsList(text, FileName);
+    } catch (const calc::Error& e) {
+        RequireWhere(e.Message(), text);
+        return 0;
+    }
+    RequireReadsBack(list);
+    return 0;
+}
