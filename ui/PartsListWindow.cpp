@@ -18,6 +18,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -136,6 +137,7 @@ PartsListWindow::PartsListWindow(MainWindow* main) : QWidget(main, Qt::Window), 
     });
     shortcut(this, QKeySequence::Delete, [this] { RemoveSelected(); });
     shortcut(this, QKeySequence::Copy, [this] { CopyLines(); });
+    Table->installEventFilter(this);
     shortcut(this, QKeySequence::Save, [this] { Save(); });
     shortcut(this, QKeySequence::Open, [this] { Open(); });
     shortcut(this, QKeySequence::HelpContents, [this] {
@@ -143,6 +145,21 @@ PartsListWindow::PartsListWindow(MainWindow* main) : QWidget(main, Qt::Window), 
             HelpWindow::ShowPage(this, QUrl(QStringLiteral("qrc:/help/parts-list.html")));
         });
     });
+}
+
+// The table would take Delete and Ctrl+C for itself (to search its rows, to
+// copy one cell); in the table they remove and copy whole lines.
+bool PartsListWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != Table ||
+        (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress))
+        return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool remove = key->matches(QKeySequence::Delete);
+    const bool copy = key->matches(QKeySequence::Copy);
+    if (!remove && !copy) return false;
+    event->accept();
+    if (event->type() == QEvent::KeyPress) remove ? RemoveSelected() : CopyLines();
+    return true;
 }
 
 void PartsListWindow::showEvent(QShowEvent* event) {
