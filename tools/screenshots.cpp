@@ -1,16 +1,18 @@
 // Renders the windows as a person sees them, for review and for the README:
-// the main window at start and after a typical calculation, the about dialog
-// and the help window. Usage: screenshots <folder>
+// the main window at start and after a typical calculation, the about dialog,
+// the help window, and the parts list of a dozen lines. Usage: screenshots <folder>
 #include "ui/AboutDialog.h"
 #include "ui/EditCombo.h"
 #include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/PartsListWindow.h"
 #include "ui/SpinEdit.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTimer>
 
 #include <cstdio>
@@ -20,6 +22,31 @@ namespace {
 void choose(ui::EditCombo* box, const QString& text) {
     box->setText(text);
     emit box->userChanged(); // as if picked from the list
+}
+
+// One line of the list: a type, its size for a profile, and the rows a, b, c
+// in millimetres ("" leaves a row empty).
+void add(ui::MainWindow& form, bool object, const QString& type, const QString& size,
+         std::initializer_list<const char*> rows, int quantity = 1) {
+    choose(object ? form.ObjectTypeBox : form.ApertureTypeBox, type);
+    if (!size.isEmpty()) {
+        for (ui::EditCombo* box : form.SizeBoxes())
+            if (box->isVisibleTo(&form)) choose(box, size);
+    }
+    QLineEdit* const objectRows[] = {form.ObjectAField, form.ObjectBField, form.ObjectCField};
+    QLineEdit* const apertureRows[] = {form.ApertureAField, form.ApertureBField,
+                                       form.ApertureCField};
+    ui::EditCombo* const objectUnits[] = {form.ObjectAUnitBox, form.ObjectBUnitBox,
+                                          form.ObjectCUnitBox};
+    ui::EditCombo* const apertureUnits[] = {form.ApertureAUnitBox, form.ApertureBUnitBox,
+                                            form.ApertureCUnitBox};
+    int i = 0;
+    for (const char* text : rows) {
+        (object ? objectUnits : apertureUnits)[i]->setText(QStringLiteral("millimeter"));
+        (object ? objectRows : apertureRows)[i++]->setText(QString::fromLatin1(text));
+    }
+    (object ? form.ObjectQuantityBox : form.ApertureQuantityBox)->setValue(quantity);
+    (object ? form.AddObjectButton : form.AddApertureButton)->click();
 }
 
 bool save(QWidget* window, const QDir& folder, const QString& name) {
@@ -64,6 +91,34 @@ int main(int argc, char** argv) {
     choose(form.ObjectTypeBox, QStringLiteral("I-Beam"));
     choose(form.ApertureTypeBox, QStringLiteral("Truncated cone"));
     ok = save(&form, folder, QStringLiteral("main-profile.png")) && ok;
+
+    // A dozen lines: plates and bars, profiles, holes in both, one cut by weight.
+    form.ResetButton->click();
+    choose(form.MaterialBox, QStringLiteral("Iron ( Fe )"));
+    add(form, true, QStringLiteral("Parallelepiped"), {}, {"500", "300", "20"}, 2);
+    add(form, false, QStringLiteral("Cylinder"), {}, {"22", "20"}, 8);
+    add(form, true, QStringLiteral("Cylinder"), {}, {"60", "1200"}, 4);
+    add(form, true, QStringLiteral("Pipe"), {}, {"114.3", "102.3", "6000"});
+    add(form, true, QStringLiteral("Truncated cone"), {}, {"300", "150", "400"});
+    add(form, false, QStringLiteral("Cone"), {}, {"100", "120"});
+    add(form, true, QStringLiteral("I-Beam"), QStringLiteral("300x150x6.5x9"), {"", "", "6000"}, 2);
+    add(form, true, QStringLiteral("C channel"), QStringLiteral("100x50x5x7.5"), {"", "", "2400"}, 6);
+    add(form, false, QStringLiteral("Cylinder"), {}, {"18", "9"}, 24);
+    add(form, true, QStringLiteral("Angle"), QStringLiteral("50x50x6"), {"", "", "1500"}, 12);
+    add(form, false, QStringLiteral("Parallelepiped"), {}, {"40", "6", "80"}, 12);
+    add(form, true, QStringLiteral("Hexahedral Bar"), QStringLiteral("27"), {"", "", "3000"}, 3);
+    form.PartsListButton->click();
+    auto* list = form.findChild<ui::PartsListWindow*>();
+    ok = list && save(list, folder, QStringLiteral("parts-list.png")) && ok;
+    if (list) {
+        list->PriceField->setText(QStringLiteral("1.85"));
+        emit list->PriceField->textEdited(list->PriceField->text());
+        list->Table->selectRow(6);
+        list->RemoveButton->click();
+        ok = save(list, folder, QStringLiteral("parts-list-removed.png")) && ok;
+        list->hide();
+    }
+    ok = save(&form, folder, QStringLiteral("main-parts-list.png")) && ok;
 
     ui::AboutDialog about(&form);
     about.show();

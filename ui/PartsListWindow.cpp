@@ -24,6 +24,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -70,7 +72,7 @@ QString FromNumber(double value) {
 PartsListWindow::PartsListWindow(MainWindow* main) : QWidget(main, Qt::Window), main_(main) {
     setObjectName(QStringLiteral("PartsListWindow"));
     setWindowTitle(QStringLiteral("Parts list"));
-    resize(900, 420);
+    resize(760, 420);
 
     model_ = new PartsListModel(this);
     Table = new QTableView(this);
@@ -164,6 +166,16 @@ bool PartsListWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void PartsListWindow::showEvent(QShowEvent* event) {
     Refresh();
+    if (!sized_) {
+        // Wide enough for every column the first time, as far as the screen allows.
+        sized_ = true;
+        const int table = Table->horizontalHeader()->length() + 2 * Table->frameWidth() +
+                          Table->verticalScrollBar()->sizeHint().width();
+        const QMargins margins = layout()->contentsMargins();
+        int width = table + margins.left() + margins.right();
+        if (const QScreen* s = screen()) width = std::min(width, s->availableGeometry().width());
+        resize(std::max(width, this->width()), height());
+    }
     QWidget::showEvent(event);
 }
 

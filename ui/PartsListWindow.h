@@ -47,6 +47,7 @@ private:
 
     MainWindow* main_;
     PartsListModel* model_;
+    bool sized_ = false;
 };
 
 } // namespace ui
