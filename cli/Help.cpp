@@ -11,7 +11,9 @@ Weigh a parts list, or one part, as the Kubatrix window does.
 
 With FILE, read a parts list (CSV, as Kubatrix saves it; - is standard input)
 and print a row for each of its lines, with what the line adds to the volume
-and to the weight, then the totals. Several files give a table each.
+and to the weight, then the totals. Several files give a table each. Nothing
+is printed when a file holds a fault: the fault is named as FILE:LINE: column
+"NAME": what is wrong.
 
 With TYPE, weigh one object of that type, or one aperture (a hole) with the
 word "aperture" first. A solid takes its dimensions a, b, c in order; a rolled
@@ -20,6 +22,23 @@ unit after it, 2cm or 2 cm: mm, cm, m, in, ft, yd, or millimeter, centimeter,
 meter, inch, foot, yard; a number alone is in millimetres, as in the window.
 Names of types, materials and units may be written in any case, with - or _
 for a blank. A part is of iron, 7874 kg/m3, unless an option says otherwise.
+A file named like a type is given with its folder: ./cylinder.
+
+Types:
+  parallelepiped        a width, b height, c depth
+  cylinder              a diameter, b length
+  pipe                  a outer diameter, b inner diameter, c length
+  prism1                a leg, b other leg, c length
+  prism2                a base, b equal side, c length
+  hexahedron            a width across flats, b length
+  sphere                a diameter
+  part-of-sphere        a sphere radius R, b height of the cap
+  cone                  a base diameter, b height
+  truncated-cone        a bottom diameter, b top diameter, c height
+  pyramid               a base side, b other base side, c height
+  hexahedral-bar, i-beam, c-channel, lip-channel, angle
+                        rolled profiles: a SIZE, then the length
+Every solid but the pipe is also an aperture; a rolled profile is not.
 
 Options:
   -t, --totals          print only the total weight in kilograms, then the
@@ -44,35 +63,19 @@ Options:
   -h, --help            print this help and exit
       --version         print the version and exit
 
-Types:
-  parallelepiped        a width, b height, c depth
-  cylinder              a diameter, b length
-  pipe                  a outer diameter, b inner diameter, c length
-  prism1                a leg, b other leg, c length
-  prism2                a base, b equal side, c length
-  hexahedron            a width across flats, b length
-  sphere                a diameter
-  part-of-sphere        a sphere radius R, b height of the cap
-  cone                  a base diameter, b height
-  truncated-cone        a bottom diameter, b top diameter, c height
-  pyramid               a base side, b other base side, c height
-  hexahedral-bar, i-beam, c-channel, lip-channel, angle
-                        rolled profiles: a SIZE, then the length
-Every solid but the pipe is also an aperture; a rolled profile is not.
-
 Examples:
   kubatrix-calc parts.csv
+                        the table of a parts list
   kubatrix-calc --totals --weight-unit pound parts.csv
+                        its weight in pounds, then its volume in cubic metres
   kubatrix-calc --material aluminium --csv parts.csv > aluminium.csv
+                        the same parts in aluminium, as a new parts list
   kubatrix-calc cylinder 2cm 1m --material copper
+                        a copper rod of 2 cm by 1 m: 2.8086 kg, 0.00031416 m3
   kubatrix-calc i-beam 300x150x6.5x9 6m --quantity 2
+                        two I-beams of 6 m: 432 kg
   kubatrix-calc aperture cylinder 10mm 20mm -q 4
-
-Exit status:
-  0 when all went well, 1 when a file cannot be read or holds a fault (named
-  FILE:LINE: column "NAME": what is wrong), 2 when the command line is wrong.
-  Nothing is printed for a list with a fault. A file named like a type is
-  given with its folder: ./cylinder.
+                        four holes of 10 mm by 20 mm, in iron
 )";
 
 } // namespace cli

@@ -42,8 +42,11 @@ done
 dpkg-deb -x "$deb" "$tmp/root"
 expect_installed "$tmp/root/usr" "$id" || failed=1
 
-missing=$(ldd "$tmp/root/usr/bin/kubatrix" | grep 'not found' || true)
+missing=$(ldd "$tmp/root/usr/bin/kubatrix" "$tmp/root/usr/bin/kubatrix-calc" | grep 'not found' || true)
 [ -z "$missing" ] || { echo "unresolved libraries:"; echo "$missing"; failed=1; }
+"$tmp/root/usr/bin/kubatrix-calc" --totals cylinder 2cm 1m --material copper |
+  cmp -s - <(printf '2.8086000000\n0.0003141600\n') ||
+  { echo "the packaged kubatrix-calc does not weigh a copper rod"; failed=1; }
 
 [ $failed = 0 ] || exit 1
 echo "package $(basename "$deb") complete: $(dpkg-deb -c "$deb" | wc -l) entries"

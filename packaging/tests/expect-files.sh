@@ -4,6 +4,8 @@ expect_installed() {
   local root=$1 id=$2 failed=0 size
   local files=(
     "bin/kubatrix"
+    "bin/kubatrix-calc"
+    "share/man/man1/kubatrix-calc.1.gz"
     "share/applications/$id.desktop"
     "share/metainfo/$id.metainfo.xml"
     "share/icons/hicolor/scalable/apps/kubatrix.svg"
@@ -14,7 +16,17 @@ expect_installed() {
   for f in "${files[@]}"; do
     [ -s "$root/$f" ] || { echo "missing: $f"; failed=1; }
   done
-  [ -x "$root/bin/kubatrix" ] || { echo "not executable: bin/kubatrix"; failed=1; }
+  for f in bin/kubatrix bin/kubatrix-calc; do
+    [ -x "$root/$f" ] || { echo "not executable: $f"; failed=1; }
+  done
+  # The manual page is set without a warning from man or groff.
+  local page="$root/share/man/man1/kubatrix-calc.1.gz" warnings
+  if [ -s "$page" ] && command -v man >/dev/null; then
+    warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || { echo "kubatrix-calc.1: $warnings"; failed=1; }
+    MANWIDTH=80 man -l "$page" 2>/dev/null | grep -q '^EXAMPLES' ||
+      { echo "kubatrix-calc.1 has no examples"; failed=1; }
+  fi
 
   # Each PNG is a PNG of its size: width and height from the IHDR chunk.
   for size in 16 32 48 64 128 256; do
