@@ -85,6 +85,9 @@ PartsListWindow::PartsListWindow(MainWindow* main) : QWidget(main, Qt::Window), 
     Table->verticalHeader()->hide();
     Table->horizontalHeader()->setStretchLastSection(true);
     Table->setWordWrap(false);
+    // Columns fit the rows in sight: measuring every row of a long list would
+    // slow each Add.
+    Table->horizontalHeader()->setResizeContentsPrecision(0);
 
     VolumeTotal = totalField(this, "VolumeTotal", QStringLiteral("Total volume, cubic metres"));
     WeightTotal = totalField(this, "WeightTotal", QStringLiteral("Total weight, kilograms"));
