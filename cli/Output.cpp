@@ -36,8 +36,17 @@ struct Cell {
 };
 
 enum Column {
-    KindColumn, TypeColumn, AColumn, BColumn, CColumn, QuantityColumn, DensityColumn,
-    VolumeColumn, WeightColumn, CostColumn, ColumnCount
+    KindColumn,
+    TypeColumn,
+    AColumn,
+    BColumn,
+    CColumn,
+    QuantityColumn,
+    DensityColumn,
+    VolumeColumn,
+    WeightColumn,
+    CostColumn,
+    ColumnCount
 };
 using Row = std::array<Cell, ColumnCount>;
 
@@ -47,25 +56,38 @@ public:
     explicit Layout(std::size_t columns) : columns_(columns) {}
 
     void Measure(const Row& row) {
-        for (std::size_t c = 0; c < columns_; ++c) widths_[c] = std::max(widths_[c], row[c].Width());
+        for (std::size_t c = 0; c < columns_; ++c)
+            widths_[c] = std::max(widths_[c], row[c].Width());
     }
 
+    // Every row is as wide as the table, numbers being right-aligned: a row
+    // is a stretch of blanks with the cells copied into their places.
     void Write(std::string& out, const Row& row) const {
+        std::size_t at = out.size();
+        out.resize(at + Width() + 1, ' ');
         for (std::size_t c = 0; c < columns_; ++c) {
-            const std::size_t pad = widths_[c] - row[c].Width();
-            if (c) out.append(2, ' ');
-            if (c >= QuantityColumn) out.append(pad, ' ');
-            out += row[c].Text;
-            if (!row[c].More.empty()) {
-                out += ' ';
-                out += row[c].More;
-            }
-            if (c < QuantityColumn) out.append(pad, ' ');
+            const Cell& cell = row[c];
+            std::size_t to = at + (c >= QuantityColumn ? widths_[c] - cell.Width() : 0);
+            to = Copy(out, to, cell.Text);
+            if (!cell.More.empty()) Copy(out, to + 1, cell.More);
+            at += widths_[c] + 2;
         }
-        out += '\n';
+        out.back() = '\n';
     }
 
 private:
+    std::size_t Width() const {
+        std::size_t width = 2 * (columns_ - 1);
+        for (std::size_t c = 0; c < columns_; ++c)
+            width += widths_[c];
+        return width;
+    }
+
+    static std::size_t Copy(std::string& out, std::size_t at, std::string_view text) {
+        text.copy(out.data() + at, text.size());
+        return at + text.size();
+    }
+
     std::size_t columns_;
     std::array<std::size_t, ColumnCount> widths_{};
 };
@@ -79,7 +101,8 @@ std::string_view Whole(std::array<char, 12>& buffer, std::int32_t value) {
     return {buffer.data(), std::size_t(end - buffer.data())};
 }
 
-Row LineRow(const partslist::Line& line, Numbers& numbers, std::span<const std::string_view> shown) {
+Row LineRow(const partslist::Line& line, Numbers& numbers,
+            std::span<const std::string_view> shown) {
     Row row{};
     row[KindColumn] = {partslist::KindName(line.Kind), {}};
     row[TypeColumn] = {line.Type, line.Size};
@@ -87,7 +110,8 @@ Row LineRow(const partslist::Line& line, Numbers& numbers, std::span<const std::
         if (!line.Rows[r].Text.empty()) row[AColumn + r] = {line.Rows[r].Text, line.Rows[r].Unit};
     row[QuantityColumn] = {Whole(numbers.Quantity, line.Quantity), {}};
     row[DensityColumn] = {Whole(numbers.Density, line.Density), {}};
-    for (std::size_t c = 0; c < shown.size(); ++c) row[VolumeColumn + c] = {shown[c], {}};
+    for (std::size_t c = 0; c < shown.size(); ++c)
+        row[VolumeColumn + c] = {shown[c], {}};
     return row;
 }
 
@@ -124,8 +148,15 @@ void WriteTable(std::ostream& out, std::span<const partslist::Line> lines,
 
     const std::string volume = "volume " + std::string(VolumeSymbol(units.Volume));
     const std::string weight = "weight " + std::string(WeightSymbol(units.Weight));
-    const Row heading{{{"kind", {}}, {"type and size", {}}, {"a", {}}, {"b", {}}, {"c", {}},
-                       {"quantity", {}}, {"density kg/m3", {}}, {volume, {}}, {weight, {}},
+    const Row heading{{{"kind", {}},
+                       {"type and size", {}},
+                       {"a", {}},
+                       {"b", {}},
+                       {"c", {}},
+                       {"quantity", {}},
+                       {"density kg/m3", {}},
+                       {volume, {}},
+                       {weight, {}},
                        {"cost", {}}}};
     const std::string totalVolume = TotalVolumeText(replay, units);
     const std::string totalWeight = WeightText(replay.State.TotalWeight, units);
@@ -160,16 +191,16 @@ void WriteTable(std::ostream& out, std::span<const partslist::Line> lines,
 
 std::string TotalsText(const partslist::Replay& replay, const Units& units,
                        std::optional<double> pricePerKg) {
-    std::string out = WeightText(replay.State.TotalWeight, units) + '\n' +
-                      TotalVolumeText(replay, units) + '\n';
+    std::string out =
+        WeightText(replay.State.TotalWeight, units) + '\n' + TotalVolumeText(replay, units) + '\n';
     if (pricePerKg) out += partslist::Cost(replay.State.TotalWeight, *pricePerKg, Point) + '\n';
     return out;
 }
 
 std::string PartText(const partslist::Line& line, const partslist::Replay& replay,
                      const Units& units, std::optional<double> pricePerKg) {
-    std::string out = std::string(partslist::KindName(line.Kind)) + ' ' +
-                      partslist::TypeAndSize(line);
+    std::string out =
+        std::string(partslist::KindName(line.Kind)) + ' ' + partslist::TypeAndSize(line);
     for (std::size_t r = 0; r < 3; ++r)
         if (!line.Rows[r].Text.empty())
             out += ", " + std::string(1, char('a' + r)) + ' ' + partslist::Dimension(line.Rows[r]);
@@ -186,7 +217,8 @@ std::string PartText(const partslist::Line& line, const partslist::Replay& repla
                                              marker ? "" : std::string(VolumeSymbol(units.Volume)),
                                              ""};
     std::size_t width = 0;
-    for (const std::string& f : figures) width = std::max(width, f.size());
+    for (const std::string& f : figures)
+        width = std::max(width, f.size());
     for (std::size_t i = 0; i < (pricePerKg ? 3 : 2); ++i) {
         out += labels[i];
         out.append(8 - labels[i].size() + width - figures[i].size(), ' ');

@@ -8,11 +8,15 @@ namespace {
 
 std::string TypeList(partslist::Kind kind) {
     std::string out;
-    const auto add = [&](std::string_view name) { out += (out.empty() ? "" : ", ") + std::string(name); };
+    const auto add = [&](std::string_view name) {
+        out += (out.empty() ? "" : ", ") + std::string(name);
+    };
     if (kind == partslist::Kind::Aperture)
-        for (const auto& type : calc::ApertureTypes) add(type.Name);
+        for (const auto& type : calc::ApertureTypes)
+            add(type.Name);
     else
-        for (const auto& type : calc::ObjectTypes) add(type.Name);
+        for (const auto& type : calc::ObjectTypes)
+            add(type.Name);
     if (kind == partslist::Kind::Object) add("Pipe");
     add("Hexahedron");
     return out;
@@ -52,8 +56,8 @@ bool StartsAPart(std::string_view word) {
            TypeNamed(word, partslist::Kind::Object) || TypeNamed(word, partslist::Kind::Aperture);
 }
 
-partslist::Line PartLine(std::span<const std::string> words, int quantity,
-                         std::int32_t density, std::string material) {
+partslist::Line PartLine(std::span<const std::string> words, int quantity, std::int32_t density,
+                         std::string material) {
     partslist::Line line;
     line.Quantity = quantity;
     line.Density = density;
@@ -63,8 +67,9 @@ partslist::Line PartLine(std::span<const std::string> words, int quantity,
     if (SameWord(words[0], "aperture") || SameWord(words[0], "object")) ++i;
     const auto type = i < words.size() ? TypeNamed(words[i], line.Kind) : std::nullopt;
     if (!type)
-        throw UsageError((i < words.size() ? "'" + words[i] + "' is no type of " : "give a type of ") +
-                         std::string(partslist::KindName(line.Kind)) + ": " + TypeList(line.Kind));
+        throw UsageError(
+            (i < words.size() ? "'" + words[i] + "' is no type of " : "give a type of ") +
+            std::string(partslist::KindName(line.Kind)) + ": " + TypeList(line.Kind));
     line.Type = *type;
     ++i;
 
@@ -89,7 +94,10 @@ partslist::Line PartLine(std::span<const std::string> words, int quantity,
         if (given < rows) line.Rows[first + given] = std::move(*row);
     }
     if (given != rows) {
-        const std::string names = first == 2 ? "its length" : rows == 1 ? "a" : rows == 2 ? "a, b" : "a, b, c";
+        const std::string names = first == 2  ? "its length"
+                                  : rows == 1 ? "a"
+                                  : rows == 2 ? "a, b"
+                                              : "a, b, c";
         throw UsageError(line.Type + " takes " + std::to_string(rows) + " dimension" +
                          (rows == 1 ? "" : "s") + " (" + names + "), not " + std::to_string(given));
     }

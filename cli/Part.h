@@ -15,7 +15,7 @@ namespace cli {
 bool StartsAPart(std::string_view word);
 
 // The line of a part; throws UsageError naming the word that does not fit.
-partslist::Line PartLine(std::span<const std::string> words, int quantity,
-                         std::int32_t density, std::string material);
+partslist::Line PartLine(std::span<const std::string> words, int quantity, std::int32_t density,
+                         std::string material);
 
 } // namespace cli

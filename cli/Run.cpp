@@ -38,7 +38,7 @@ struct Request {
 
 Request Read(const Options& o, const CLI::App& app) {
     Request r;
-    if (!o.Material.empty()) {
+    if (app.count("--material")) {
         const calc::Material& m = MaterialNamed(o.Material);
         r.Density = *m.Density;
         r.Material = m.Name;
@@ -62,7 +62,7 @@ std::string Contents(const std::string& name, std::istream& in) {
         return text;
     }
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(name.c_str(), "rb"),
-                                                              &std::fclose);
+                                                               &std::fclose);
     const auto fail = [&] {
         return calc::Error(std::string(Name) + ": " + name + ": " + std::strerror(errno));
     };
@@ -70,7 +70,8 @@ std::string Contents(const std::string& name, std::istream& in) {
     struct stat status {};
     if (fstat(fileno(file.get()), &status) == 0 && S_ISREG(status.st_mode))
         text.reserve(std::size_t(status.st_size));
-    while (const std::size_t n = std::fread(chunk, 1, sizeof chunk, file.get())) text.append(chunk, n);
+    while (const std::size_t n = std::fread(chunk, 1, sizeof chunk, file.get()))
+        text.append(chunk, n);
     if (std::ferror(file.get())) throw fail();
     return text;
 }
@@ -91,7 +92,8 @@ std::vector<Opened> OpenAll(const std::vector<std::string>& names, const Request
         // Lines weighed in another material say so, so that --csv reads back
         // to these totals.
         if (r.Density)
-            for (partslist::Line& line : list.Lines) line.Density = *r.Density, line.Material = r.Material;
+            for (partslist::Line& line : list.Lines)
+                line.Density = *r.Density, line.Material = r.Material;
         opened.push_back({shownName, std::move(list)});
     }
     return opened;
@@ -102,13 +104,14 @@ void Print(std::ostream& out, const std::string& text) {
 }
 
 int Files(const Options& o, const Request& r, std::istream& in, std::ostream& out) {
-    if (o.Csv && o.Words.size() > 1) throw UsageError("--csv writes one parts list, not " +
-                                                      std::to_string(o.Words.size()));
+    if (o.Csv && o.Words.size() > 1)
+        throw UsageError("--csv writes one parts list, not " + std::to_string(o.Words.size()));
     const std::vector<Opened> opened = OpenAll(o.Words, r, in);
     for (const Opened& file : opened) {
         const partslist::OpenedList& list = file.List;
         const auto price = r.Price ? r.Price : list.PricePerKg;
-        if (opened.size() > 1) Print(out, (&file == &opened.front() ? "==> " : "\n==> ") + file.Name + " <==\n");
+        if (opened.size() > 1)
+            Print(out, (&file == &opened.front() ? "==> " : "\n==> ") + file.Name + " <==\n");
         if (o.Csv)
             Print(out, partslist::WritePartsList(list.Lines, price, list.Totals));
         else if (o.Totals)
@@ -162,16 +165,23 @@ int Run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
     app.add_flag("--version", o.Version);
     try {
         app.parse(argc, argv);
-        if (o.Help) return Print(out, std::string(HelpText)), 0;
-        if (o.Version) return Print(out, std::string(Name) + " " KUBATRIX_VERSION "\n"), 0;
+        if (o.Help || o.Version) {
+            Print(out,
+                  o.Help ? std::string(HelpText) : std::string(Name) + " " KUBATRIX_VERSION "\n");
+            return 0;
+        }
         const Request r = Read(o, app);
-        if (o.Words.empty()) throw UsageError("give a parts-list file, or a part such as: cylinder 2cm 1m");
+        if (o.Words.empty())
+            throw UsageError("give a parts-list file, or a part such as: cylinder 2cm 1m");
         if (StartsAPart(o.Words.front())) return Part(o, r, out);
         // "cube 1m 1m 1m": a part meant, of a type there is not.
-        if (o.Words.size() > 1 && DimensionOf(o.Words[1]) && !std::filesystem::exists(o.Words[0]))
+        std::error_code noFile;
+        if (o.Words.size() > 1 && DimensionOf(o.Words[1]) &&
+            !std::filesystem::exists(o.Words[0], noFile))
             throw UsageError("'" + o.Words[0] + "' is no file and no type of part");
         if (app.count("--quantity"))
-            throw UsageError("--quantity counts a part given on the command line, not a file's lines");
+            throw UsageError(
+                "--quantity counts a part given on the command line, not a file's lines");
         return Files(o, r, in, out);
     } catch (const CLI::ParseError& e) {
         return UsageFailed(err, e.what());

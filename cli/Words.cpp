@@ -18,8 +18,7 @@ std::string Folded(std::string_view word) {
     std::string out;
     out.reserve(word.size());
     for (const char c : word)
-        if (c != ' ' && c != '-' && c != '_')
-            out += c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+        if (c != ' ' && c != '-' && c != '_') out += c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
     return out;
 }
 
@@ -29,18 +28,39 @@ struct Alias {
 };
 
 constexpr Alias LengthAliases[] = {
-    {"mm", "millimeter"}, {"millimeters", "millimeter"}, {"millimetre", "millimeter"},
-    {"millimetres", "millimeter"}, {"cm", "centimeter"}, {"centimeters", "centimeter"},
-    {"centimetre", "centimeter"}, {"centimetres", "centimeter"}, {"m", "meter"},
-    {"meters", "meter"}, {"metre", "meter"}, {"metres", "meter"}, {"in", "inch"},
-    {"inches", "inch"}, {"ft", "foot"}, {"feet", "foot"}, {"yd", "yard"}, {"yards", "yard"},
+    {"mm", "millimeter"},
+    {"millimeters", "millimeter"},
+    {"millimetre", "millimeter"},
+    {"millimetres", "millimeter"},
+    {"cm", "centimeter"},
+    {"centimeters", "centimeter"},
+    {"centimetre", "centimeter"},
+    {"centimetres", "centimeter"},
+    {"m", "meter"},
+    {"meters", "meter"},
+    {"metre", "meter"},
+    {"metres", "meter"},
+    {"in", "inch"},
+    {"inches", "inch"},
+    {"ft", "foot"},
+    {"feet", "foot"},
+    {"yd", "yard"},
+    {"yards", "yard"},
 };
 
 constexpr Alias WeightAliases[] = {
-    {"g", "gram"}, {"grams", "gram"}, {"kg", "kilogram"}, {"kilograms", "kilogram"},
-    {"centners", "centner"}, {"t", "metric ton"}, {"tonne", "metric ton"},
-    {"tonnes", "metric ton"}, {"metric tons", "metric ton"}, {"lb", "pound"},
-    {"lbs", "pound"}, {"pounds", "pound"},
+    {"g", "gram"},
+    {"grams", "gram"},
+    {"kg", "kilogram"},
+    {"kilograms", "kilogram"},
+    {"centners", "centner"},
+    {"t", "metric ton"},
+    {"tonne", "metric ton"},
+    {"tonnes", "metric ton"},
+    {"metric tons", "metric ton"},
+    {"lb", "pound"},
+    {"lbs", "pound"},
+    {"pounds", "pound"},
 };
 
 // The symbols of the headings, in the order of the window's unit boxes.
@@ -54,7 +74,9 @@ std::optional<std::string_view> Aliased(std::string_view word, std::span<const A
     return std::nullopt;
 }
 
-std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+std::string Quoted(std::string_view text) {
+    return "'" + std::string(text) + "'";
+}
 
 } // namespace
 
@@ -121,13 +143,15 @@ std::string_view VolumeUnitNamed(std::string_view word) {
 
 std::string_view WeightSymbol(std::string_view unit) {
     std::size_t i = 0;
-    while (i + 1 < calc::WeightUnits.size() && calc::WeightUnits[i] != unit) ++i;
+    while (i + 1 < calc::WeightUnits.size() && calc::WeightUnits[i] != unit)
+        ++i;
     return WeightSymbols[i];
 }
 
 std::string_view VolumeSymbol(std::string_view unit) {
     std::size_t i = 0;
-    while (i + 1 < calc::LengthUnits.size() && calc::LengthUnits[i].Name != unit) ++i;
+    while (i + 1 < calc::LengthUnits.size() && calc::LengthUnits[i].Name != unit)
+        ++i;
     return VolumeSymbols[i];
 }
 
@@ -141,7 +165,8 @@ std::optional<calc::DimensionRow> DimensionOf(std::string_view word) {
             row.Unit = *unit;
         }
     row.Text.resize(word.size() - longest);
-    while (!row.Text.empty() && row.Text.back() == ' ') row.Text.pop_back();
+    while (!row.Text.empty() && row.Text.back() == ' ')
+        row.Text.pop_back();
     try {
         calc::ParseNumber(row.Text);
     } catch (const calc::Error& e) {

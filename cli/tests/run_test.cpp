@@ -16,11 +16,11 @@ namespace {
 // 0.00050787582 m3, is weighed at the last density, 8940: 4.5404098308 kg,
 // and with the profiles' 431.95052624068 kg, 436.49093607148 kg.
 const std::string Header = "kind,type,size,a,a_unit,b,b_unit,c,c_unit,quantity,density\n";
-const std::string Profiled = Header +
-                             "object,Parallelepiped,,100,millimeter,50,millimeter,20,millimeter,2,7874\n"
-                             "aperture,Cylinder,,10,millimeter,20,millimeter,,,4,7874\n"
-                             "object,I-Beam,300x150x6.5x9,,,,,6,meter,2,7874\n"
-                             "aperture,Cylinder,,10,millimeter,20,millimeter,,,4,7874\n";
+const std::string Profiled =
+    Header + "object,Parallelepiped,,100,millimeter,50,millimeter,20,millimeter,2,7874\n"
+             "aperture,Cylinder,,10,millimeter,20,millimeter,,,4,7874\n"
+             "object,I-Beam,300x150x6.5x9,,,,,6,meter,2,7874\n"
+             "aperture,Cylinder,,10,millimeter,20,millimeter,,,4,7874\n";
 const std::string Workshop = Profiled + "object,Cylinder,,2,centimeter,1,meter,,,1,8940\n";
 const std::string Bad = Header + "object,Cylinder,,2,centimeter,1,meter,,,1,8940\n"
                                  "object,Cylinder,,2,furlong,1,meter,,,1,8940\n";
@@ -55,28 +55,38 @@ struct TotalsCase {
     std::string Out;
 };
 
-void PrintTo(const TotalsCase& c, std::ostream* os) { *os << c.Name; }
+void PrintTo(const TotalsCase& c, std::ostream* os) {
+    *os << c.Name;
+}
 
 // Figures worked by hand, as the window would show them.
 const TotalsCase Totals[] = {
     {"EveryLineAtItsDensity", {"--totals", "@workshop"}, "436.4900000000\n0.0005078800\n"},
     {"ProfileLastShowsTheMarker", {"-t", "@profiled"}, "433.4800000000\nIs not calculate\n"},
     // 432 * 2700 / 7874 + 0.00050787582 * 2700 - 6.28318e-6 * 2700
-    {"InAluminium", {"-t", "--material", "Aluminium", "@workshop"}, "149.4900000000\n0.0005078800\n"},
+    {"InAluminium",
+     {"-t", "--material", "Aluminium", "@workshop"},
+     "149.4900000000\n0.0005078800\n"},
     {"InPoundsAndCubicCentimetres",
      {"-t", "--weight-unit", "pound", "--volume-unit", "centimeter", "@workshop"},
      "962.2800000000\n507.8800000000\n"},
     {"CostAtAPrice", {"-t", "-p", "2.5", "@workshop"}, "436.4900000000\n0.0005078800\n1091.23\n"},
-    {"CopperRod", {"-t", "cylinder", "2cm", "1m", "--material", "copper"}, "2.8086000000\n0.0003141600\n"},
-    {"TwoIBeamsUnitApart", {"-t", "I-BEAM", "300x150x6.5x9", "6", "m", "-q", "2"},
+    {"CopperRod",
+     {"-t", "cylinder", "2cm", "1m", "--material", "copper"},
+     "2.8086000000\n0.0003141600\n"},
+    {"TwoIBeamsUnitApart",
+     {"-t", "I-BEAM", "300x150x6.5x9", "6", "m", "-q", "2"},
      "432.0000000000\nIs not calculate\n"},
-    {"HolesInMillimetresByDefault", {"-t", "aperture", "cylinder", "10", "20mm", "-q", "4"},
+    {"HolesInMillimetresByDefault",
+     {"-t", "aperture", "cylinder", "10", "20mm", "-q", "4"},
      "-0.0494740000\n-0.0000062832\n"},
     // (50.8² + 25.4² + 50.8 * 25.4) * 3.14159 * 304.8 / 12 mm3 of water
-    {"ConeInInchesAndFeet", {"-t", "truncated_cone", "2in", "1 in", "1ft", "-d", "1000"},
+    {"ConeInInchesAndFeet",
+     {"-t", "truncated_cone", "2in", "1 in", "1ft", "-d", "1000"},
      "0.3603700000\n0.0003603700\n"},
     // 3.14159 * 914.4³ / 6 mm3, 14.137155 ft3; at 7874, 6949.11 lb of 453.6 g
-    {"SphereInPoundsAndCubicFeet", {"-t", "Sphere", "1yd", "--weight-unit", "lb", "--volume-unit", "ft3"},
+    {"SphereInPoundsAndCubicFeet",
+     {"-t", "Sphere", "1yd", "--weight-unit", "lb", "--volume-unit", "ft3"},
      "6949.1000000000\n14.1370000000\n"},
 };
 
@@ -100,8 +110,9 @@ TEST(TotalsOf, StandardInputLikeAFile) {
 // for a list weighed in another material.
 TEST(Csv, ReadsBackToTheSameTotals) {
     for (const auto& [material, density] : {std::pair{"", 0}, {"aluminium", 2700}}) {
-        const auto args = *material ? std::vector<std::string>{"--csv", "-p", "2.5", "-m", material, "-"}
-                                    : std::vector<std::string>{"--csv", "-p", "2.5", "-"};
+        const auto args = *material
+                              ? std::vector<std::string>{"--csv", "-p", "2.5", "-m", material, "-"}
+                              : std::vector<std::string>{"--csv", "-p", "2.5", "-"};
         const auto csv = partslist::ReadPartsList(Calc(args, Workshop).Out, "out.csv");
         const auto file = density ? partslist::ReadPartsList(Workshop, "in.csv", density)
                                   : partslist::ReadPartsList(Workshop, "in.csv");
@@ -116,9 +127,11 @@ TEST(Csv, ReadsBackToTheSameTotals) {
 TEST(Table, RowsOfEqualLengthEndingInTheTotals) {
     std::istringstream table(Calc({"@workshop", "-p", "2"}).Out);
     std::vector<std::string> rows;
-    for (std::string row; std::getline(table, row);) rows.push_back(row);
+    for (std::string row; std::getline(table, row);)
+        rows.push_back(row);
     ASSERT_EQ(rows.size(), 7u); // a heading, five lines, the totals
-    for (const std::string& row : rows) EXPECT_EQ(row.size(), rows[0].size()) << row;
+    for (const std::string& row : rows)
+        EXPECT_EQ(row.size(), rows[0].size()) << row;
     EXPECT_TRUE(rows[3].starts_with("object    I-Beam 300x150x6.5x9")) << rows[3];
     EXPECT_TRUE(rows[6].ends_with("0.0005078800  436.4900000000  872.98")) << rows[6];
 }
@@ -130,7 +143,9 @@ struct ErrorCase {
     std::string Err; // how the message starts
 };
 
-void PrintTo(const ErrorCase& c, std::ostream* os) { *os << c.Name; }
+void PrintTo(const ErrorCase& c, std::ostream* os) {
+    *os << c.Name;
+}
 
 const ErrorCase Errors[] = {
     {"FileFaultNamesLineAndColumn", {"@bad"}, 1, "@bad:3: column \"a_unit\": 'furlong'"},
