@@ -115,49 +115,57 @@ Row LineRow(const partslist::Line& line, Numbers& numbers,
     return row;
 }
 
+// The volume, weight and cost of every line, formatted once into one string:
+// they set the widths before the first row is written.
+class Figures {
+public:
+    Figures(const partslist::Replay& replay, const Units& units, std::optional<double> price)
+        : perLine_(price ? 3 : 2) {
+        texts_.reserve(replay.Lines.size() * 32);
+        ends_.reserve(replay.Lines.size() * perLine_);
+        for (const partslist::LineResult& result : replay.Lines) {
+            if (result.Volume) texts_ += VolumeText(*result.Volume, units);
+            ends_.push_back(texts_.size());
+            texts_ += WeightText(result.Weight, units);
+            ends_.push_back(texts_.size());
+            if (price) {
+                texts_ += partslist::Cost(result.Weight, *price, Point);
+                ends_.push_back(texts_.size());
+            }
+        }
+    }
+
+    // The figures of line i; valid until the next call.
+    std::span<const std::string_view> Of(std::size_t i) {
+        for (std::size_t c = 0; c < perLine_; ++c) {
+            const std::size_t at = i * perLine_ + c, begin = at ? ends_[at - 1] : 0;
+            shown_[c] = std::string_view(texts_).substr(begin, ends_[at] - begin);
+        }
+        return {shown_.data(), perLine_};
+    }
+
+private:
+    std::size_t perLine_;
+    std::string texts_;
+    std::vector<std::size_t> ends_;
+    std::array<std::string_view, 3> shown_;
+};
+
 } // namespace
 
 void WriteTable(std::ostream& out, std::span<const partslist::Line> lines,
                 const partslist::Replay& replay, const Units& units,
                 std::optional<double> pricePerKg) {
-    // The volume, weight and cost of every line, formatted once: they set the
-    // widths before the first row is written.
-    const std::size_t perLine = pricePerKg ? 3 : 2;
-    std::string texts;
-    texts.reserve(lines.size() * 32);
-    std::vector<std::size_t> ends;
-    ends.reserve(lines.size() * perLine);
-    for (const partslist::LineResult& result : replay.Lines) {
-        if (result.Volume) texts += VolumeText(*result.Volume, units);
-        ends.push_back(texts.size());
-        texts += WeightText(result.Weight, units);
-        ends.push_back(texts.size());
-        if (pricePerKg) {
-            texts += partslist::Cost(result.Weight, *pricePerKg, Point);
-            ends.push_back(texts.size());
-        }
-    }
-    std::array<std::string_view, 3> shown;
-    const auto shownOf = [&](std::size_t i) {
-        for (std::size_t c = 0; c < perLine; ++c) {
-            const std::size_t at = i * perLine + c, begin = at ? ends[at - 1] : 0;
-            shown[c] = std::string_view(texts).substr(begin, ends[at] - begin);
-        }
-        return std::span<const std::string_view>(shown.data(), perLine);
-    };
-
+    Figures figures(replay, units, pricePerKg);
     const std::string volume = "volume " + std::string(VolumeSymbol(units.Volume));
     const std::string weight = "weight " + std::string(WeightSymbol(units.Weight));
-    const Row heading{{{"kind", {}},
-                       {"type and size", {}},
-                       {"a", {}},
-                       {"b", {}},
-                       {"c", {}},
-                       {"quantity", {}},
-                       {"density kg/m3", {}},
-                       {volume, {}},
-                       {weight, {}},
-                       {"cost", {}}}};
+    const std::string_view headings[ColumnCount] = {
+        "kind",     "type and size", "a",    "b",    "c",
+        "quantity", "density kg/m3", volume, weight, "cost"};
+    Row heading{};
+    for (std::size_t c = 0; c < ColumnCount; ++c)
+        heading[c] = {headings[c], {}};
+
     const std::string totalVolume = TotalVolumeText(replay, units);
     const std::string totalWeight = WeightText(replay.State.TotalWeight, units);
     const std::string totalCost =
@@ -172,14 +180,14 @@ void WriteTable(std::ostream& out, std::span<const partslist::Line> lines,
     Numbers numbers;
     layout.Measure(heading);
     for (std::size_t i = 0; i < lines.size(); ++i)
-        layout.Measure(LineRow(lines[i], numbers, shownOf(i)));
+        layout.Measure(LineRow(lines[i], numbers, figures.Of(i)));
     layout.Measure(totals);
 
     std::string buffer;
     buffer.reserve(1 << 17);
     layout.Write(buffer, heading);
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        layout.Write(buffer, LineRow(lines[i], numbers, shownOf(i)));
+        layout.Write(buffer, LineRow(lines[i], numbers, figures.Of(i)));
         if (buffer.size() >= 1 << 16) {
             out.write(buffer.data(), std::streamsize(buffer.size()));
             buffer.clear();
