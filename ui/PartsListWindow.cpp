@@ -9,11 +9,13 @@
 #include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/PartsListModel.h"
+#include "ui/QuoteSheet.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -22,6 +24,8 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
@@ -122,8 +126,13 @@ PartsListWindow::PartsListWindow(MainWindow* main) : QWidget(main, Qt::Window), 
                         QStringLiteral("Replaces the list with the lines of a file"));
     SaveButton = button(this, "SaveButton", QStringLiteral("Save…"),
                         QStringLiteral("Saves the list as a CSV file"));
+    ReportButton = button(this, "ReportButton", QStringLiteral("Report…"),
+                          QStringLiteral("Saves a quote sheet of the list as a PDF file"));
+    PrintButton = button(this, "PrintButton", QStringLiteral("Print…"),
+                         QStringLiteral("Prints the quote sheet of the list"));
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {RemoveButton, CopyButton, OpenButton, SaveButton})
+    for (QPushButton* b :
+         {RemoveButton, CopyButton, OpenButton, SaveButton, ReportButton, PrintButton})
         buttons->addWidget(b);
     buttons->addStretch();
 
@@ -136,6 +145,8 @@ PartsListWindow::PartsListWindow(MainWindow* main) : QWidget(main, Qt::Window), 
     connect(CopyButton, &QPushButton::clicked, this, &PartsListWindow::CopyLines);
     connect(OpenButton, &QPushButton::clicked, this, &PartsListWindow::Open);
     connect(SaveButton, &QPushButton::clicked, this, &PartsListWindow::Save);
+    connect(ReportButton, &QPushButton::clicked, this, &PartsListWindow::Report);
+    connect(PrintButton, &QPushButton::clicked, this, &PartsListWindow::Print);
     connect(PriceField, &QLineEdit::textEdited, this, &PartsListWindow::Refresh);
     connect(main_, &MainWindow::partsListChanged, this, [this] {
         if (isVisible()) Refresh();
@@ -260,6 +271,7 @@ void PartsListWindow::SaveTo(const QString& path) {
             file.write(text.data(), qint64(text.size())) != qint64(text.size()) || !file.commit())
             throw calc::Error("Could not save '" + path.toStdString() +
                               "': " + file.errorString().toStdString());
+        fileName_ = QFileInfo(path).fileName();
     });
 }
 
@@ -274,7 +286,45 @@ void PartsListWindow::OpenFrom(const QString& path) {
                                              path.toStdString());
         PriceField->setText(list.PricePerKg ? FromNumber(*list.PricePerKg) : QString());
         main_->ReplaceLines(std::move(list.Lines), list.Totals);
+        fileName_ = QFileInfo(path).fileName();
         Refresh();
+    });
+}
+
+QuoteSheet PartsListWindow::Sheet() const {
+    QuoteSheet sheet;
+    sheet.Title = fileName_.isEmpty() ? QStringLiteral("Parts list") : fileName_;
+    sheet.Date = QDate::currentDate();
+    sheet.Lines = main_->Parts().Lines();
+    sheet.Totals = partslist::ReplayLines(sheet.Lines);
+    sheet.PricePerKg = PricePerKg();
+    sheet.Separator = QChar::fromLatin1(DecimalSeparator());
+    return sheet;
+}
+
+void PartsListWindow::Report() {
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save quote sheet"),
+                                                QString(), QStringLiteral("PDF files (*.pdf)"));
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+    ReportTo(path);
+}
+
+void PartsListWindow::ReportTo(const QString& path) {
+    Guarded(this, [&] {
+        if (const QString error = SaveQuoteSheetPdf(path, Sheet()); !error.isEmpty())
+            ShowError(this, error);
+    });
+}
+
+void PartsListWindow::Print() {
+    Guarded(this, [&] {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageSize(QuotePageSize(QLocale()));
+        QPrintDialog dialog(&printer, this);
+        if (dialog.exec() != QDialog::Accepted) return;
+        if (const QString error = PaintQuoteSheet(printer, Sheet()); !error.isEmpty())
+            ShowError(this, error);
     });
 }
 

@@ -15,6 +15,7 @@ namespace ui {
 
 class MainWindow;
 class PartsListModel;
+struct QuoteSheet;
 
 class PartsListWindow : public QWidget {
     Q_OBJECT
@@ -25,13 +26,14 @@ public:
     // error box and then has changed nothing.
     void SaveTo(const QString& path);
     void OpenFrom(const QString& path);
+    void ReportTo(const QString& path);
 
     // The price typed, or none: empty or not a number of zero or more.
     std::optional<double> PricePerKg() const;
 
     QTableView* Table;
     QLineEdit *VolumeTotal, *WeightTotal, *CostTotal, *PriceField;
-    QPushButton *RemoveButton, *CopyButton, *OpenButton, *SaveButton;
+    QPushButton *RemoveButton, *CopyButton, *OpenButton, *SaveButton, *ReportButton, *PrintButton;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -43,11 +45,15 @@ private:
     void CopyLines();
     void Save();
     void Open();
+    void Report();
+    void Print();
+    QuoteSheet Sheet() const;
     std::vector<int> SelectedRows() const;
 
     MainWindow* main_;
     PartsListModel* model_;
     bool sized_ = false;
+    QString fileName_; // of the file last saved or opened, for the quote sheet's title
 };
 
 } // namespace ui

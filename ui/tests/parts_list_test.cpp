@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -89,6 +90,8 @@ TEST_F(PartsList, ASavedListOpensToTheSameTotalsAndABadFileChangesNothing) {
     list->SaveTo(dir.filePath(QStringLiteral("parts.csv")));
     list->SaveTo(dir.filePath(QStringLiteral("no/such/folder/parts.csv")));
     ASSERT_EQ(TakeBoxes().size(), 1u) << "the failed save is reported";
+    list->ReportTo(dir.filePath(QStringLiteral("quote.pdf")));
+    EXPECT_GT(QFileInfo(dir.filePath(QStringLiteral("quote.pdf"))).size(), 1000);
 
     Click(form->ResetButton);
     list->PriceField->clear();
