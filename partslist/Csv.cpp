@@ -2,6 +2,7 @@
 
 #include <csv.h>
 
+#include <cstring>
 #include <exception>
 #include <memory>
 #include <vector>
@@ -32,10 +33,11 @@ struct Splitter {
         if (s.count == s.fields.size()) s.fields.emplace_back();
         const char* text = data ? static_cast<const char*>(data) : "";
         s.fields[s.count++].assign(text, size);
-        // Line breaks inside a quoted field.
-        for (std::size_t i = 0; i < size; ++i)
-            if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == size || text[i + 1] != '\n')))
-                ++s.line;
+        // Line breaks inside a quoted field (CR LF counts once).
+        if (std::memchr(text, '\n', size) || std::memchr(text, '\r', size))
+            for (std::size_t i = 0; i < size; ++i)
+                if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == size || text[i + 1] != '\n')))
+                    ++s.line;
         s.afterCR = false;
     }
 

@@ -16,10 +16,10 @@ std::string Dimension(const calc::DimensionRow& row) {
 std::string Cost(double kilograms, double pricePerKg, char separator) {
     const long double cents = std::round(static_cast<long double>(kilograms) * pricePerKg * 100.0L);
     // Room for every digit of the largest long double.
-    std::string out(5000, '\0');
-    const auto written = std::to_chars(out.data(), out.data() + out.size(), cents / 100.0L,
+    static thread_local char digits[5000];
+    const auto written = std::to_chars(digits, digits + sizeof digits, cents / 100.0L,
                                        std::chars_format::fixed, 2);
-    out.resize(std::size_t(written.ptr - out.data()));
+    std::string out(digits, written.ptr);
     if (const auto point = out.find('.'); point != std::string::npos) out[point] = separator;
     if (out == "-0" + std::string(1, separator) + "00") out.erase(0, 1);
     return out;

@@ -4,8 +4,10 @@
 #include "calc/Units.h"
 #include "partslist/Csv.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
 #include <limits>
 
 namespace partslist {
@@ -48,6 +50,11 @@ constexpr std::size_t Absent = std::numeric_limits<std::size_t>::max();
 
 bool IsUtf8(std::string_view s) {
     std::size_t i = 0;
+    // Most text is ASCII: eight bytes at a time while no high bit is set.
+    for (std::uint64_t word; i + 8 <= s.size(); i += 8) {
+        std::memcpy(&word, s.data() + i, 8);
+        if (word & 0x8080808080808080u) break;
+    }
     while (i < s.size()) {
         const auto c = static_cast<unsigned char>(s[i]);
         if (c < 0x80) {
@@ -88,7 +95,12 @@ std::optional<long long> WholeNumber(std::string_view s) {
 }
 
 std::string Quoted(std::string_view text) {
-    return "'" + std::string(text) + "'";
+    std::string out;
+    out.reserve(text.size() + 2);
+    out += '\'';
+    out += text;
+    out += '\'';
+    return out;
 }
 
 class Reader {
@@ -105,9 +117,25 @@ public:
         throw calc::Error(std::string(fileName_) + ":" + std::to_string(line) + ": " +
                           std::string(what));
     }
-    [[noreturn]] void Fail(int column, std::string_view what) const {
-        FailOnLine(line_, "column \"" + std::string(ColumnNames[std::size_t(column)]) +
-                              "\": " + std::string(what));
+    [[noreturn]] void Fail(int column, std::string_view what) const { FailIn(line_, column, what); }
+    [[noreturn]] void FailIn(std::size_t line, int column, std::string_view what) const {
+        FailOnLine(line, "column \"" + std::string(ColumnNames[std::size_t(column)]) +
+                             "\": " + std::string(what));
+    }
+
+    // A line the replay refused: a dimension that is no number is named by
+    // its column; anything else by the line alone.
+    [[noreturn]] void FailReplay(std::size_t index, const std::string& message) const {
+        const std::size_t line = lineNumbers[index];
+        for (int row = 0; row < 3; ++row) {
+            const std::string& text = lines[index].Rows[std::size_t(row)].Text;
+            try {
+                if (!text.empty()) calc::ParseNumber(text);
+            } catch (const calc::Error& e) {
+                FailIn(line, AColumn + 2 * row, e.Message());
+            }
+        }
+        FailOnLine(line, message);
     }
 
     // The name of field `index` of a record, for a quoting error.
@@ -125,6 +153,7 @@ public:
                           "kind,type,size,a,a_unit,b,b_unit,c,c_unit,quantity,density");
     }
 
+    bool utf8 = false; // the whole text is UTF-8: no field needs a look of its own
     std::vector<Line> lines;
     std::vector<std::size_t> lineNumbers;
     std::optional<double> price;
@@ -170,8 +199,9 @@ private:
                 if (at_[std::size_t(c)] != Absent && at_[std::size_t(c)] >= fields.size())
                     Fail(c, "missing: the line has " + std::to_string(fields.size()) +
                                 " fields, the header " + std::to_string(width_));
-        for (int c = 0; c < ColumnCount; ++c)
-            if (!IsUtf8(Field(fields, c))) Fail(c, "not UTF-8 text");
+        if (!utf8)
+            for (int c = 0; c < ColumnCount; ++c)
+                if (!IsUtf8(Field(fields, c))) Fail(c, "not UTF-8 text");
 
         Line line;
         const std::string& kind = Field(fields, KindColumn);
@@ -203,11 +233,7 @@ private:
                 Fail(unit, Quoted(r.Unit) +
                                " is no length unit: millimeter, centimeter, meter, inch, foot "
                                "or yard");
-            try {
-                calc::ParseNumber(r.Text);
-            } catch (const calc::Error& e) {
-                Fail(text, e.Message());
-            }
+            // The number itself is read by the replay; FailReplay names it.
         }
 
         const auto quantity = WholeNumber(Field(fields, QuantityColumn));
@@ -286,6 +312,10 @@ std::string ExactNumber(double value) {
 OpenedList ReadPartsList(std::string_view text, std::string_view fileName,
                          std::optional<std::int32_t> density) {
     Reader reader(fileName);
+    const auto rows = std::size_t(std::count(text.begin(), text.end(), '\n'));
+    reader.lines.reserve(rows);
+    reader.lineNumbers.reserve(rows);
+    reader.utf8 = IsUtf8(text);
     try {
         csv::Split(text, [&](const csv::Record& record) { reader.Take(record); });
     } catch (const csv::SyntaxError& e) {
@@ -296,7 +326,7 @@ OpenedList ReadPartsList(std::string_view text, std::string_view fileName,
     try {
         out.Totals = ReplayLines(reader.lines, density);
     } catch (const ReplayError& e) {
-        reader.FailOnLine(reader.lineNumbers[e.Index], e.Message());
+        reader.FailReplay(e.Index, e.Message());
     }
     out.Lines = std::move(reader.lines);
     out.PricePerKg = reader.price;

@@ -5,14 +5,20 @@
 namespace partslist {
 namespace {
 
-calc::AddInput InputOf(const Line& line, std::int32_t density) {
-    calc::AddInput input;
+// The click's input. One AddInput serves the whole replay, so that its texts
+// keep their memory; most lines share a density, whose text is made again
+// only when it changes.
+void FillInput(calc::AddInput& input, const Line& line, std::int32_t density,
+               std::optional<std::int32_t>& densityShown) {
     input.Type = line.Type;
-    input.Density = std::to_string(density);
+    if (densityShown != density) {
+        input.Density = std::to_string(density);
+        densityShown = density;
+    }
     input.Quantity = line.Quantity;
     input.Rows = line.Rows;
+    input.VolumeField.clear();
     if (line.Kind == Kind::Aperture && line.CutByWeight) input.VolumeField = calc::NoVolumeMarker;
-    return input;
 }
 
 } // namespace
@@ -24,6 +30,8 @@ Replay ReplayLines(std::span<const Line> lines, std::optional<std::int32_t> dens
     // The density the volume was last weighed at: every Add that changes the
     // volume weighs all of it again; a profile or a hole cut by weight does not.
     std::int32_t volumeDensity = 0;
+    calc::AddInput input;
+    std::optional<std::int32_t> densityShown;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const Line& line = lines[i];
         try {
@@ -36,7 +44,7 @@ Replay ReplayLines(std::span<const Line> lines, std::optional<std::int32_t> dens
             }
             if (!NamesAType(line))
                 throw calc::Error("'" + line.Type + "' is no type of " + KindName(line.Kind));
-            const calc::AddInput input = InputOf(line, density.value_or(line.Density));
+            FillInput(input, line, density.value_or(line.Density), densityShown);
             const auto outcome = line.Kind == Kind::Object
                                      ? calc::AddObject(state, input)
                                      : std::optional(calc::AddAperture(state, input));
