@@ -45,7 +45,7 @@ pictures: build
 # The Debian package of the release build: build/kubatrix_3.1_<arch>.deb
 package: deps
 	@cmake --preset release >/dev/null
-	@cmake --build --preset release -j $(JOBS) --target kubatrix kubatrix_icons
+	@cmake --build --preset release -j $(JOBS) --target kubatrix kubatrix-calc kubatrix_icons kubatrix_calc_man
 	@cpack -G DEB --config build/release/CPackConfig.cmake -B build >/dev/null
 	@rm -rf build/_CPack_Packages
 	@ls build/kubatrix_*.deb
