@@ -111,6 +111,11 @@ int main(int argc, char** argv) {
     auto* list = form.findChild<ui::PartsListWindow*>();
     ok = list && save(list, folder, QStringLiteral("parts-list.png")) && ok;
     if (list) {
+        // The list as a file, with the totals it must give again elsewhere.
+        list->SaveTo(folder.filePath(QStringLiteral("parts-list.csv")));
+        std::printf("wrote %s: weight %s kg, volume %s\n",
+                    qPrintable(folder.filePath(QStringLiteral("parts-list.csv"))),
+                    qPrintable(form.WeightField->text()), qPrintable(form.VolumeField->text()));
         list->PriceField->setText(QStringLiteral("1.85"));
         emit list->PriceField->textEdited(list->PriceField->text());
         list->Table->selectRow(6);
