@@ -3,6 +3,9 @@
 // by side.
 #include "Windows.h"
 
+#include <cstddef>
+#include <string_view>
+
 namespace bench {
 
 inline constexpr const char* StartupMain = "startup/main window";
@@ -16,9 +19,20 @@ inline constexpr const char* ParseNumber = "core/ParseNumber";
 inline constexpr const char* FromChars = "core/std::from_chars";
 inline constexpr const char* FormatTotal = "core/FormatTotal";
 inline constexpr const char* ToChars = "core/std::to_chars";
+inline constexpr const char* ListRemove = "list/remove a line of 1000";
+inline constexpr const char* ListRead = "list/read 10000 lines";
+inline constexpr const char* ListSplit = "list/split 10000 lines";
+inline constexpr const char* CliRun = "cli/kubatrix-calc 1000000 lines";
+inline constexpr const char* CliSplit = "cli/split 1000000 lines";
 
 // Values a benchmark of the core works through per iteration.
 inline constexpr int CoreBatch = 1024;
+
+// Lines of the list a line is removed from, of the file read, and of the file
+// kubatrix-calc works through.
+inline constexpr std::size_t ListLines = 1000;
+inline constexpr std::size_t ListFileLines = 10000;
+inline constexpr std::size_t CliLines = 1000000;
 
 // The main window's widgets are counted, and its controls planned plainly,
 // once, before the benchmarks run.
@@ -29,5 +43,11 @@ struct MainWindowShape {
 
 void RegisterWindowBenchmarks(const MainWindowShape& shape);
 void RegisterCoreBenchmarks();
+void RegisterListBenchmarks();
+void RegisterCliBenchmarks(); // only where kubatrix-calc's library is built
+
+// What the comparisons do instead of reading a parts-list file: split it
+// into fields with the same CSV reader, and count them.
+std::size_t CountFields(std::string_view text);
 
 } // namespace bench

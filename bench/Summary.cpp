@@ -135,6 +135,18 @@ void PrintSummary(const Collector& c, const MainWindowShape& shape) {
     Ratio("FormatTotal per call", Get(c, FormatTotal) / CoreBatch, Get(c, ToChars) / CoreBatch,
           "ns", 3.0);
 
+    const double removal = Get(c, ListRemove) / 1e6;
+    if (removal > 0)
+        std::printf("  %-34s %10.3f ms  (target < 2 ms: %s)\n", "remove a line of 1000, replayed",
+                    removal, Verdict(removal < 2.0));
+    Ratio("read 10000 lines, against split", Get(c, ListRead) / 1e6, Get(c, ListSplit) / 1e6, "ms",
+          3.0);
+    const double cli = Get(c, CliRun);
+    if (const double perSecond = double(CliLines) / (cli / 1e9); cli > 0)
+        std::printf("  %-34s %10.0f lines/s  (target >= 1000000: %s)\n", "kubatrix-calc", perSecond,
+                    Verdict(perSecond >= 1e6));
+    Ratio("kubatrix-calc, against split", cli / 1e6, Get(c, CliSplit) / 1e6, "ms", 3.0);
+
     std::printf("  handlers, keystroke or click until repainted (target < 1 ms each):\n");
     for (const auto& [name, ns] : c.Nanoseconds)
         if (name.rfind("handler/", 0) == 0)

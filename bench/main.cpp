@@ -29,6 +29,10 @@ int main(int argc, char** argv) {
     }
     bench::RegisterWindowBenchmarks(shape);
     bench::RegisterCoreBenchmarks();
+    bench::RegisterListBenchmarks();
+#ifdef KUBATRIX_BENCH_CLI
+    bench::RegisterCliBenchmarks();
+#endif
     bench::Collector collector;
     benchmark::RunSpecifiedBenchmarks(&collector);
     bench::PrintSummary(collector, shape);

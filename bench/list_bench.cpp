@@ -1,0 +1,69 @@
+// The parts list: removing a line from a long list, as the list window does
+// (the replay of the lines that are left, then the removal), and reading a
+// long file against no more than splitting it into fields.
+#include "Benchmarks.h"
+#include "PartsLists.h"
+
+#include "partslist/Csv.h"
+#include "partslist/PartsFile.h"
+#include "partslist/PartsList.h"
+
+#include <benchmark/benchmark.h>
+
+namespace bench {
+namespace {
+
+const std::string& ListText() {
+    static const std::string text = PartsText(ListFileLines);
+    return text;
+}
+
+// A different line each time, all over the list; Undo puts it back untimed.
+void RemoveLine(benchmark::State& state) {
+    partslist::PartsList list;
+    for (partslist::Line& line : PartsLines(ListLines))
+        list.Added(std::move(line));
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const std::size_t rows[] = {next++ * 389 % ListLines};
+        const partslist::Replay totals = list.Without(rows);
+        benchmark::DoNotOptimize(totals.State.TotalWeight);
+        list.Remove(rows);
+        state.PauseTiming();
+        list.Undo();
+        state.ResumeTiming();
+    }
+}
+
+void ReadFile(benchmark::State& state) {
+    const std::string& text = ListText();
+    for (auto _ : state) {
+        const partslist::OpenedList list = partslist::ReadPartsList(text, "bench.csv");
+        benchmark::DoNotOptimize(list.Totals.State.TotalWeight);
+    }
+    state.SetItemsProcessed(state.iterations() * std::int64_t(ListFileLines));
+}
+
+void SplitFile(benchmark::State& state) {
+    const std::string& text = ListText();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CountFields(text));
+    state.SetItemsProcessed(state.iterations() * std::int64_t(ListFileLines));
+}
+
+} // namespace
+
+std::size_t CountFields(std::string_view text) {
+    std::size_t fields = 0;
+    partslist::csv::Split(text,
+                          [&](const partslist::csv::Record& r) { fields += r.Fields.size(); });
+    return fields;
+}
+
+void RegisterListBenchmarks() {
+    benchmark::RegisterBenchmark(ListRemove, RemoveLine)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(ListRead, ReadFile)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(ListSplit, SplitFile)->Unit(benchmark::kMillisecond);
+}
+
+} // namespace bench
