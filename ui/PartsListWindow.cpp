@@ -57,7 +57,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption,
     return b;
 }
 
-// A shortcut of the whole window, also while the table has the focus.
+// A shortcut of the whole window (in the table, eventFilter() sees to the keys).
 void shortcut(QWidget* window, const QKeySequence& keys, const std::function<void()>& run) {
     auto* action = new QAction(window);
     action->setShortcut(keys);
