@@ -23,7 +23,7 @@ Collector::Collector() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : O
 void Collector::ReportRuns(const std::vector<Run>& runs) {
     for (const Run& run : runs)
         if (!run.error_occurred && run.run_type == Run::RT_Iteration && run.iterations > 0)
-            Nanoseconds[run.benchmark_name()] =
+            Nanoseconds[run.run_name.function_name] =
                 run.real_accumulated_time * 1e9 / double(run.iterations);
     ConsoleReporter::ReportRuns(runs);
 }

@@ -11,7 +11,7 @@
 namespace bench {
 
 // The console output as usual, and each benchmark's real time per iteration
-// kept by name.
+// kept by its name (without settings such as "/iterations:3").
 class Collector : public benchmark::ConsoleReporter {
 public:
     Collector();
