@@ -26,6 +26,16 @@ std::size_t LinesOf(std::string_view text) {
     return lines;
 }
 
+// Where line `line` starts in the text.
+std::size_t StartOf(std::size_t line, std::string_view text) {
+    std::size_t at = 0;
+    for (std::size_t l = 1; l < line && at < text.size(); ++at)
+        if (text[at] == '\n' ||
+            (text[at] == '\r' && (at + 1 == text.size() || text[at + 1] != '\n')))
+            ++l;
+    return at;
+}
+
 // "FILE:LINE: " at the start of the message, and the line.
 void RequireWhere(const std::string& message, std::string_view text) {
     const std::string context = "refused with " + fuzz::Shown(message);
@@ -40,6 +50,17 @@ void RequireWhere(const std::string& message, std::string_view text) {
     fuzz::Require(message.compare(at, 2, ": ") == 0, context + ": no \": \" after the line");
     fuzz::Require(line <= LinesOf(text),
                   context + ": the text has only " + std::to_string(LinesOf(text)) + " lines");
+    // The first fault: the lines above read cleanly.
+    if (line > 1) {
+        const std::string_view above = text.substr(0, StartOf(line, text));
+        try {
+            partslist::ReadPartsList(above, FileName);
+        } catch (const calc::Error& e) {
+            fuzz::Require(e.Message().find("the file is empty") != std::string::npos,
+                          context +
+                              " but the lines above are refused: " + fuzz::Shown(e.Message()));
+        }
+    }
 }
 
 bool SameTotals(const partslist::Replay& a, const partslist::Replay& b) {

@@ -105,7 +105,8 @@ std::string Quoted(std::string_view text) {
 
 class Reader {
 public:
-    explicit Reader(std::string_view fileName) : fileName_(fileName) {}
+    Reader(std::string_view fileName, std::optional<std::int32_t> density)
+        : fileName_(fileName), replayer_(density) {}
 
     void Take(const csv::Record& record) {
         line_ = record.Line;
@@ -125,17 +126,16 @@ public:
 
     // A line the replay refused: a dimension that is no number is named by
     // its column; anything else by the line alone.
-    [[noreturn]] void FailReplay(std::size_t index, const std::string& message) const {
-        const std::size_t line = lineNumbers[index];
+    [[noreturn]] void FailReplay(const Line& refused, const std::string& message) const {
         for (int row = 0; row < 3; ++row) {
-            const std::string& text = lines[index].Rows[std::size_t(row)].Text;
+            const std::string& text = refused.Rows[std::size_t(row)].Text;
             try {
                 if (!text.empty()) calc::ParseNumber(text);
             } catch (const calc::Error& e) {
-                FailIn(line, AColumn + 2 * row, e.Message());
+                Fail(AColumn + 2 * row, e.Message());
             }
         }
-        FailOnLine(line, message);
+        FailOnLine(line_, message);
     }
 
     // The name of field `index` of a record, for a quoting error.
@@ -147,15 +147,20 @@ public:
         return "field " + std::to_string(index + 1);
     }
 
-    void Finish() {
+    void Reserve(std::size_t rows) {
+        lines.reserve(rows);
+        replayer_.Reserve(rows);
+    }
+
+    Replay Finish() {
         if (!headerRead_)
             FailOnLine(1, "the file is empty: it needs a header row, such as "
                           "kind,type,size,a,a_unit,b,b_unit,c,c_unit,quantity,density");
+        return std::move(replayer_).Finish();
     }
 
     bool utf8 = false; // the whole text is UTF-8: no field needs a look of its own
     std::vector<Line> lines;
-    std::vector<std::size_t> lineNumbers;
     std::optional<double> price;
 
 private:
@@ -267,8 +272,13 @@ private:
         }
 
         ReadPrice(Field(fields, PriceColumn));
+        // Replayed at once, so that the first fault of the file is the one told.
+        try {
+            replayer_.Add(line);
+        } catch (const calc::Error& e) {
+            FailReplay(line, e.Message());
+        }
         lines.push_back(std::move(line));
-        lineNumbers.push_back(line_);
     }
 
     // One price for the whole list.
@@ -288,6 +298,7 @@ private:
     }
 
     std::string_view fileName_;
+    Replayer replayer_;
     std::size_t line_ = 1;
     bool headerRead_ = false;
     std::size_t width_ = 0;
@@ -311,23 +322,17 @@ std::string ExactNumber(double value) {
 
 OpenedList ReadPartsList(std::string_view text, std::string_view fileName,
                          std::optional<std::int32_t> density) {
-    Reader reader(fileName);
+    Reader reader(fileName, density);
     const auto rows = std::size_t(std::count(text.begin(), text.end(), '\n'));
-    reader.lines.reserve(rows);
-    reader.lineNumbers.reserve(rows);
+    reader.Reserve(rows);
     reader.utf8 = IsUtf8(text);
     try {
         csv::Split(text, [&](const csv::Record& record) { reader.Take(record); });
     } catch (const csv::SyntaxError& e) {
         reader.FailOnLine(e.Line, reader.FieldName(e.Field) + ": " + e.What);
     }
-    reader.Finish();
     OpenedList out;
-    try {
-        out.Totals = ReplayLines(reader.lines, density);
-    } catch (const ReplayError& e) {
-        reader.FailReplay(e.Index, e.Message());
-    }
+    out.Totals = reader.Finish();
     out.Lines = std::move(reader.lines);
     out.PricePerKg = reader.price;
     return out;

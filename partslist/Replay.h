@@ -35,8 +35,35 @@ public:
     std::size_t Index;
 };
 
-// Every line at its own density, or all of them at `density` when given (what
-// the same parts weigh in another material). Throws ReplayError.
+// Replays lines one at a time, as a file is read: a line the calculation
+// refuses is found before the lines after it are read.
+class Replayer {
+public:
+    // Every line at its own density, or all of them at `density` when given
+    // (what the same parts weigh in another material).
+    explicit Replayer(std::optional<std::int32_t> density = {}) : density_(density) {}
+
+    // Room for this many lines, when it is known beforehand.
+    void Reserve(std::size_t lines) { out_.Lines.reserve(lines); }
+
+    // Throws calc::Error with the message the window would show, and then
+    // the line counts for nothing.
+    void Add(const Line& line);
+
+    // The totals and what each line added.
+    Replay Finish() &&;
+
+private:
+    std::optional<std::int32_t> density_;
+    Replay out_;
+    // The density the volume was last weighed at: every Add that changes the
+    // volume weighs all of it again; a profile or a hole cut by weight does not.
+    std::int32_t volumeDensity_ = 0;
+    calc::AddInput input_; // one for every line, so that its texts keep their memory
+    std::optional<std::int32_t> densityShown_;
+};
+
+// All the lines through a Replayer. Throws ReplayError.
 Replay ReplayLines(std::span<const Line> lines, std::optional<std::int32_t> density = {});
 
 } // namespace partslist

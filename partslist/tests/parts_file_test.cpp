@@ -1,3 +1,4 @@
+#include "partslist/Describe.h"
 #include "partslist/PartsFile.h"
 
 #include <gtest/gtest.h>
@@ -79,6 +80,8 @@ TEST(PartsFile, ABadFileNamesItsLineAndColumn) {
          "f.csv:6: Invalid floating point operation"},
         {"quote left open", h + ok + "object,\"Cone,,1\n",
          "f.csv:3: column \"type\": a quoted field is not closed"},
+        {"the first fault first", h + "object,Sphere,,1.2.3,meter,,,,,1,7874\nhole,Cone\n",
+         "f.csv:2: column \"a\": '1.2.3'"},
         {"fields short", h + "object,Cone,,1,millimeter,,,,,1\n",
          "f.csv:2: column \"density\": missing"},
     };
@@ -98,6 +101,17 @@ TEST(PartsFile, QuotedFieldsAndAHeaderAloneReadBack) {
         partslist::ReadPartsList(partslist::WritePartsList(list.Lines, {}, list.Totals), "w.csv");
     EXPECT_EQ(again.Lines, list.Lines);
     EXPECT_TRUE(partslist::ReadPartsList(Header, "h.csv").Lines.empty());
+}
+
+// Half away from zero to cents, whatever the size.
+TEST(PartsFile, CostsAreRoundedToCents) {
+    const struct {
+        double kilograms, price;
+        const char* shown;
+    } cases[] = {{2.8086, 12.5, "35,11"}, {0.0004, 1, "0,00"}, {-0.004, 1, "0,00"},
+                 {-0.05, 1, "-0,05"},     {0.125, 1, "0,13"},  {1e20, 1, "100000000000000000000,00"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(partslist::Cost(c.kilograms, c.price, ','), c.shown) << c.kilograms;
 }
 
 } // namespace
