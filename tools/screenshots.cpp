@@ -102,7 +102,8 @@ int main(int argc, char** argv) {
     add(form, true, QStringLiteral("Truncated cone"), {}, {"300", "150", "400"});
     add(form, false, QStringLiteral("Cone"), {}, {"100", "120"});
     add(form, true, QStringLiteral("I-Beam"), QStringLiteral("300x150x6.5x9"), {"", "", "6000"}, 2);
-    add(form, true, QStringLiteral("C channel"), QStringLiteral("100x50x5x7.5"), {"", "", "2400"}, 6);
+    add(form, true, QStringLiteral("C channel"), QStringLiteral("100x50x5x7.5"), {"", "", "2400"},
+        6);
     add(form, false, QStringLiteral("Cylinder"), {}, {"18", "9"}, 24);
     add(form, true, QStringLiteral("Angle"), QStringLiteral("50x50x6"), {"", "", "1500"}, 12);
     add(form, false, QStringLiteral("Parallelepiped"), {}, {"40", "6", "80"}, 12);

@@ -313,7 +313,8 @@ void MainWindow::ListAdd(partslist::Kind kind, const calc::AddInput& input,
     line.Quantity = input.Quantity;
     line.Material = str(MaterialBox);
     line.Density = outcome.State.Density;
-    line.CutByWeight = kind == partslist::Kind::Aperture && input.VolumeField == calc::NoVolumeMarker;
+    line.CutByWeight =
+        kind == partslist::Kind::Aperture && input.VolumeField == calc::NoVolumeMarker;
     if (partslist::NamesAType(line))
         Parts_.Added(std::move(line));
     else

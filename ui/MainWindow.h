@@ -76,8 +76,7 @@ public:
     QLineEdit *WeightField, *VolumeField;
     EditCombo *WeightUnitBox, *VolumeUnitBox;
     QLabel* CubicLabel;
-    QPushButton *UndoButton, *ResetButton, *PartsListButton, *AboutButton, *HelpButton,
-        *ExitButton;
+    QPushButton *UndoButton, *ResetButton, *PartsListButton, *AboutButton, *HelpButton, *ExitButton;
 
     // The lines of the calculation: one for each Add that named a type.
     const partslist::PartsList& Parts() const { return Parts_; }

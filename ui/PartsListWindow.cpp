@@ -20,8 +20,8 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrintDialog>
@@ -303,8 +303,8 @@ QuoteSheet PartsListWindow::Sheet() const {
 }
 
 void PartsListWindow::Report() {
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save quote sheet"),
-                                                QString(), QStringLiteral("PDF files (*.pdf)"));
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save quote sheet"), QString(),
+                                                QStringLiteral("PDF files (*.pdf)"));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
     ReportTo(path);

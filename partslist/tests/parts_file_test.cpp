@@ -108,8 +108,9 @@ TEST(PartsFile, CostsAreRoundedToCents) {
     const struct {
         double kilograms, price;
         const char* shown;
-    } cases[] = {{2.8086, 12.5, "35,11"}, {0.0004, 1, "0,00"}, {-0.004, 1, "0,00"},
-                 {-0.05, 1, "-0,05"},     {0.125, 1, "0,13"},  {1e20, 1, "100000000000000000000,00"}};
+    } cases[] = {{2.8086, 12.5, "35,11"}, {0.0004, 1, "0,00"},
+                 {-0.004, 1, "0,00"},     {-0.05, 1, "-0,05"},
+                 {0.125, 1, "0,13"},      {1e20, 1, "100000000000000000000,00"}};
     for (const auto& c : cases)
         EXPECT_EQ(partslist::Cost(c.kilograms, c.price, ','), c.shown) << c.kilograms;
 }
