@@ -2,6 +2,7 @@
 
 #include "calc/Display.h"
 #include "partslist/Describe.h"
+#include "partslist/PartsFile.h"
 #include "ui/CoreText.h"
 
 namespace ui {
@@ -106,6 +107,11 @@ QVariant PartsListModel::headerData(int section, Qt::Orientation orientation, in
     return {};
 }
 
+QString PartsListModel::NumberText(double value) {
+    return FromCore(partslist::ExactNumber(value))
+        .replace(u'.', QChar::fromLatin1(DecimalSeparator()));
+}
+
 QString PartsListModel::TabSeparated(const std::vector<int>& rows) const {
     // A tab or line break inside a text would split its cell.
     const auto cell = [](QString text) {
@@ -113,13 +119,21 @@ QString PartsListModel::TabSeparated(const std::vector<int>& rows) const {
             if (c == u'\t' || c == u'\n' || c == u'\r') c = u' ';
         return text;
     };
+    // With a price, each row carries it before its cost, as a saved file does.
+    const QString price = price_ ? NumberText(*price_) : QString();
     QString out;
-    for (int column = 0; column < columnCount(); ++column)
-        out += (column ? QStringLiteral("\t") : QString()) + Heading(column);
+    for (int column = 0; column < columnCount(); ++column) {
+        if (column) out += u'\t';
+        if (column == Cost) out += QStringLiteral("Price per kg\t");
+        out += Heading(column);
+    }
     out += u'\n';
     const auto addRow = [&](int row) {
-        for (int column = 0; column < columnCount(); ++column)
-            out += (column ? QStringLiteral("\t") : QString()) + cell(Text(row, column));
+        for (int column = 0; column < columnCount(); ++column) {
+            if (column) out += u'\t';
+            if (column == Cost) out += price + u'\t';
+            out += cell(Text(row, column));
+        }
         out += u'\n';
     };
     if (rows.empty())

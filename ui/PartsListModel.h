@@ -49,6 +49,10 @@ public:
     // header row, one cell per value for a spreadsheet.
     QString TabSeparated(const std::vector<int>& rows) const;
 
+    // A number as typed into a field: its shortest exact form, with the
+    // user's decimal separator (a price read from a file, say).
+    static QString NumberText(double value);
+
     const std::vector<partslist::Line>& Lines() const { return lines_; }
     const partslist::Replay& Totals() const { return replay_; }
 

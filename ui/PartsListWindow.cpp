@@ -66,11 +66,6 @@ void shortcut(QWidget* window, const QKeySequence& keys, const std::function<voi
     window->addAction(action);
 }
 
-QString FromNumber(double value) {
-    QString text = FromCore(partslist::ExactNumber(value));
-    return text.replace(u'.', QChar::fromLatin1(DecimalSeparator()));
-}
-
 } // namespace
 
 PartsListWindow::PartsListWindow(MainWindow* main) : QWidget(main, Qt::Window), main_(main) {
@@ -284,7 +279,8 @@ void PartsListWindow::OpenFrom(const QString& path) {
         const QByteArray bytes = file.readAll();
         auto list = partslist::ReadPartsList(std::string_view(bytes.constData(), bytes.size()),
                                              path.toStdString());
-        PriceField->setText(list.PricePerKg ? FromNumber(*list.PricePerKg) : QString());
+        PriceField->setText(list.PricePerKg ? PartsListModel::NumberText(*list.PricePerKg)
+                                            : QString());
         main_->ReplaceLines(std::move(list.Lines), list.Totals);
         fileName_ = QFileInfo(path).fileName();
         Refresh();

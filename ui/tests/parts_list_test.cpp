@@ -121,6 +121,7 @@ TEST_F(PartsList, CopyGivesOneCellPerValueWithAHeaderRow) {
     AddObject("Cone", "10", "10");
     list->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(list));
+    QTest::keyClicks(list->PriceField, Localised("2.5"));
     QTest::keyClick(list->Table, Qt::Key_C, Qt::ControlModifier);
     const QStringList rows = QGuiApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts);
     ASSERT_EQ(rows.size(), 3);
@@ -128,7 +129,9 @@ TEST_F(PartsList, CopyGivesOneCellPerValueWithAHeaderRow) {
     const QStringList cells = rows[1].split(u'\t');
     ASSERT_EQ(cells.size(), rows[0].split(u'\t').size());
     EXPECT_EQ(cells[3], "20 millimeter");
-    EXPECT_EQ(cells.last(), Localised("2.4737000000"));
+    EXPECT_TRUE(rows[0].endsWith(QStringLiteral("\tWeight, kg\tPrice per kg\tCost")));
+    // 2.473687966 kg at 2.5 a kilogram.
+    EXPECT_EQ(cells.mid(cells.size() - 3).join(u'|'), Localised("2.4737000000|2.5|6.18"));
 }
 
 } // namespace
