@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <filesystem>
 #include <memory>
 #include <sys/stat.h>
@@ -189,6 +190,9 @@ int Run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
         return UsageFailed(err, e.what());
     } catch (const calc::Error& e) {
         err << e.Message() << '\n';
+        return 1;
+    } catch (const std::exception& e) { // out of memory, say: a message, not an abort
+        err << Name << ": " << e.what() << '\n';
         return 1;
     }
 }
