@@ -11,7 +11,6 @@
 #include "ui/PartsListModel.h"
 #include "ui/QuoteSheet.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
@@ -30,6 +29,7 @@
 #include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -59,11 +59,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption,
 
 // A shortcut of the whole window (in the table, eventFilter() sees to the keys).
 void shortcut(QWidget* window, const QKeySequence& keys, const std::function<void()>& run) {
-    auto* action = new QAction(window);
-    action->setShortcut(keys);
-    action->setShortcutContext(Qt::WindowShortcut);
-    QObject::connect(action, &QAction::triggered, window, run);
-    window->addAction(action);
+    QObject::connect(new QShortcut(keys, window), &QShortcut::activated, window, run);
 }
 
 } // namespace
@@ -151,7 +147,7 @@ PartsListWindow::PartsListWindow(MainWindow* main) : QWidget(main, Qt::Window), 
     Table->installEventFilter(this);
     shortcut(this, QKeySequence::Save, [this] { Save(); });
     shortcut(this, QKeySequence::Open, [this] { Open(); });
-    shortcut(this, QKeySequence::HelpContents, [this] {
+    shortcut(this, QKeySequence(Qt::Key_F1), [this] {
         Guarded(this, [&] {
             HelpWindow::ShowPage(this, QUrl(QStringLiteral("qrc:/help/parts-list.html")));
         });

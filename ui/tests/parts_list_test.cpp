@@ -2,6 +2,7 @@
 // Reset, a file saved and opened again, and a copy for a spreadsheet.
 #include "WindowFixture.h"
 
+#include "ui/HelpWindow.h"
 #include "ui/PartsListWindow.h"
 
 #include <QClipboard>
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 
 namespace {
 
@@ -19,8 +21,14 @@ protected:
         QTest::keyClick(form.get(), Qt::Key_L, Qt::ControlModifier);
         auto* list = form->findChild<ui::PartsListWindow*>();
         EXPECT_TRUE(list && list->isVisible());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(list));
+        Activate(list);
         return list;
+    }
+    // The list window in front, as a click on it would bring it (a window of
+    // its own counts as active while its owner is, before it really is).
+    static void Activate(ui::PartsListWindow* list) {
+        list->activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == list; }));
     }
     static int Rows(ui::PartsListWindow* list) { return list->Table->model()->rowCount(); }
 
@@ -60,8 +68,7 @@ TEST_F(PartsList, FollowsEveryAddAndTakesOutARemovedLineUntilUndo) {
     EXPECT_EQ(list->VolumeTotal->text(), "Is not calculate");
 
     Pick(form->WeightUnitBox, "gram");
-    list->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(list));
+    Activate(list);
     list->Table->selectRow(1);
     QTest::keyClick(list->Table, Qt::Key_Delete);
     ASSERT_EQ(Rows(list), 2);
@@ -119,8 +126,13 @@ TEST_F(PartsList, CopyGivesOneCellPerValueWithAHeaderRow) {
     ui::PartsListWindow* list = OpenList();
     AddObject("Cylinder", "20", "1000");
     AddObject("Cone", "10", "10");
-    list->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(list));
+    Activate(list);
+    QTest::keyClick(list, Qt::Key_F1);
+    ASSERT_NE(ui::HelpWindow::Instance(), nullptr);
+    EXPECT_EQ(ui::HelpWindow::Instance()->findChild<QTextBrowser*>()->source().fileName(),
+              "parts-list.html");
+    ui::HelpWindow::Instance()->close();
+    Activate(list);
     QTest::keyClicks(list->PriceField, Localised("2.5"));
     QTest::keyClick(list->Table, Qt::Key_C, Qt::ControlModifier);
     const QStringList rows = QGuiApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts);
