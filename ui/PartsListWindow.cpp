@@ -205,12 +205,17 @@ void PartsListWindow::Refresh() {
         model_->Show(lines, partslist::ReplayLines(lines), price);
         const char separator = DecimalSeparator();
         const calc::CalcState& state = main_->State();
-        WeightTotal->setText(FromCore(calc::FormatTotal(state.TotalWeight, separator)));
-        VolumeTotal->setText(main_->VolumeField->text() == FromCore(calc::NoVolumeMarker)
-                                 ? FromCore(calc::NoVolumeMarker)
+        // Empty where the fields are, at the start and after Reset.
+        const bool none = main_->WeightField->text().isEmpty();
+        const QString volume = main_->VolumeField->text();
+        WeightTotal->setText(none ? QString()
+                                  : FromCore(calc::FormatTotal(state.TotalWeight, separator)));
+        VolumeTotal->setText(volume.isEmpty() || volume == FromCore(calc::NoVolumeMarker)
+                                 ? volume
                                  : FromCore(calc::FormatTotal(state.TotalVolume, separator)));
-        CostTotal->setText(price ? FromCore(partslist::Cost(state.TotalWeight, *price, separator))
-                                 : QString());
+        CostTotal->setText(price && !none
+                               ? FromCore(partslist::Cost(state.TotalWeight, *price, separator))
+                               : QString());
         Table->resizeColumnsToContents();
         if (grew) Table->scrollToBottom();
     });
