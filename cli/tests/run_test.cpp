@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -25,9 +26,11 @@ const std::string Workshop = Profiled + "object,Cylinder,,2,centimeter,1,meter,,
 const std::string Bad = Header + "object,Cylinder,,2,centimeter,1,meter,,,1,8940\n"
                                  "object,Cylinder,,2,furlong,1,meter,,,1,8940\n";
 
-// "@workshop" stands for the path of that file, written once.
+// "@workshop" stands for the path of that file. CTest runs the cases in
+// processes of their own at the same time: each writes files of its own.
 std::string PathOf(const std::string& name) {
-    const std::string path = testing::TempDir() + "kubatrix-calc-" + name + ".csv";
+    const std::string path = testing::TempDir() + "kubatrix-calc-" + std::to_string(getpid()) +
+                             "-" + name + ".csv";
     std::ofstream(path) << (name == "workshop" ? Workshop : name == "profiled" ? Profiled : Bad);
     return path;
 }
