@@ -26,9 +26,8 @@ void RemoveLine(benchmark::State& state) {
     std::size_t next = 0;
     for (auto _ : state) {
         const std::size_t rows[] = {next++ * 389 % ListLines};
-        const partslist::Replay totals = list.Without(rows);
+        const partslist::Replay totals = list.Remove(rows);
         benchmark::DoNotOptimize(totals.State.TotalWeight);
-        list.Remove(rows);
         state.PauseTiming();
         list.Undo();
         state.ResumeTiming();

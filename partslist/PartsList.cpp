@@ -20,12 +20,11 @@ std::vector<Line> PartsList::Kept(std::span<const std::size_t> rows) const {
     return kept;
 }
 
-Replay PartsList::Without(std::span<const std::size_t> rows) const {
-    return ReplayLines(Kept(rows));
-}
-
-void PartsList::Remove(std::span<const std::size_t> rows) {
-    Replace(Kept(rows));
+Replay PartsList::Remove(std::span<const std::size_t> rows) {
+    std::vector<Line> kept = Kept(rows);
+    Replay replay = ReplayLines(kept);
+    Replace(std::move(kept));
+    return replay;
 }
 
 void PartsList::Replace(std::vector<Line> lines) {

@@ -19,10 +19,9 @@ public:
     // type and so adds none (Undo then takes no line away).
     void Added(std::optional<Line> line);
 
-    // The replay of the list without the lines at these places. Nothing
-    // changes until Remove is called with it.
-    Replay Without(std::span<const std::size_t> rows) const;
-    void Remove(std::span<const std::size_t> rows);
+    // Takes out the lines at these places and returns the replay of the
+    // rest. A replay that fails throws calc::Error, and then nothing changed.
+    Replay Remove(std::span<const std::size_t> rows);
 
     // The lines of an opened file take the place of the list.
     void Replace(std::vector<Line> lines);

@@ -58,13 +58,8 @@ Replay Replayer::Finish() && {
 Replay ReplayLines(std::span<const Line> lines, std::optional<std::int32_t> density) {
     Replayer replayer(density);
     replayer.Reserve(lines.size());
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        try {
-            replayer.Add(lines[i]);
-        } catch (const calc::Error& e) {
-            throw ReplayError(i, e.Message());
-        }
-    }
+    for (const Line& line : lines)
+        replayer.Add(line);
     return std::move(replayer).Finish();
 }
 

@@ -26,15 +26,6 @@ struct Replay {
     std::vector<LineResult> Lines;
 };
 
-// A line the calculation refuses (a number past the range of a double, a
-// triangle that cannot be): which line, and the message the window would show.
-class ReplayError : public calc::Error {
-public:
-    ReplayError(std::size_t index, const std::string& message)
-        : calc::Error(message), Index(index) {}
-    std::size_t Index;
-};
-
 // Replays lines one at a time, as a file is read: a line the calculation
 // refuses is found before the lines after it are read.
 class Replayer {
@@ -63,7 +54,7 @@ private:
     std::optional<std::int32_t> densityShown_;
 };
 
-// All the lines through a Replayer. Throws ReplayError.
+// All the lines through a Replayer. Throws calc::Error.
 Replay ReplayLines(std::span<const Line> lines, std::optional<std::int32_t> density = {});
 
 } // namespace partslist

@@ -323,9 +323,7 @@ void MainWindow::ListAdd(partslist::Kind kind, const calc::AddInput& input,
 }
 
 void MainWindow::RemoveLines(std::span<const std::size_t> rows) {
-    const partslist::Replay replay = Parts_.Without(rows);
-    Parts_.Remove(rows);
-    ShowReplay(replay);
+    ShowReplay(Parts_.Remove(rows));
 }
 
 void MainWindow::ReplaceLines(std::vector<partslist::Line> lines, const partslist::Replay& replay) {

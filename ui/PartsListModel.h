@@ -53,9 +53,6 @@ public:
     // user's decimal separator (a price read from a file, say).
     static QString NumberText(double value);
 
-    const std::vector<partslist::Line>& Lines() const { return lines_; }
-    const partslist::Replay& Totals() const { return replay_; }
-
 private:
     std::vector<partslist::Line> lines_;
     partslist::Replay replay_;

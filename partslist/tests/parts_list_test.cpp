@@ -18,8 +18,7 @@ TEST(PartsList, UndoTakesBackOneAddOrOneRemovalOnce) {
     list.Added(Cube("100"));
     list.Added(Cube("200"));
     const std::size_t first[] = {0};
-    EXPECT_DOUBLE_EQ(list.Without(first).State.TotalWeight, 8.0); // 0.2^3 m3 of water
-    list.Remove(first);
+    EXPECT_DOUBLE_EQ(list.Remove(first).State.TotalWeight, 8.0); // 0.2^3 m3 of water
     ASSERT_EQ(list.Lines().size(), 1u);
     EXPECT_TRUE(list.Undo());
     EXPECT_EQ(list.Lines().size(), 2u);
