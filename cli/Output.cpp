@@ -28,13 +28,6 @@ std::string TotalVolumeText(const partslist::Replay& replay, const Units& units)
     return VolumeText(replay.State.TotalVolume, units);
 }
 
-// A cell of the table, written "Text More": a type and its size, a
-// dimension and its unit, or a number alone. Views, so a row costs no copies.
-struct Cell {
-    std::string_view Text, More;
-    std::size_t Width() const { return Text.size() + (More.empty() ? 0 : 1 + More.size()); }
-};
-
 enum Column {
     KindColumn,
     TypeColumn,
@@ -48,16 +41,22 @@ enum Column {
     CostColumn,
     ColumnCount
 };
-using Row = std::array<Cell, ColumnCount>;
+using Row = std::array<std::string_view, ColumnCount>;
 
 // Text to the left, numbers to the right, two blanks between columns.
 class Layout {
 public:
-    explicit Layout(std::size_t columns) : columns_(columns) {}
+    Layout(std::size_t columns, std::span<const std::size_t> widths) : columns_(columns) {
+        std::copy(widths.begin(), widths.end(), widths_.begin());
+    }
+
+    void Widen(std::size_t column, std::size_t width) {
+        widths_[column] = std::max(widths_[column], width);
+    }
 
     void Measure(const Row& row) {
         for (std::size_t c = 0; c < columns_; ++c)
-            widths_[c] = std::max(widths_[c], row[c].Width());
+            Widen(c, row[c].size());
     }
 
     // Every row is as wide as the table, numbers being right-aligned: a row
@@ -66,10 +65,9 @@ public:
         std::size_t at = out.size();
         out.resize(at + Width() + 1, ' ');
         for (std::size_t c = 0; c < columns_; ++c) {
-            const Cell& cell = row[c];
-            std::size_t to = at + (c >= QuantityColumn ? widths_[c] - cell.Width() : 0);
-            to = Copy(out, to, cell.Text);
-            if (!cell.More.empty()) Copy(out, to + 1, cell.More);
+            const std::string_view cell = row[c];
+            const std::size_t to = at + (c >= QuantityColumn ? widths_[c] - cell.size() : 0);
+            cell.copy(out.data() + to, cell.size());
             at += widths_[c] + 2;
         }
         out.back() = '\n';
@@ -83,36 +81,13 @@ private:
         return width;
     }
 
-    static std::size_t Copy(std::string& out, std::size_t at, std::string_view text) {
-        text.copy(out.data() + at, text.size());
-        return at + text.size();
-    }
-
     std::size_t columns_;
     std::array<std::size_t, ColumnCount> widths_{};
-};
-
-struct Numbers {
-    std::array<char, 12> Quantity, Density;
 };
 
 std::string_view Whole(std::array<char, 12>& buffer, std::int32_t value) {
     const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
     return {buffer.data(), std::size_t(end - buffer.data())};
-}
-
-Row LineRow(const partslist::Line& line, Numbers& numbers,
-            std::span<const std::string_view> shown) {
-    Row row{};
-    row[KindColumn] = {partslist::KindName(line.Kind), {}};
-    row[TypeColumn] = {line.Type, line.Size};
-    for (std::size_t r = 0; r < 3; ++r)
-        if (!line.Rows[r].Text.empty()) row[AColumn + r] = {line.Rows[r].Text, line.Rows[r].Unit};
-    row[QuantityColumn] = {Whole(numbers.Quantity, line.Quantity), {}};
-    row[DensityColumn] = {Whole(numbers.Density, line.Density), {}};
-    for (std::size_t c = 0; c < shown.size(); ++c)
-        row[VolumeColumn + c] = {shown[c], {}};
-    return row;
 }
 
 // The volume, weight and cost of every line, formatted once into one string:
@@ -135,59 +110,84 @@ public:
         }
     }
 
-    // The figures of line i; valid until the next call.
-    std::span<const std::string_view> Of(std::size_t i) {
-        for (std::size_t c = 0; c < perLine_; ++c) {
-            const std::size_t at = i * perLine_ + c, begin = at ? ends_[at - 1] : 0;
-            shown_[c] = std::string_view(texts_).substr(begin, ends_[at] - begin);
-        }
-        return {shown_.data(), perLine_};
+    std::size_t PerLine() const { return perLine_; }
+
+    // Figure c of line i.
+    std::string_view Of(std::size_t i, std::size_t c) const {
+        const std::size_t at = i * perLine_ + c, begin = at ? ends_[at - 1] : 0;
+        return std::string_view(texts_).substr(begin, ends_[at] - begin);
     }
 
 private:
     std::size_t perLine_;
     std::string texts_;
     std::vector<std::size_t> ends_;
-    std::array<std::string_view, 3> shown_;
 };
 
 } // namespace
 
-void WriteTable(std::ostream& out, std::span<const partslist::Line> lines,
-                const partslist::Replay& replay, const Units& units,
-                std::optional<double> pricePerKg) {
-    Figures figures(replay, units, pricePerKg);
+void Table::Add(const partslist::Line& line, std::int32_t density) {
+    std::size_t column = 0;
+    const auto cell = [&](std::string_view text, std::string_view more) {
+        const std::size_t start = cells_.size();
+        cells_ += text;
+        if (!more.empty()) {
+            cells_ += ' ';
+            cells_ += more;
+        }
+        widths_[column] = std::max(widths_[column], cells_.size() - start);
+        cells_ += '\0'; // in no cell: each is a name, a unit or a number
+        ++column;
+    };
+    cell(partslist::KindName(line.Kind), {});
+    cell(line.Type, line.Size);
+    for (const calc::DimensionRow& row : line.Rows)
+        cell(row.Text, row.Text.empty() ? std::string_view() : row.Unit);
+    std::array<char, 12> number;
+    cell(Whole(number, line.Quantity), {});
+    cell(Whole(number, density), {});
+}
+
+void Table::Write(std::ostream& out, const partslist::Replay& replay, const Units& units,
+                  std::optional<double> pricePerKg) const {
+    const Figures figures(replay, units, pricePerKg);
     const std::string volume = "volume " + std::string(VolumeSymbol(units.Volume));
     const std::string weight = "weight " + std::string(WeightSymbol(units.Weight));
-    const std::string_view headings[ColumnCount] = {
-        "kind",     "type and size", "a",    "b",    "c",
-        "quantity", "density kg/m3", volume, weight, "cost"};
-    Row heading{};
-    for (std::size_t c = 0; c < ColumnCount; ++c)
-        heading[c] = {headings[c], {}};
+    const Row heading = {"kind",     "type and size", "a",    "b",    "c",
+                         "quantity", "density kg/m3", volume, weight, "cost"};
 
     const std::string totalVolume = TotalVolumeText(replay, units);
     const std::string totalWeight = WeightText(replay.State.TotalWeight, units);
     const std::string totalCost =
         pricePerKg ? partslist::Cost(replay.State.TotalWeight, *pricePerKg, Point) : "";
     Row totals{};
-    totals[KindColumn] = {"total", {}};
-    totals[VolumeColumn] = {totalVolume, {}};
-    totals[WeightColumn] = {totalWeight, {}};
-    totals[CostColumn] = {totalCost, {}};
+    totals[KindColumn] = "total";
+    totals[VolumeColumn] = totalVolume;
+    totals[WeightColumn] = totalWeight;
+    totals[CostColumn] = totalCost;
 
-    Layout layout(pricePerKg ? ColumnCount : CostColumn);
-    Numbers numbers;
+    Layout layout(pricePerKg ? ColumnCount : CostColumn, widths_);
     layout.Measure(heading);
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        layout.Measure(LineRow(lines[i], numbers, figures.Of(i)));
     layout.Measure(totals);
+    for (std::size_t i = 0; i < replay.Lines.size(); ++i)
+        for (std::size_t c = 0; c < figures.PerLine(); ++c)
+            layout.Widen(VolumeColumn + c, figures.Of(i, c).size());
 
     std::string buffer;
     buffer.reserve(1 << 17);
     layout.Write(buffer, heading);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        layout.Write(buffer, LineRow(lines[i], numbers, figures.Of(i)));
+    const std::string_view cells = cells_;
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < replay.Lines.size(); ++i) {
+        Row row{};
+        for (std::size_t c = 0; c < widths_.size(); ++c) {
+            const std::size_t end = cells.find('\0', at);
+            row[c] = cells.substr(at, end - at);
+            at = end + 1;
+        }
+        for (std::size_t c = 0; c < figures.PerLine(); ++c)
+            row[VolumeColumn + c] = figures.Of(i, c);
+        layout.Write(buffer, row);
         if (buffer.size() >= 1 << 16) {
             out.write(buffer.data(), std::streamsize(buffer.size()));
             buffer.clear();

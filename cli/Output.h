@@ -6,6 +6,8 @@
 #include "partslist/Line.h"
 #include "partslist/Replay.h"
 
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <ostream>
 #include <span>
@@ -20,9 +22,21 @@ struct Units {
 };
 
 // A row per line and one of totals, in columns; a cost column with a price.
-void WriteTable(std::ostream& out, std::span<const partslist::Line> lines,
-                const partslist::Replay& replay, const Units& units,
-                std::optional<double> pricePerKg);
+// The rows are kept as the lines are read, as the few texts they show, so
+// that a million lines take little memory; their figures come once the
+// whole list is replayed.
+class Table {
+public:
+    // The next line's row, showing the density it is weighed at.
+    void Add(const partslist::Line& line, std::int32_t density);
+
+    void Write(std::ostream& out, const partslist::Replay& replay, const Units& units,
+               std::optional<double> pricePerKg) const;
+
+private:
+    std::string cells_; // the texts of every row in turn, each ended by a NUL
+    std::array<std::size_t, 7> widths_{};
+};
 
 // The Weight field's text, then the Volume field's (the marker where the
 // window shows it), a line each; then the cost when a price is given.

@@ -57,6 +57,9 @@ std::string Contents(const std::string& name, std::istream& in) {
     std::string text;
     char chunk[1 << 16];
     if (name == "-") {
+        // What the stream already holds (all of it, for a string), in one piece.
+        if (const std::streamsize ready = in.rdbuf()->in_avail(); ready > 0)
+            text.reserve(std::size_t(ready));
         while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
             text.append(chunk, std::size_t(in.gcount()));
         if (in.bad()) throw calc::Error(std::string(Name) + ": standard input could not be read");
@@ -79,23 +82,34 @@ std::string Contents(const std::string& name, std::istream& in) {
 
 struct Opened {
     std::string Name;
-    partslist::OpenedList List;
+    partslist::OpenedList List; // its lines kept only for --csv
+    Table Rows;                 // for the table
 };
 
 // Every file read and replayed before anything is printed, so a fault in
 // any of them leaves standard output empty.
-std::vector<Opened> OpenAll(const std::vector<std::string>& names, const Request& r,
-                            std::istream& in) {
+std::vector<Opened> OpenAll(const Options& o, const Request& r, std::istream& in) {
     std::vector<Opened> opened;
-    for (const std::string& name : names) {
-        const std::string shownName = name == "-" ? "<stdin>" : name;
-        auto list = partslist::ReadPartsList(Contents(name, in), shownName, r.Density);
-        // Lines weighed in another material say so, so that --csv reads back
-        // to these totals.
-        if (r.Density)
-            for (partslist::Line& line : list.Lines)
-                line.Density = *r.Density, line.Material = r.Material;
-        opened.push_back({shownName, std::move(list)});
+    for (const std::string& name : o.Words) {
+        Opened file{name == "-" ? "<stdin>" : name, {}, {}};
+        const std::string text = Contents(name, in);
+        if (o.Csv) {
+            file.List = partslist::ReadPartsList(text, file.Name, r.Density);
+            // Lines weighed in another material say so, so that --csv reads
+            // back to these totals.
+            if (r.Density)
+                for (partslist::Line& line : file.List.Lines)
+                    line.Density = *r.Density, line.Material = r.Material;
+        } else if (o.Totals) {
+            file.List =
+                partslist::ReadPartsList(text, file.Name, r.Density, [](const partslist::Line&) {});
+        } else {
+            file.List = partslist::ReadPartsList(
+                text, file.Name, r.Density, [&](const partslist::Line& line) {
+                    file.Rows.Add(line, r.Density.value_or(line.Density));
+                });
+        }
+        opened.push_back(std::move(file));
     }
     return opened;
 }
@@ -107,7 +121,7 @@ void Print(std::ostream& out, const std::string& text) {
 int Files(const Options& o, const Request& r, std::istream& in, std::ostream& out) {
     if (o.Csv && o.Words.size() > 1)
         throw UsageError("--csv writes one parts list, not " + std::to_string(o.Words.size()));
-    const std::vector<Opened> opened = OpenAll(o.Words, r, in);
+    const std::vector<Opened> opened = OpenAll(o, r, in);
     for (const Opened& file : opened) {
         const partslist::OpenedList& list = file.List;
         const auto price = r.Price ? r.Price : list.PricePerKg;
@@ -118,7 +132,7 @@ int Files(const Options& o, const Request& r, std::istream& in, std::ostream& ou
         else if (o.Totals)
             Print(out, TotalsText(list.Totals, r.Shown, r.Price));
         else
-            WriteTable(out, list.Lines, list.Totals, r.Shown, price);
+            file.Rows.Write(out, list.Totals, r.Shown, price);
     }
     return 0;
 }

@@ -2,7 +2,7 @@
 
 #include <csv.h>
 
-#include <cstring>
+#include <algorithm>
 #include <exception>
 #include <memory>
 #include <vector>
@@ -17,10 +17,12 @@ struct Splitter {
     explicit Splitter(const std::function<void(const Record&)>& onRecord) : onRecord(onRecord) {}
 
     const std::function<void(const Record&)>& onRecord;
-    std::vector<std::string> fields;
-    std::size_t count = 0;      // fields of the record so far
-    std::size_t line = 1;       // the line the next character is on
-    std::size_t recordLine = 1; // the line the record started on
+    std::vector<std::string> fields;     // what libcsv hands over, copied: its buffer is reused
+    std::vector<std::string_view> views; // the record's fields
+    std::size_t count = 0;               // fields of the record so far
+    std::size_t line = 1;                // the line the next character is on
+    std::size_t recordLine = 1;          // the line the record started on
+    std::size_t ends = 0;                // line breaks and ends of text seen
     bool afterCR = false;
     // What onRecord threw. No exception may cross libcsv, which is C: the
     // rest of the text is skipped and the exception thrown once it returns.
@@ -34,32 +36,68 @@ struct Splitter {
         const char* text = data ? static_cast<const char*>(data) : "";
         s.fields[s.count++].assign(text, size);
         // Line breaks inside a quoted field (CR LF counts once).
-        if (std::memchr(text, '\n', size) || std::memchr(text, '\r', size))
-            for (std::size_t i = 0; i < size; ++i)
-                if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == size || text[i + 1] != '\n')))
-                    ++s.line;
+        for (std::size_t i = 0; i < size; ++i)
+            if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == size || text[i + 1] != '\n')))
+                ++s.line;
         s.afterCR = false;
     }
 
     static void End(int terminator, void* self) {
         auto& s = *static_cast<Splitter*>(self);
         if (s.failure) return;
-        const bool secondHalfOfCRLF = terminator == '\n' && s.afterCR && s.count == 0;
-        s.afterCR = terminator == '\r';
+        if (s.views.size() < s.count) s.views.resize(s.count);
+        for (std::size_t i = 0; i < s.count; ++i)
+            s.views[i] = s.fields[i];
+        s.EndRecord(terminator);
+    }
+
+    // The record's fields are in `views`.
+    void EndRecord(int terminator) {
+        ++ends;
+        const bool secondHalfOfCRLF = terminator == '\n' && afterCR && count == 0;
+        afterCR = terminator == '\r';
         if (secondHalfOfCRLF) return;
-        if (s.count > 0) {
+        if (count > 0) {
             try {
-                s.onRecord(Record{s.recordLine, std::span(s.fields.data(), s.count)});
+                onRecord(Record{recordLine, std::span(views.data(), count)});
             } catch (...) {
-                s.failure = std::current_exception();
+                failure = std::current_exception();
             }
-            s.count = 0;
+            count = 0;
         }
-        if (terminator != -1) ++s.line;
+        if (terminator != -1) ++line;
+    }
+
+    // A line without quotes, split in place at its commas, and what ended it:
+    // its line break, or -1 at the end of the text.
+    void Plain(std::string_view text, int terminator) {
+        recordLine = line;
+        count = 0;
+        for (std::size_t start = 0, at = 0;; ++at) {
+            if (at == text.size() || text[at] == ',') {
+                if (count == views.size()) views.emplace_back();
+                views[count++] = text.substr(start, at - start);
+                if (at == text.size()) break;
+                start = at + 1;
+            }
+        }
+        // A blank line is no record: one empty field is none.
+        if (count == 1 && views[0].empty()) count = 0;
+        if (count > 0) afterCR = false;
+        EndRecord(terminator);
     }
 
     std::size_t ErrorLine() const { return count > 0 ? recordLine : line; }
 };
+
+// Where the line that starts at `at` ends: its first CR or LF, or the end of
+// the text.
+std::size_t LineEnd(std::string_view text, std::size_t at) {
+    std::size_t end = text.find('\n', at);
+    if (end == std::string_view::npos) end = text.size();
+    const std::size_t cr = text.substr(0, end).find('\r', at);
+    return cr == std::string_view::npos ? end : cr;
+}
 
 int NoBlanks(unsigned char) {
     return 0;
@@ -75,22 +113,40 @@ void Split(std::string_view text, const std::function<void(const Record&)>& onRe
     const std::unique_ptr<csv_parser, void (*)(csv_parser*)> owner(&parser, csv_free);
     csv_set_space_func(&parser, NoBlanks);
     Splitter s(onRecord);
-    // In pieces, so that a record the caller refused ends the work soon.
-    constexpr std::size_t piece = 1 << 16;
-    for (std::size_t at = 0; at < text.size() && !s.failure; at += piece) {
-        const std::string_view part = text.substr(at, piece);
-        if (csv_parse(&parser, part.data(), part.size(), Splitter::Field, Splitter::End, &s) ==
-            part.size())
-            continue;
-        if (s.failure) break; // the caller's refusal came first
+    const auto fail = [&] {
         if (csv_error(&parser) == CSV_EPARSE)
             throw SyntaxError{s.ErrorLine(), s.count,
                               "a quote inside a field that does not start with one, or a "
                               "closing quote followed by more than a comma or a line break"};
         throw SyntaxError{s.ErrorLine(), s.count, csv_strerror(csv_error(&parser))};
+    };
+    std::size_t at = 0;
+    bool inRecord = false; // libcsv holds part of a record
+    while (at < text.size() && !s.failure) {
+        const std::size_t end = LineEnd(text, at);
+        const std::string_view line = text.substr(at, end - at);
+        if (!inRecord && line.find('"') == std::string_view::npos) {
+            s.Plain(line, end == text.size() ? -1 : text[end]);
+            at = end + 1;
+            continue;
+        }
+        // libcsv takes the line with its line break, and the lines after it
+        // while a quoted field goes on.
+        const std::size_t endsBefore = s.ends;
+        const std::string_view part = text.substr(at, end + 1 - at);
+        if (csv_parse(&parser, part.data(), part.size(), Splitter::Field, Splitter::End, &s) !=
+            part.size()) {
+            if (s.failure) break; // the caller's refusal came first
+            fail();
+        }
+        inRecord = s.ends == endsBefore;
+        at = end + 1;
     }
-    if (!s.failure && csv_fini(&parser, Splitter::Field, Splitter::End, &s) != 0)
-        throw SyntaxError{s.ErrorLine(), s.count, "a quoted field is not closed"};
+    if (!s.failure && csv_fini(&parser, Splitter::Field, Splitter::End, &s) != 0) {
+        if (csv_error(&parser) == CSV_EPARSE)
+            throw SyntaxError{s.ErrorLine(), s.count, "a quoted field is not closed"};
+        fail();
+    }
     if (s.failure) std::rethrow_exception(s.failure);
 }
 

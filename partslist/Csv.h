@@ -10,10 +10,11 @@
 
 namespace partslist::csv {
 
-// One record and the line of the text it starts on (from 1).
+// One record and the line of the text it starts on (from 1). The fields are
+// valid while the record is handled: most point into the text.
 struct Record {
     std::size_t Line;
-    std::span<const std::string> Fields;
+    std::span<const std::string_view> Fields;
 };
 
 // Malformed quoting: the line of the record, and the field (from 0) where
@@ -25,7 +26,8 @@ struct SyntaxError {
 };
 
 // Calls onRecord for each record in order; blank lines are no records, and a
-// byte-order mark at the start is skipped. Throws SyntaxError.
+// byte-order mark at the start is skipped. Throws SyntaxError. A line without
+// a quote is split here, in place; libcsv reads every other.
 void Split(std::string_view text, const std::function<void(const Record&)>& onRecord);
 
 // Appends a field, quoted where RFC 4180 needs it.

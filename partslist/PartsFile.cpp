@@ -105,11 +105,12 @@ std::string Quoted(std::string_view text) {
 
 class Reader {
 public:
-    Reader(std::string_view fileName, std::optional<std::int32_t> density)
-        : fileName_(fileName), replayer_(density) {}
+    Reader(std::string_view fileName, std::optional<std::int32_t> density,
+           const std::function<void(const Line&)>& onLine)
+        : fileName_(fileName), replayer_(density), onLine_(onLine) {}
 
     void Take(const csv::Record& record) {
-        line_ = record.Line;
+        lineNumber_ = record.Line;
         if (!headerRead_) return ReadHeader(record.Fields);
         ReadLine(record.Fields);
     }
@@ -118,7 +119,9 @@ public:
         throw calc::Error(std::string(fileName_) + ":" + std::to_string(line) + ": " +
                           std::string(what));
     }
-    [[noreturn]] void Fail(int column, std::string_view what) const { FailIn(line_, column, what); }
+    [[noreturn]] void Fail(int column, std::string_view what) const {
+        FailIn(lineNumber_, column, what);
+    }
     [[noreturn]] void FailIn(std::size_t line, int column, std::string_view what) const {
         FailOnLine(line, "column \"" + std::string(ColumnNames[std::size_t(column)]) +
                              "\": " + std::string(what));
@@ -135,7 +138,7 @@ public:
                 Fail(AColumn + 2 * row, e.Message());
             }
         }
-        FailOnLine(line_, message);
+        FailOnLine(lineNumber_, message);
     }
 
     // The name of field `index` of a record, for a quoting error.
@@ -147,10 +150,7 @@ public:
         return "field " + std::to_string(index + 1);
     }
 
-    void Reserve(std::size_t rows) {
-        lines.reserve(rows);
-        replayer_.Reserve(rows);
-    }
+    void Reserve(std::size_t rows) { replayer_.Reserve(rows); }
 
     Replay Finish() {
         if (!headerRead_)
@@ -160,27 +160,27 @@ public:
     }
 
     bool utf8 = false; // the whole text is UTF-8: no field needs a look of its own
-    std::vector<Line> lines;
     std::optional<double> price;
 
 private:
-    void ReadHeader(std::span<const std::string> fields) {
+    void ReadHeader(std::span<const std::string_view> fields) {
         at_.fill(Absent);
         for (std::size_t i = 0; i < fields.size(); ++i) {
-            const std::string& name = fields[i];
-            if (!IsUtf8(name)) FailOnLine(line_, "the header is not UTF-8 text");
+            const std::string_view name = fields[i];
+            if (!IsUtf8(name)) FailOnLine(lineNumber_, "the header is not UTF-8 text");
             int column = 0;
             while (column < ColumnCount && ColumnNames[std::size_t(column)] != name)
                 ++column;
             if (column == ColumnCount)
                 FailOnLine(
-                    line_,
-                    "column \"" + name +
+                    lineNumber_,
+                    "column \"" + std::string(name) +
                         "\": no such column; the columns are "
                         "kind, type, size, a, a_unit, b, b_unit, c, c_unit, quantity, "
                         "material, density, cut_by_weight, price_per_kg, volume_m3, weight_kg");
             if (at_[std::size_t(column)] != Absent)
-                FailOnLine(line_, "column \"" + name + "\": named twice in the header");
+                FailOnLine(lineNumber_,
+                           "column \"" + std::string(name) + "\": named twice in the header");
             at_[std::size_t(column)] = i;
         }
         for (int c = 0; c < ColumnCount; ++c)
@@ -189,16 +189,15 @@ private:
         headerRead_ = true;
     }
 
-    const std::string& Field(std::span<const std::string> fields, int column) const {
-        static const std::string none;
+    std::string_view Field(std::span<const std::string_view> fields, int column) const {
         const std::size_t i = at_[std::size_t(column)];
-        return i == Absent ? none : fields[i];
+        return i == Absent ? std::string_view() : fields[i];
     }
 
-    void ReadLine(std::span<const std::string> fields) {
+    void ReadLine(std::span<const std::string_view> fields) {
         if (fields.size() > width_)
-            FailOnLine(line_, std::to_string(fields.size()) + " fields, where the header has " +
-                                  std::to_string(width_));
+            FailOnLine(lineNumber_, std::to_string(fields.size()) +
+                                        " fields, where the header has " + std::to_string(width_));
         if (fields.size() < width_)
             for (int c = 0; c < ColumnCount; ++c)
                 if (at_[std::size_t(c)] != Absent && at_[std::size_t(c)] >= fields.size())
@@ -208,8 +207,10 @@ private:
             for (int c = 0; c < ColumnCount; ++c)
                 if (!IsUtf8(Field(fields, c))) Fail(c, "not UTF-8 text");
 
-        Line line;
-        const std::string& kind = Field(fields, KindColumn);
+        // One line for all, so that its texts keep their memory.
+        Line& line = line_;
+        line.CutByWeight = false;
+        const std::string_view kind = Field(fields, KindColumn);
         if (kind == "object")
             line.Kind = Kind::Object;
         else if (kind == "aperture")
@@ -259,7 +260,7 @@ private:
 
         // Left empty, a hole is cut by weight as the window would cut it: while
         // the Volume field shows the marker, from a profile to the next solid.
-        const std::string& cut = Field(fields, CutColumn);
+        const std::string_view cut = Field(fields, CutColumn);
         if (cut != "yes" && cut != "no" && !cut.empty())
             Fail(CutColumn, Quoted(cut) + " is neither yes nor no");
         if (line.Kind == Kind::Object && !cut.empty())
@@ -278,11 +279,11 @@ private:
         } catch (const calc::Error& e) {
             FailReplay(line, e.Message());
         }
-        lines.push_back(std::move(line));
+        onLine_(line);
     }
 
     // One price for the whole list.
-    void ReadPrice(const std::string& text) {
+    void ReadPrice(std::string_view text) {
         if (text.empty()) return;
         double value = 0.0;
         try {
@@ -299,12 +300,19 @@ private:
 
     std::string_view fileName_;
     Replayer replayer_;
-    std::size_t line_ = 1;
+    const std::function<void(const Line&)>& onLine_;
+    Line line_;
+    std::size_t lineNumber_ = 1;
     bool headerRead_ = false;
     std::size_t width_ = 0;
     std::array<std::size_t, ColumnCount> at_{};
     bool marker_ = false;
 };
+
+// About as many lines as the text has, to make room for them once.
+std::size_t RowsOf(std::string_view text) {
+    return std::size_t(std::count(text.begin(), text.end(), '\n'));
+}
 
 void AppendNumber(std::string& out, double value) {
     char buffer[32];
@@ -321,10 +329,10 @@ std::string ExactNumber(double value) {
 }
 
 OpenedList ReadPartsList(std::string_view text, std::string_view fileName,
-                         std::optional<std::int32_t> density) {
-    Reader reader(fileName, density);
-    const auto rows = std::size_t(std::count(text.begin(), text.end(), '\n'));
-    reader.Reserve(rows);
+                         std::optional<std::int32_t> density,
+                         const std::function<void(const Line&)>& onLine) {
+    Reader reader(fileName, density, onLine);
+    reader.Reserve(RowsOf(text));
     reader.utf8 = IsUtf8(text);
     try {
         csv::Split(text, [&](const csv::Record& record) { reader.Take(record); });
@@ -333,8 +341,17 @@ OpenedList ReadPartsList(std::string_view text, std::string_view fileName,
     }
     OpenedList out;
     out.Totals = reader.Finish();
-    out.Lines = std::move(reader.lines);
     out.PricePerKg = reader.price;
+    return out;
+}
+
+OpenedList ReadPartsList(std::string_view text, std::string_view fileName,
+                         std::optional<std::int32_t> density) {
+    std::vector<Line> lines;
+    lines.reserve(RowsOf(text));
+    OpenedList out =
+        ReadPartsList(text, fileName, density, [&](const Line& line) { lines.push_back(line); });
+    out.Lines = std::move(lines);
     return out;
 }
 

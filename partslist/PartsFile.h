@@ -9,6 +9,7 @@
 #include "partslist/Line.h"
 #include "partslist/Replay.h"
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -29,6 +30,13 @@ struct OpenedList {
 // calc::Error with "FILE:LINE: column "NAME": what is wrong".
 OpenedList ReadPartsList(std::string_view text, std::string_view fileName,
                          std::optional<std::int32_t> density = {});
+
+// The same, handing each line to onLine as soon as it is read and replayed
+// instead of keeping it: the list returned has no lines. A million lines
+// need not be held at once.
+OpenedList ReadPartsList(std::string_view text, std::string_view fileName,
+                         std::optional<std::int32_t> density,
+                         const std::function<void(const Line&)>& onLine);
 
 // The file's text for the lines and what each adds (their replay).
 std::string WritePartsList(std::span<const Line> lines, std::optional<double> pricePerKg,
