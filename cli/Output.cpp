@@ -127,16 +127,22 @@ private:
 } // namespace
 
 void Table::Add(const partslist::Line& line, std::int32_t density) {
+    constexpr std::size_t blockSize = 1 << 20;
+    if (blocks_.empty() || blocks_.back().size() >= blockSize) {
+        blocks_.emplace_back();
+        blocks_.back().reserve(blockSize + 256);
+    }
+    std::string& cells = blocks_.back();
     std::size_t column = 0;
     const auto cell = [&](std::string_view text, std::string_view more) {
-        const std::size_t start = cells_.size();
-        cells_ += text;
+        const std::size_t start = cells.size();
+        cells += text;
         if (!more.empty()) {
-            cells_ += ' ';
-            cells_ += more;
+            cells += ' ';
+            cells += more;
         }
-        widths_[column] = std::max(widths_[column], cells_.size() - start);
-        cells_ += '\0'; // in no cell: each is a name, a unit or a number
+        widths_[column] = std::max(widths_[column], cells.size() - start);
+        cells += '\0'; // in no cell: each is a name, a unit or a number
         ++column;
     };
     cell(partslist::KindName(line.Kind), {});
@@ -176,23 +182,25 @@ void Table::Write(std::ostream& out, const partslist::Replay& replay, const Unit
     std::string buffer;
     buffer.reserve(1 << 17);
     layout.Write(buffer, heading);
-    const std::string_view cells = cells_;
-    std::size_t at = 0;
-    for (std::size_t i = 0; i < replay.Lines.size(); ++i) {
-        Row row{};
-        for (std::size_t c = 0; c < widths_.size(); ++c) {
-            const std::size_t end = cells.find('\0', at);
-            row[c] = cells.substr(at, end - at);
-            at = end + 1;
+    std::size_t i = 0;
+    for (const std::string& block : blocks_)
+        for (std::size_t at = 0; at < block.size(); ++i) {
+            Row row{};
+            for (std::size_t c = 0; c < widths_.size(); ++c) {
+                std::size_t end = at;
+                while (block[end] != '\0')
+                    ++end;
+                row[c] = std::string_view(block).substr(at, end - at);
+                at = end + 1;
+            }
+            for (std::size_t c = 0; c < figures.PerLine(); ++c)
+                row[VolumeColumn + c] = figures.Of(i, c);
+            layout.Write(buffer, row);
+            if (buffer.size() >= 1 << 16) {
+                out.write(buffer.data(), std::streamsize(buffer.size()));
+                buffer.clear();
+            }
         }
-        for (std::size_t c = 0; c < figures.PerLine(); ++c)
-            row[VolumeColumn + c] = figures.Of(i, c);
-        layout.Write(buffer, row);
-        if (buffer.size() >= 1 << 16) {
-            out.write(buffer.data(), std::streamsize(buffer.size()));
-            buffer.clear();
-        }
-    }
     layout.Write(buffer, totals);
     out.write(buffer.data(), std::streamsize(buffer.size()));
 }

@@ -13,6 +13,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cli {
 
@@ -34,7 +35,9 @@ public:
                std::optional<double> pricePerKg) const;
 
 private:
-    std::string cells_; // the texts of every row in turn, each ended by a NUL
+    // The texts of every row in turn, each ended by a NUL, in blocks of
+    // about a megabyte: one string would be copied again each time it grows.
+    std::vector<std::string> blocks_;
     std::array<std::size_t, 7> widths_{};
 };
 

@@ -31,14 +31,8 @@ struct Splitter {
     static void Field(void* data, std::size_t size, void* self) {
         auto& s = *static_cast<Splitter*>(self);
         if (s.failure) return;
-        if (s.count == 0) s.recordLine = s.line;
         if (s.count == s.fields.size()) s.fields.emplace_back();
-        const char* text = data ? static_cast<const char*>(data) : "";
-        s.fields[s.count++].assign(text, size);
-        // Line breaks inside a quoted field (CR LF counts once).
-        for (std::size_t i = 0; i < size; ++i)
-            if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == size || text[i + 1] != '\n')))
-                ++s.line;
+        s.fields[s.count++].assign(data ? static_cast<const char*>(data) : "", size);
         s.afterCR = false;
     }
 
@@ -87,7 +81,8 @@ struct Splitter {
         EndRecord(terminator);
     }
 
-    std::size_t ErrorLine() const { return count > 0 ? recordLine : line; }
+    // A fault is in the record libcsv is reading.
+    std::size_t ErrorLine() const { return recordLine; }
 };
 
 // Where the line that starts at `at` ends: its first CR or LF, or the end of
@@ -132,6 +127,7 @@ void Split(std::string_view text, const std::function<void(const Record&)>& onRe
         }
         // libcsv takes the line with its line break, and the lines after it
         // while a quoted field goes on.
+        if (!inRecord) s.recordLine = s.line;
         const std::size_t endsBefore = s.ends;
         const std::string_view part = text.substr(at, end + 1 - at);
         if (csv_parse(&parser, part.data(), part.size(), Splitter::Field, Splitter::End, &s) !=
@@ -140,6 +136,10 @@ void Split(std::string_view text, const std::function<void(const Record&)>& onRe
             fail();
         }
         inRecord = s.ends == endsBefore;
+        // A line break inside a quoted field (CR LF counts once).
+        if (inRecord && end < text.size() &&
+            !(text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n'))
+            ++s.line;
         at = end + 1;
     }
     if (!s.failure && csv_fini(&parser, Splitter::Field, Splitter::End, &s) != 0) {

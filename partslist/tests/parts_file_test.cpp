@@ -49,6 +49,7 @@ std::string Fault(const std::string& body) {
 TEST(PartsFile, ABadFileNamesItsLineAndColumn) {
     const std::string h = Header;
     const std::string ok = "object,Cone,,1,millimeter,1,millimeter,,,1,7874\n";
+    const std::string hm = "kind,type,size,a,a_unit,b,b_unit,c,c_unit,quantity,density,material\n";
     const struct {
         const char* name;
         std::string text;
@@ -71,9 +72,7 @@ TEST(PartsFile, ABadFileNamesItsLineAndColumn) {
         {"unit", h + "object,Cone,,1,mm,,,,,1,7874\n", "f.csv:2: column \"a_unit\""},
         {"density past 32 bits", h + "object,Cone,,1,millimeter,,,,,1,2147483648\n",
          "f.csv:2: column \"density\""},
-        {"not UTF-8",
-         "kind,type,size,a,a_unit,b,b_unit,c,c_unit,quantity,density,material\n" +
-             ok.substr(0, ok.size() - 1) + ",Fe\xff\n",
+        {"not UTF-8", hm + ok.substr(0, ok.size() - 1) + ",Fe\xff\n",
          "f.csv:2: column \"material\": not UTF-8"},
         {"line after CR LF and a blank line",
          h + "\r\n" + ok + "\r\n\r\nobject,Prism2,,60,millimeter,29,millimeter,1,meter,1,1\r\n",
@@ -84,6 +83,16 @@ TEST(PartsFile, ABadFileNamesItsLineAndColumn) {
          "f.csv:2: column \"a\": '1.2.3'"},
         {"fields short", h + "object,Cone,,1,millimeter,,,,,1\n",
          "f.csv:2: column \"density\": missing"},
+        {"line after line breaks in quotes",
+         hm + "object,Cone,,1,millimeter,,,,,1,7874,\"Steel\r\nrolled\rbar\"\n" +
+             "object,Cone,,1,millimeter,,,,,0,7874,x\n",
+         "f.csv:5: column \"quantity\""},
+        {"quoted line after line breaks in quotes",
+         hm + "object,Cone,,1,millimeter,,,,,1,7874,\"Steel\r\nrolled\rbar\"\n" +
+             "object,\"Cone\",,1,millimeter,,,,,0,7874,x\n",
+         "f.csv:5: column \"quantity\""},
+        {"stray quote on a quoted line", h + ok + "object,\"Cone\nx\"y,,1\n",
+         "f.csv:3: column \"type\": a quote inside"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Fault(c.text).rfind(c.starts, 0), 0u) << c.name << ": " << Fault(c.text);
