@@ -8,7 +8,9 @@
 namespace calc {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 [[noreturn]] void notANumber(std::string_view text) {
     throw Error("'" + std::string(text) + "' is not a valid floating point value");
@@ -25,14 +27,15 @@ struct Scanned {
 bool scan(std::string_view text, Scanned& out) {
     std::size_t i = 0;
     const std::size_t n = text.size();
-    while (i < n && text[i] == ' ') ++i;
+    while (i < n && text[i] == ' ')
+        ++i;
     if (i < n && (text[i] == '+' || text[i] == '-')) {
         if (text[i] == '-') out.number += '-';
         ++i;
     }
     int digits = 0;
     bool point = false;
-    long long integerDigits = 0;      // digits before the point, from the first non-zero one
+    long long integerDigits = 0;        // digits before the point, from the first non-zero one
     long long leadingFractionZeros = 0; // zeros after the point before the first non-zero digit
     bool nonZeroSeen = false;
     for (; i < n; ++i) {
@@ -70,7 +73,8 @@ bool scan(std::string_view text, Scanned& out) {
         if (exponentDigits == 0) return false;
         if (negative) exponent = -exponent;
     }
-    while (i < n && text[i] == ' ') ++i;
+    while (i < n && text[i] == ' ')
+        ++i;
     if (i != n) return false;
 
     out.magnitude = exponent + (integerDigits > 0 ? integerDigits - 1 : -leadingFractionZeros - 1);
@@ -85,10 +89,35 @@ bool fitsExtended(const std::string& number) {
     return result.ec == std::errc();
 }
 
+// Most texts are digits with a point or a comma at most, which from_chars
+// reads as they are once a comma is a point: the same text the scan below
+// would make of them. Anything else, or anything from_chars does not take
+// whole, goes the long way.
+bool readPlain(std::string_view text, double& value) {
+    char number[32];
+    if (text.size() > sizeof number) return false;
+    bool digit = false, point = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (isDigit(c)) {
+            digit = true;
+            number[i] = c;
+        } else if ((c == '.' || c == ',') && !point) {
+            point = true;
+            number[i] = '.';
+        } else {
+            return false;
+        }
+    }
+    const auto [end, error] = std::from_chars(number, number + text.size(), value);
+    return digit && error == std::errc() && end == number + text.size();
+}
+
 } // namespace
 
 double ParseNumber(std::string_view text) {
     if (text.empty()) return 0.0;
+    if (double value = 0.0; readPlain(text, value)) return value;
     Scanned scanned;
     if (!scan(text, scanned)) notANumber(text);
 

@@ -61,9 +61,10 @@ public:
 
     // Every row is as wide as the table, numbers being right-aligned: a row
     // is a stretch of blanks with the cells copied into their places.
-    void Write(std::string& out, const Row& row) const {
+    void Write(std::string& out, const Row& row) {
+        if (width_ == 0) width_ = Width(); // once every width is known
         std::size_t at = out.size();
-        out.resize(at + Width() + 1, ' ');
+        out.resize(at + width_ + 1, ' ');
         for (std::size_t c = 0; c < columns_; ++c) {
             const std::string_view cell = row[c];
             const std::size_t to = at + (c >= QuantityColumn ? widths_[c] - cell.size() : 0);
@@ -83,6 +84,7 @@ private:
 
     std::size_t columns_;
     std::array<std::size_t, ColumnCount> widths_{};
+    std::size_t width_ = 0;
 };
 
 std::string_view Whole(std::array<char, 12>& buffer, std::int32_t value) {
@@ -90,68 +92,81 @@ std::string_view Whole(std::array<char, 12>& buffer, std::int32_t value) {
     return {buffer.data(), std::size_t(end - buffer.data())};
 }
 
-// The volume, weight and cost of every line, formatted once into one string:
-// they set the widths before the first row is written.
+// The volume, weight and cost of every line, formatted once: they set the
+// widths before the first row is written.
 class Figures {
 public:
     Figures(const partslist::Replay& replay, const Units& units, std::optional<double> price)
         : perLine_(price ? 3 : 2) {
-        texts_.reserve(replay.Lines.size() * 32);
-        ends_.reserve(replay.Lines.size() * perLine_);
         for (const partslist::LineResult& result : replay.Lines) {
-            if (result.Volume) texts_ += VolumeText(*result.Volume, units);
-            ends_.push_back(texts_.size());
-            texts_ += WeightText(result.Weight, units);
-            ends_.push_back(texts_.size());
-            if (price) {
-                texts_ += partslist::Cost(result.Weight, *price, Point);
-                ends_.push_back(texts_.size());
-            }
+            texts_.Put(result.Volume ? VolumeText(*result.Volume, units) : std::string());
+            texts_.Put(WeightText(result.Weight, units));
+            if (price) texts_.Put(partslist::Cost(result.Weight, *price, Point));
         }
     }
 
     std::size_t PerLine() const { return perLine_; }
-
-    // Figure c of line i.
-    std::string_view Of(std::size_t i, std::size_t c) const {
-        const std::size_t at = i * perLine_ + c, begin = at ? ends_[at - 1] : 0;
-        return std::string_view(texts_).substr(begin, ends_[at] - begin);
-    }
+    const TextStore& Texts() const { return texts_; }
 
 private:
     std::size_t perLine_;
-    std::string texts_;
-    std::vector<std::size_t> ends_;
+    TextStore texts_;
 };
 
 } // namespace
 
-void Table::Add(const partslist::Line& line, std::int32_t density) {
-    constexpr std::size_t blockSize = 1 << 20;
-    if (blocks_.empty() || blocks_.back().size() >= blockSize) {
-        blocks_.emplace_back();
-        blocks_.back().reserve(blockSize + 256);
+// Each text after its length, seven bits to a byte, the last byte's top bit clear.
+void TextStore::Put(std::string_view text, std::string_view more) {
+    const std::size_t size = text.size() + (more.empty() ? 0 : 1 + more.size());
+    const std::size_t room = size + 10;
+    if (blocks_.empty() || blocks_.back().Size + room > blocks_.back().Capacity) {
+        const std::size_t capacity = std::max<std::size_t>(1 << 20, room);
+        blocks_.push_back({std::make_unique_for_overwrite<char[]>(capacity), 0, capacity});
     }
-    std::string& cells = blocks_.back();
-    std::size_t column = 0;
-    const auto cell = [&](std::string_view text, std::string_view more) {
-        const std::size_t start = cells.size();
-        cells += text;
-        if (!more.empty()) {
-            cells += ' ';
-            cells += more;
-        }
-        widths_[column] = std::max(widths_[column], cells.size() - start);
-        cells += '\0'; // in no cell: each is a name, a unit or a number
-        ++column;
-    };
-    cell(partslist::KindName(line.Kind), {});
-    cell(line.Type, line.Size);
-    for (const calc::DimensionRow& row : line.Rows)
-        cell(row.Text, row.Text.empty() ? std::string_view() : row.Unit);
-    std::array<char, 12> number;
-    cell(Whole(number, line.Quantity), {});
-    cell(Whole(number, density), {});
+    Block& block = blocks_.back();
+    char* at = block.Data.get() + block.Size;
+    std::size_t length = size;
+    for (; length >= 0x80; length >>= 7)
+        *at++ = char(0x80 | (length & 0x7F));
+    *at++ = char(length);
+    at = std::copy(text.begin(), text.end(), at);
+    if (!more.empty()) {
+        *at++ = ' ';
+        at = std::copy(more.begin(), more.end(), at);
+    }
+    block.Size = std::size_t(at - block.Data.get());
+}
+
+std::string_view TextStore::Reader::Next() {
+    if (at_ == store_.blocks_[block_].Size) ++block_, at_ = 0;
+    const char* data = store_.blocks_[block_].Data.get();
+    std::size_t size = 0;
+    for (int shift = 0;; shift += 7) {
+        const auto byte = static_cast<unsigned char>(data[at_++]);
+        size |= std::size_t(byte & 0x7F) << shift;
+        if (byte < 0x80) break;
+    }
+    const std::string_view text(data + at_, size);
+    at_ += size;
+    return text;
+}
+
+void Table::Add(const partslist::Line& line, std::int32_t density) {
+    std::array<char, 12> quantity, shownDensity;
+    const std::array<std::pair<std::string_view, std::string_view>, 7> cells{{
+        {partslist::KindName(line.Kind), {}},
+        {line.Type, line.Size},
+        {line.Rows[0].Text, line.Rows[0].Text.empty() ? std::string_view() : line.Rows[0].Unit},
+        {line.Rows[1].Text, line.Rows[1].Text.empty() ? std::string_view() : line.Rows[1].Unit},
+        {line.Rows[2].Text, line.Rows[2].Text.empty() ? std::string_view() : line.Rows[2].Unit},
+        {Whole(quantity, line.Quantity), {}},
+        {Whole(shownDensity, density), {}},
+    }};
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+        const auto& [text, more] = cells[c];
+        cells_.Put(text, more);
+        widths_[c] = std::max(widths_[c], text.size() + (more.empty() ? 0 : 1 + more.size()));
+    }
 }
 
 void Table::Write(std::ostream& out, const partslist::Replay& replay, const Units& units,
@@ -175,32 +190,27 @@ void Table::Write(std::ostream& out, const partslist::Replay& replay, const Unit
     Layout layout(pricePerKg ? ColumnCount : CostColumn, widths_);
     layout.Measure(heading);
     layout.Measure(totals);
+    TextStore::Reader measured(figures.Texts());
     for (std::size_t i = 0; i < replay.Lines.size(); ++i)
         for (std::size_t c = 0; c < figures.PerLine(); ++c)
-            layout.Widen(VolumeColumn + c, figures.Of(i, c).size());
+            layout.Widen(VolumeColumn + c, measured.Next().size());
 
     std::string buffer;
     buffer.reserve(1 << 17);
     layout.Write(buffer, heading);
-    std::size_t i = 0;
-    for (const std::string& block : blocks_)
-        for (std::size_t at = 0; at < block.size(); ++i) {
-            Row row{};
-            for (std::size_t c = 0; c < widths_.size(); ++c) {
-                std::size_t end = at;
-                while (block[end] != '\0')
-                    ++end;
-                row[c] = std::string_view(block).substr(at, end - at);
-                at = end + 1;
-            }
-            for (std::size_t c = 0; c < figures.PerLine(); ++c)
-                row[VolumeColumn + c] = figures.Of(i, c);
-            layout.Write(buffer, row);
-            if (buffer.size() >= 1 << 16) {
-                out.write(buffer.data(), std::streamsize(buffer.size()));
-                buffer.clear();
-            }
+    TextStore::Reader cells(cells_), shown(figures.Texts());
+    for (std::size_t i = 0; i < replay.Lines.size(); ++i) {
+        Row row{};
+        for (std::size_t c = 0; c < widths_.size(); ++c)
+            row[c] = cells.Next();
+        for (std::size_t c = 0; c < figures.PerLine(); ++c)
+            row[VolumeColumn + c] = shown.Next();
+        layout.Write(buffer, row);
+        if (buffer.size() >= 1 << 16) {
+            out.write(buffer.data(), std::streamsize(buffer.size()));
+            buffer.clear();
         }
+    }
     layout.Write(buffer, totals);
     out.write(buffer.data(), std::streamsize(buffer.size()));
 }

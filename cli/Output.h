@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <span>
@@ -20,6 +21,32 @@ namespace cli {
 struct Units {
     std::string_view Weight = "kilogram";
     std::string_view Volume = "meter";
+};
+
+// Short texts one after another, each after its length, in blocks of about a
+// megabyte; read back in the order they were put. One string would be
+// copied again each time it grows.
+class TextStore {
+public:
+    // The text, or the text and `more` after a blank.
+    void Put(std::string_view text, std::string_view more = {});
+
+    class Reader {
+    public:
+        explicit Reader(const TextStore& store) : store_(store) {}
+        std::string_view Next();
+
+    private:
+        const TextStore& store_;
+        std::size_t block_ = 0, at_ = 0;
+    };
+
+private:
+    struct Block {
+        std::unique_ptr<char[]> Data;
+        std::size_t Size = 0, Capacity = 0;
+    };
+    std::vector<Block> blocks_;
 };
 
 // A row per line and one of totals, in columns; a cost column with a price.
@@ -35,9 +62,8 @@ public:
                std::optional<double> pricePerKg) const;
 
 private:
-    // The texts of every row in turn, each ended by a NUL, in blocks of
-    // about a megabyte: one string would be copied again each time it grows.
-    std::vector<std::string> blocks_;
+    TextStore cells_; // the texts of every row in turn
+
     std::array<std::size_t, 7> widths_{};
 };
 

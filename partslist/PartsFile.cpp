@@ -311,7 +311,11 @@ private:
 
 // About as many lines as the text has, to make room for them once.
 std::size_t RowsOf(std::string_view text) {
-    return std::size_t(std::count(text.begin(), text.end(), '\n'));
+    std::size_t rows = 0;
+    for (std::size_t at = text.find('\n'); at != std::string_view::npos;
+         at = text.find('\n', at + 1))
+        ++rows;
+    return rows;
 }
 
 void AppendNumber(std::string& out, double value) {
