@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <future>
 #include <vector>
 
 namespace cli {
@@ -93,24 +94,48 @@ std::string_view Whole(std::array<char, 12>& buffer, std::int32_t value) {
 }
 
 // The volume, weight and cost of every line, formatted once: they set the
-// widths before the first row is written.
+// widths before the first row is written. Formatting is most of the table's
+// work, so the second half of the lines is formatted on another core
+// meanwhile (or after the first, where no thread can be had).
 class Figures {
 public:
-    Figures(const partslist::Replay& replay, const Units& units, std::optional<double> price)
-        : perLine_(price ? 3 : 2) {
-        for (const partslist::LineResult& result : replay.Lines) {
-            texts_.Put(result.Volume ? VolumeText(*result.Volume, units) : std::string());
-            texts_.Put(WeightText(result.Weight, units));
-            if (price) texts_.Put(partslist::Cost(result.Weight, *price, Point));
-        }
+    Figures(std::span<const partslist::LineResult> lines, const Units& units,
+            std::optional<double> price)
+        : perLine_(price ? 3 : 2), early_(lines.size() / 2 * perLine_) {
+        const std::size_t half = lines.size() / 2;
+        auto later = std::async(std::launch::async | std::launch::deferred,
+                                [&] { Format(lines.subspan(half), units, price, halves_[1]); });
+        Format(lines.first(half), units, price, halves_[0]);
+        later.get();
     }
 
     std::size_t PerLine() const { return perLine_; }
-    const TextStore& Texts() const { return texts_; }
+
+    // Every figure in turn.
+    class Reader {
+    public:
+        explicit Reader(const Figures& f)
+            : early_(f.halves_[0]), late_(f.halves_[1]), left_(f.early_) {}
+        std::string_view Next() { return left_ > 0 ? (--left_, early_.Next()) : late_.Next(); }
+
+    private:
+        TextStore::Reader early_, late_;
+        std::size_t left_; // in the first half
+    };
 
 private:
+    static void Format(std::span<const partslist::LineResult> lines, const Units& units,
+                       std::optional<double> price, TextStore& texts) {
+        for (const partslist::LineResult& result : lines) {
+            texts.Put(result.Volume ? VolumeText(*result.Volume, units) : std::string());
+            texts.Put(WeightText(result.Weight, units));
+            if (price) texts.Put(partslist::Cost(result.Weight, *price, Point));
+        }
+    }
+
     std::size_t perLine_;
-    TextStore texts_;
+    std::size_t early_; // figures in the first half
+    std::array<TextStore, 2> halves_;
 };
 
 } // namespace
@@ -171,7 +196,7 @@ void Table::Add(const partslist::Line& line, std::int32_t density) {
 
 void Table::Write(std::ostream& out, const partslist::Replay& replay, const Units& units,
                   std::optional<double> pricePerKg) const {
-    const Figures figures(replay, units, pricePerKg);
+    const Figures figures(replay.Lines, units, pricePerKg);
     const std::string volume = "volume " + std::string(VolumeSymbol(units.Volume));
     const std::string weight = "weight " + std::string(WeightSymbol(units.Weight));
     const Row heading = {"kind",     "type and size", "a",    "b",    "c",
@@ -190,7 +215,7 @@ void Table::Write(std::ostream& out, const partslist::Replay& replay, const Unit
     Layout layout(pricePerKg ? ColumnCount : CostColumn, widths_);
     layout.Measure(heading);
     layout.Measure(totals);
-    TextStore::Reader measured(figures.Texts());
+    Figures::Reader measured(figures);
     for (std::size_t i = 0; i < replay.Lines.size(); ++i)
         for (std::size_t c = 0; c < figures.PerLine(); ++c)
             layout.Widen(VolumeColumn + c, measured.Next().size());
@@ -198,7 +223,8 @@ void Table::Write(std::ostream& out, const partslist::Replay& replay, const Unit
     std::string buffer;
     buffer.reserve(1 << 17);
     layout.Write(buffer, heading);
-    TextStore::Reader cells(cells_), shown(figures.Texts());
+    TextStore::Reader cells(cells_);
+    Figures::Reader shown(figures);
     for (std::size_t i = 0; i < replay.Lines.size(); ++i) {
         Row row{};
         for (std::size_t c = 0; c < widths_.size(); ++c)
