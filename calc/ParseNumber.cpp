@@ -2,7 +2,9 @@
 
 #include "calc/Error.h"
 
+#include <array>
 #include <charconv>
+#include <cstdint>
 #include <string>
 
 namespace calc {
@@ -89,19 +91,26 @@ bool fitsExtended(const std::string& number) {
     return result.ec == std::errc();
 }
 
-// Most texts are digits with a point or a comma at most, which from_chars
-// reads as they are once a comma is a point: the same text the scan below
-// would make of them. Anything else, or anything from_chars does not take
-// whole, goes the long way.
+// Most texts are digits with a point or a comma at most. With up to 15
+// digits such a number is a whole number below 2^53 over a power of ten,
+// both exact as doubles, and the one division rounds to the nearest double
+// as from_chars does. Longer ones go to from_chars as typed, a comma made a
+// point: the same text the scan below would make of them. Anything else, or
+// anything from_chars does not take whole, goes the long way.
 bool readPlain(std::string_view text, double& value) {
+    static constexpr std::array<double, 16> powersOfTen{
+        1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     char number[32];
     if (text.size() > sizeof number) return false;
-    bool digit = false, point = false;
+    std::uint64_t whole = 0;
+    std::size_t digits = 0, decimals = 0;
+    bool point = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (isDigit(c)) {
-            digit = true;
             number[i] = c;
+            if (++digits <= 15) whole = whole * 10 + std::uint64_t(c - '0');
+            if (point) ++decimals;
         } else if ((c == '.' || c == ',') && !point) {
             point = true;
             number[i] = '.';
@@ -109,8 +118,13 @@ bool readPlain(std::string_view text, double& value) {
             return false;
         }
     }
+    if (digits == 0) return false;
+    if (digits <= 15) {
+        value = static_cast<double>(whole) / powersOfTen[decimals];
+        return true;
+    }
     const auto [end, error] = std::from_chars(number, number + text.size(), value);
-    return digit && error == std::errc() && end == number + text.size();
+    return error == std::errc() && end == number + text.size();
 }
 
 } // namespace

@@ -3,8 +3,13 @@
 #include <csv.h>
 
 #include <algorithm>
+#include <condition_variable>
+#include <deque>
 #include <exception>
 #include <memory>
+#include <mutex>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 namespace partslist::csv {
@@ -148,6 +153,183 @@ void Split(std::string_view text, const std::function<void(const Record&)>& onRe
         fail();
     }
     if (s.failure) std::rethrow_exception(s.failure);
+}
+
+namespace {
+
+// Records handed over a few hundred at a time. A field is a view of the text
+// where it can be: only what libcsv unquoted is copied.
+struct Batch {
+    std::vector<std::string_view> fields;
+    std::vector<std::size_t> lines;                          // each record's line
+    std::vector<std::size_t> counts;                         // each record's number of fields
+    std::string copies;                                      // the fields that are not in the text
+    std::vector<std::pair<std::size_t, std::size_t>> copied; // field, where it starts in copies
+
+    void Add(const Record& record, std::string_view text) {
+        for (const std::string_view field : record.Fields) {
+            if (field.empty() || (field.data() >= text.data() &&
+                                  field.data() + field.size() <= text.data() + text.size())) {
+                fields.push_back(field);
+                continue;
+            }
+            copied.emplace_back(fields.size(), copies.size());
+            copies += field;
+            fields.emplace_back(nullptr, field.size()); // placed once the copies stop moving
+        }
+        lines.push_back(record.Line);
+        counts.push_back(record.Fields.size());
+    }
+
+    void PlaceCopies() {
+        for (const auto& [field, at] : copied)
+            fields[field] = std::string_view(copies).substr(at, fields[field].size());
+    }
+
+    void Clear() {
+        fields.clear();
+        lines.clear();
+        counts.clear();
+        copies.clear();
+        copied.clear();
+    }
+};
+
+constexpr std::size_t BatchRecords = 1024;
+constexpr std::size_t Batches = 4; // in all, full, empty or in hand
+
+// Batches on their way from the splitting thread to the reading one, and
+// back empty.
+class Handover {
+public:
+    Handover() { empty_.reserve(Batches); }
+
+    // An empty batch to fill; none once the reader has stopped.
+    std::unique_ptr<Batch> Empty() {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return stopped_ || !empty_.empty() || made_ < Batches; });
+        if (stopped_) return nullptr;
+        if (empty_.empty()) {
+            ++made_;
+            return std::make_unique<Batch>();
+        }
+        std::unique_ptr<Batch> batch = std::move(empty_.back());
+        empty_.pop_back();
+        return batch;
+    }
+
+    void Full(std::unique_ptr<Batch> batch) {
+        const std::lock_guard lock(mutex_);
+        full_.push_back(std::move(batch));
+        changed_.notify_all();
+    }
+
+    // The splitting is over, for this reason if any.
+    void Finish(std::exception_ptr failure) noexcept {
+        const std::lock_guard lock(mutex_);
+        finished_ = true;
+        failure_ = failure;
+        changed_.notify_all();
+    }
+
+    // The next full batch; none once the splitting is over and all are taken.
+    std::unique_ptr<Batch> Next() {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return finished_ || !full_.empty(); });
+        if (full_.empty()) return nullptr;
+        std::unique_ptr<Batch> batch = std::move(full_.front());
+        full_.pop_front();
+        return batch;
+    }
+
+    void GiveBack(std::unique_ptr<Batch> batch) {
+        batch->Clear();
+        const std::lock_guard lock(mutex_);
+        empty_.push_back(std::move(batch)); // no more than were made: room reserved
+        changed_.notify_all();
+    }
+
+    void Stop() noexcept {
+        const std::lock_guard lock(mutex_);
+        stopped_ = true;
+        changed_.notify_all();
+    }
+
+    std::exception_ptr Failure() {
+        const std::lock_guard lock(mutex_);
+        return failure_;
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<std::unique_ptr<Batch>> full_;
+    std::vector<std::unique_ptr<Batch>> empty_;
+    std::size_t made_ = 0;
+    bool stopped_ = false, finished_ = false;
+    std::exception_ptr failure_;
+};
+
+// What ends the splitting once the reader has stopped.
+struct Stopped {};
+
+void SplitInto(std::string_view text, Handover& handover) noexcept {
+    std::exception_ptr failure;
+    std::unique_ptr<Batch> batch;
+    try {
+        batch = handover.Empty();
+        if (!batch) throw Stopped{};
+        Split(text, [&](const Record& record) {
+            batch->Add(record, text);
+            if (batch->lines.size() < BatchRecords) return;
+            batch->PlaceCopies();
+            handover.Full(std::move(batch));
+            batch = handover.Empty();
+            if (!batch) throw Stopped{};
+        });
+        batch->PlaceCopies();
+        handover.Full(std::move(batch));
+    } catch (const Stopped&) {
+    } catch (...) {
+        failure = std::current_exception();
+        try {
+            if (batch) { // the records before the fault first
+                batch->PlaceCopies();
+                handover.Full(std::move(batch));
+            }
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    }
+    handover.Finish(failure);
+}
+
+} // namespace
+
+void SplitInBackground(std::string_view text, const std::function<void(const Record&)>& onRecord) {
+    Handover handover;
+    std::thread splitter;
+    try {
+        splitter = std::thread(SplitInto, text, std::ref(handover));
+    } catch (const std::system_error&) {
+        return Split(text, onRecord);
+    }
+    try {
+        while (std::unique_ptr<Batch> batch = handover.Next()) {
+            const std::string_view* fields = batch->fields.data();
+            for (std::size_t r = 0; r < batch->lines.size(); ++r) {
+                onRecord(Record{batch->lines[r], std::span(fields, batch->counts[r])});
+                fields += batch->counts[r];
+            }
+            handover.GiveBack(std::move(batch));
+        }
+    } catch (...) {
+        handover.Stop();
+        splitter.join();
+        throw;
+    }
+    splitter.join();
+    if (const std::exception_ptr failure = handover.Failure()) std::rethrow_exception(failure);
 }
 
 void AppendField(std::string& out, std::string_view field) {

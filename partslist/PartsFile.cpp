@@ -339,7 +339,7 @@ OpenedList ReadPartsList(std::string_view text, std::string_view fileName,
     reader.Reserve(RowsOf(text));
     reader.utf8 = IsUtf8(text);
     try {
-        csv::Split(text, [&](const csv::Record& record) { reader.Take(record); });
+        csv::SplitInBackground(text, [&](const csv::Record& record) { reader.Take(record); });
     } catch (const csv::SyntaxError& e) {
         reader.FailOnLine(e.Line, reader.FieldName(e.Field) + ": " + e.What);
     }
