@@ -61,7 +61,8 @@ std::size_t CountFields(std::string_view text) {
 
 void RegisterListBenchmarks() {
     benchmark::RegisterBenchmark(ListRemove, RemoveLine)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark(ListRead, ReadFile)->Unit(benchmark::kMillisecond);
+    // Wall time: the file is split on a second thread meanwhile.
+    benchmark::RegisterBenchmark(ListRead, ReadFile)->UseRealTime()->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark(ListSplit, SplitFile)->Unit(benchmark::kMillisecond);
 }
 

@@ -37,9 +37,9 @@ TEST(PartsFile, WrittenFileReadsBackToTheSameLinesAndTotals) {
 
 namespace {
 
-std::string Fault(const std::string& body) {
+std::string Fault(const std::string& body, const char* name = "f.csv") {
     try {
-        partslist::ReadPartsList(body, "f.csv");
+        partslist::ReadPartsList(body, name);
     } catch (const calc::Error& e) {
         return e.Message();
     }
@@ -110,6 +110,33 @@ TEST(PartsFile, QuotedFieldsAndAHeaderAloneReadBack) {
         partslist::ReadPartsList(partslist::WritePartsList(list.Lines, {}, list.Totals), "w.csv");
     EXPECT_EQ(again.Lines, list.Lines);
     EXPECT_TRUE(partslist::ReadPartsList(Header, "h.csv").Lines.empty());
+}
+
+// Long enough to be handed from the splitting thread in several batches,
+// plain and quoted lines taking turns: the lines come in order, a fault
+// stops the reading, and the first one is told even when the splitter has
+// found a later one.
+TEST(PartsFile, ALongFileReadsInOrderUpToItsFirstFault) {
+    const auto text = [](int bad, const std::string& with) {
+        std::string out = Header;
+        for (int i = 1; i <= 5000; ++i) {
+            const std::string a = i % 2 ? "\"" + std::to_string(i) + "\"" : std::to_string(i);
+            out += i == bad ? with : "object,Cylinder,," + a + ",millimeter,1,meter,,,1,7874\n";
+        }
+        return out;
+    };
+    const auto list = partslist::ReadPartsList(text(0, ""), "l.csv");
+    ASSERT_EQ(list.Lines.size(), 5000u);
+    EXPECT_EQ(list.Lines[4998].Rows[0].Text, "4999");
+    EXPECT_EQ(list.Lines[4999].Rows[0].Text, "5000");
+    EXPECT_EQ(partslist::ReplayLines(list.Lines).State.TotalWeight, list.Totals.State.TotalWeight);
+
+    std::string bad = text(4000, "object,Cone,,1,millimeter,,,,,0,7874\n");
+    EXPECT_EQ(Fault(bad, "l.csv").rfind("l.csv:4001: column \"quantity\"", 0), 0u);
+    bad.replace(bad.rfind("object"), 6, "object\"");
+    EXPECT_EQ(Fault(bad, "l.csv").rfind("l.csv:4001: column \"quantity\"", 0), 0u);
+    EXPECT_EQ(Fault(text(4500, "object\",\n"), "l.csv").rfind("l.csv:4501: column \"kind\"", 0),
+              0u);
 }
 
 // Half away from zero to cents, whatever the size.
