@@ -63,7 +63,6 @@ public:
 
 private:
     TextStore cells_; // the texts of every row in turn
-
     std::array<std::size_t, 7> widths_{};
 };
 

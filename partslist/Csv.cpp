@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <deque>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <system_error>
@@ -167,9 +168,11 @@ struct Batch {
     std::vector<std::pair<std::size_t, std::size_t>> copied; // field, where it starts in copies
 
     void Add(const Record& record, std::string_view text) {
+        const std::less<const char*> before; // the order of any two pointers
         for (const std::string_view field : record.Fields) {
-            if (field.empty() || (field.data() >= text.data() &&
-                                  field.data() + field.size() <= text.data() + text.size())) {
+            if (field.empty() ||
+                (!before(field.data(), text.data()) &&
+                 !before(text.data() + text.size(), field.data() + field.size()))) {
                 fields.push_back(field);
                 continue;
             }
