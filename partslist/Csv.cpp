@@ -6,7 +6,6 @@
 #include <condition_variable>
 #include <deque>
 #include <exception>
-#include <functional>
 #include <memory>
 #include <mutex>
 #include <system_error>
@@ -16,13 +15,30 @@
 namespace partslist::csv {
 namespace {
 
+// The fields of a line without quotes, into `views`; how many.
+std::size_t SplitAtCommas(std::string_view line, std::vector<std::string_view>& views) {
+    std::size_t count = 0;
+    for (std::size_t start = 0, at = 0;; ++at) {
+        if (at == line.size() || line[at] == ',') {
+            if (count == views.size()) views.emplace_back();
+            views[count++] = line.substr(start, at - start);
+            if (at == line.size()) return count;
+            start = at + 1;
+        }
+    }
+}
+
 // Counts the lines of the text as the records go by. libcsv reports every
 // line break (CSV_REPALL_NL), so a blank line is a record of no fields and
 // CR LF is two breaks of which the second is empty.
 struct Splitter {
-    explicit Splitter(const std::function<void(const Record&)>& onRecord) : onRecord(onRecord) {}
+    Splitter(const std::function<void(const Record&)>& onRecord, bool splitPlain)
+        : onRecord(onRecord), splitPlain(splitPlain) {}
 
     const std::function<void(const Record&)>& onRecord;
+    // Whether a line without quotes is split at its commas here, or handed on
+    // whole as the one field of a record in the text, for the reader to split.
+    bool splitPlain;
     std::vector<std::string> fields;     // what libcsv hands over, copied: its buffer is reused
     std::vector<std::string_view> views; // the record's fields
     std::size_t count = 0;               // fields of the record so far
@@ -51,15 +67,15 @@ struct Splitter {
         s.EndRecord(terminator);
     }
 
-    // The record's fields are in `views`.
-    void EndRecord(int terminator) {
+    // The record's fields are in `views`, in the text or in `fields`.
+    void EndRecord(int terminator, bool inText = false) {
         ++ends;
         const bool secondHalfOfCRLF = terminator == '\n' && afterCR && count == 0;
         afterCR = terminator == '\r';
         if (secondHalfOfCRLF) return;
         if (count > 0) {
             try {
-                onRecord(Record{recordLine, std::span(views.data(), count)});
+                onRecord(Record{recordLine, std::span(views.data(), count), inText});
             } catch (...) {
                 failure = std::current_exception();
             }
@@ -68,23 +84,22 @@ struct Splitter {
         if (terminator != -1) ++line;
     }
 
-    // A line without quotes, split in place at its commas, and what ended it:
-    // its line break, or -1 at the end of the text.
+    // A line without quotes, split in place at its commas (or not), and what
+    // ended it: its line break, or -1 at the end of the text.
     void Plain(std::string_view text, int terminator) {
         recordLine = line;
         count = 0;
-        for (std::size_t start = 0, at = 0;; ++at) {
-            if (at == text.size() || text[at] == ',') {
-                if (count == views.size()) views.emplace_back();
-                views[count++] = text.substr(start, at - start);
-                if (at == text.size()) break;
-                start = at + 1;
+        if (!text.empty()) { // a blank line is no record
+            afterCR = false;
+            if (splitPlain) {
+                count = SplitAtCommas(text, views);
+            } else {
+                if (views.empty()) views.emplace_back();
+                views[0] = text;
+                count = 1;
             }
         }
-        // A blank line is no record: one empty field is none.
-        if (count == 1 && views[0].empty()) count = 0;
-        if (count > 0) afterCR = false;
-        EndRecord(terminator);
+        EndRecord(terminator, true);
     }
 
     // A fault is in the record libcsv is reading.
@@ -104,16 +119,15 @@ int NoBlanks(unsigned char) {
     return 0;
 }
 
-} // namespace
-
-void Split(std::string_view text, const std::function<void(const Record&)>& onRecord) {
+void SplitText(std::string_view text, const std::function<void(const Record&)>& onRecord,
+               bool splitPlain) {
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     csv_parser parser;
     if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI | CSV_REPALL_NL) != 0)
         throw SyntaxError{1, 0, "out of memory"};
     const std::unique_ptr<csv_parser, void (*)(csv_parser*)> owner(&parser, csv_free);
     csv_set_space_func(&parser, NoBlanks);
-    Splitter s(onRecord);
+    Splitter s(onRecord, splitPlain);
     const auto fail = [&] {
         if (csv_error(&parser) == CSV_EPARSE)
             throw SyntaxError{s.ErrorLine(), s.count,
@@ -156,10 +170,10 @@ void Split(std::string_view text, const std::function<void(const Record&)>& onRe
     if (s.failure) std::rethrow_exception(s.failure);
 }
 
-namespace {
-
-// Records handed over a few hundred at a time. A field is a view of the text
-// where it can be: only what libcsv unquoted is copied.
+// Records handed over a thousand at a time. A field is a view of the text
+// where it can be: only what libcsv unquoted is copied. A line without
+// quotes comes whole, as one field counted 0, for the reader to split: the
+// splitting thread has the harder part already.
 struct Batch {
     std::vector<std::string_view> fields;
     std::vector<std::size_t> lines;                          // each record's line
@@ -167,21 +181,19 @@ struct Batch {
     std::string copies;                                      // the fields that are not in the text
     std::vector<std::pair<std::size_t, std::size_t>> copied; // field, where it starts in copies
 
-    void Add(const Record& record, std::string_view text) {
-        const std::less<const char*> before; // the order of any two pointers
+    void Add(const Record& record) {
+        lines.push_back(record.Line);
+        if (record.InText) {
+            counts.push_back(0);
+            fields.push_back(record.Fields[0]);
+            return;
+        }
+        counts.push_back(record.Fields.size());
         for (const std::string_view field : record.Fields) {
-            if (field.empty() ||
-                (!before(field.data(), text.data()) &&
-                 !before(text.data() + text.size(), field.data() + field.size()))) {
-                fields.push_back(field);
-                continue;
-            }
             copied.emplace_back(fields.size(), copies.size());
             copies += field;
             fields.emplace_back(nullptr, field.size()); // placed once the copies stop moving
         }
-        lines.push_back(record.Line);
-        counts.push_back(record.Fields.size());
     }
 
     void PlaceCopies() {
@@ -282,14 +294,17 @@ void SplitInto(std::string_view text, Handover& handover) noexcept {
     try {
         batch = handover.Empty();
         if (!batch) throw Stopped{};
-        Split(text, [&](const Record& record) {
-            batch->Add(record, text);
-            if (batch->lines.size() < BatchRecords) return;
-            batch->PlaceCopies();
-            handover.Full(std::move(batch));
-            batch = handover.Empty();
-            if (!batch) throw Stopped{};
-        });
+        SplitText(
+            text,
+            [&](const Record& record) {
+                batch->Add(record);
+                if (batch->lines.size() < BatchRecords) return;
+                batch->PlaceCopies();
+                handover.Full(std::move(batch));
+                batch = handover.Empty();
+                if (!batch) throw Stopped{};
+            },
+            false);
         batch->PlaceCopies();
         handover.Full(std::move(batch));
     } catch (const Stopped&) {
@@ -309,6 +324,10 @@ void SplitInto(std::string_view text, Handover& handover) noexcept {
 
 } // namespace
 
+void Split(std::string_view text, const std::function<void(const Record&)>& onRecord) {
+    SplitText(text, onRecord, true);
+}
+
 void SplitInBackground(std::string_view text, const std::function<void(const Record&)>& onRecord) {
     Handover handover;
     std::thread splitter;
@@ -318,11 +337,17 @@ void SplitInBackground(std::string_view text, const std::function<void(const Rec
         return Split(text, onRecord);
     }
     try {
+        std::vector<std::string_view> views;
         while (std::unique_ptr<Batch> batch = handover.Next()) {
             const std::string_view* fields = batch->fields.data();
             for (std::size_t r = 0; r < batch->lines.size(); ++r) {
-                onRecord(Record{batch->lines[r], std::span(fields, batch->counts[r])});
-                fields += batch->counts[r];
+                if (const std::size_t count = batch->counts[r]) {
+                    onRecord(Record{batch->lines[r], std::span(fields, count)});
+                    fields += count;
+                } else {
+                    const std::size_t split = SplitAtCommas(*fields++, views);
+                    onRecord(Record{batch->lines[r], std::span(views.data(), split), true});
+                }
             }
             handover.GiveBack(std::move(batch));
         }
