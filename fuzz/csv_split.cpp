@@ -1,6 +1,7 @@
-// Splitting CSV text: the records and fields the splitter hands on, lines
-// without quotes split in place included, are exactly those libcsv finds in
-// the whole text alone, and one refuses the text when the other does.
+// Splitting CSV text: the records and fields the splitter hands on, in place
+// or from another thread, lines without quotes split by our own code
+// included, are exactly those libcsv finds in the whole text alone, and one
+// refuses the text when the other does.
 #include "Check.h"
 
 #include "partslist/Csv.h"
@@ -49,23 +50,30 @@ bool LibcsvSplit(std::string_view text, Records& out) {
     return ok;
 }
 
+// The records of one way of splitting, or nothing when it refuses the text.
+template <typename Splitting> bool SplitBy(Splitting split, std::string_view text, Records& out) {
+    try {
+        split(text, [&](const partslist::csv::Record& record) {
+            out.emplace_back(record.Fields.begin(), record.Fields.end());
+        });
+    } catch (const partslist::csv::SyntaxError&) {
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    Records split;
-    bool refused = false;
-    try {
-        partslist::csv::Split(text, [&](const partslist::csv::Record& record) {
-            split.emplace_back(record.Fields.begin(), record.Fields.end());
-        });
-    } catch (const partslist::csv::SyntaxError&) {
-        refused = true;
-    }
-    Records reference;
+    Records reference, split, aside;
     const bool ok = LibcsvSplit(text, reference);
-    fuzz::Require(refused != ok, fuzz::Shown(text) + (refused ? ": refused" : ": not refused") +
-                                     ", unlike libcsv");
-    if (ok) fuzz::Require(split == reference, fuzz::Shown(text) + ": records unlike libcsv's");
+    const bool splitOk = SplitBy(partslist::csv::Split, text, split);
+    const bool asideOk = SplitBy(partslist::csv::SplitInBackground, text, aside);
+    fuzz::Require(splitOk == ok && asideOk == ok,
+                  fuzz::Shown(text) + ": refused or not unlike libcsv");
+    if (ok)
+        fuzz::Require(split == reference && aside == reference,
+                      fuzz::Shown(text) + ": records unlike libcsv's");
     return 0;
 }
