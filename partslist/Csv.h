@@ -32,8 +32,9 @@ struct SyntaxError {
 void Split(std::string_view text, const std::function<void(const Record&)>& onRecord);
 
 // The same, splitting on another thread while onRecord is called on this
-// one, a few hundred records behind: reading a large file takes the time of
-// the slower of the two instead of both. Where no thread can be had, Split.
+// one, up to a few thousand records behind: reading a large file takes the
+// time of the slower of the two instead of both. Where no thread can be
+// had, Split.
 void SplitInBackground(std::string_view text, const std::function<void(const Record&)>& onRecord);
 
 // Appends a field, quoted where RFC 4180 needs it.
