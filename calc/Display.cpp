@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace calc {
 namespace {
@@ -22,22 +23,31 @@ struct Decimal {
     int exponent = 0;
 };
 
+// The digits and exponent of the shortest text that reads back as x, from
+// to_chars's scientific form "-d.ddde+XX", written straight into the digits
+// (the point only with more digits, the exponent always signed).
 template <typename Float> Decimal shortest(Float x) {
-    std::array<char, 64> buffer;
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
-                                      std::chars_format::scientific);
-    const char* p = buffer.data();
-    const char* const end = result.ptr;
     Decimal d;
-    if (*p == '-') {
+    char* const first = d.digits.data();
+    const char* const end =
+        std::to_chars(first, first + d.digits.size(), x, std::chars_format::scientific).ptr;
+    const char* e = first;
+    while (*e != 'e')
+        ++e;
+    char* digits = first;
+    if (*digits == '-') {
         d.negative = true;
-        ++p;
+        ++digits;
     }
-    for (; p != end && *p != 'e'; ++p)
-        if (*p != '.') d.digits[static_cast<std::size_t>(d.count++)] = *p;
-    if (p != end) ++p; // the 'e'
-    if (p != end && *p == '+') ++p;
-    std::from_chars(p, end, d.exponent);
+    // "d.ddd" becomes "dddd" at the start.
+    const bool point = digits[1] == '.';
+    d.count = static_cast<int>(e - digits) - (point ? 1 : 0);
+    if (digits != first) std::memmove(first, digits, 1);
+    if (point) std::memmove(first + 1, digits + 2, static_cast<std::size_t>(d.count - 1));
+    const bool negativeExponent = e[1] == '-';
+    for (const char* p = e + 2; p != end; ++p)
+        d.exponent = d.exponent * 10 + (*p - '0');
+    if (negativeExponent) d.exponent = -d.exponent;
     return d;
 }
 
