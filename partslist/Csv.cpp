@@ -39,7 +39,10 @@ struct Splitter {
     // Whether a line without quotes is split at its commas here, or handed on
     // whole as the one field of a record in the text, for the reader to split.
     bool splitPlain;
-    std::vector<std::string> fields;     // what libcsv hands over, copied: its buffer is reused
+    // What libcsv hands over, copied one after another (its buffer is
+    // reused), and where each field ends.
+    std::string bytes;
+    std::vector<std::size_t> fieldEnds;
     std::vector<std::string_view> views; // the record's fields
     std::size_t count = 0;               // fields of the record so far
     std::size_t line = 1;                // the line the next character is on
@@ -53,8 +56,9 @@ struct Splitter {
     static void Field(void* data, std::size_t size, void* self) {
         auto& s = *static_cast<Splitter*>(self);
         if (s.failure) return;
-        if (s.count == s.fields.size()) s.fields.emplace_back();
-        s.fields[s.count++].assign(data ? static_cast<const char*>(data) : "", size);
+        if (data) s.bytes.append(static_cast<const char*>(data), size);
+        if (s.count == s.fieldEnds.size()) s.fieldEnds.emplace_back();
+        s.fieldEnds[s.count++] = s.bytes.size();
         s.afterCR = false;
     }
 
@@ -62,9 +66,10 @@ struct Splitter {
         auto& s = *static_cast<Splitter*>(self);
         if (s.failure) return;
         if (s.views.size() < s.count) s.views.resize(s.count);
-        for (std::size_t i = 0; i < s.count; ++i)
-            s.views[i] = s.fields[i];
+        for (std::size_t i = 0, start = 0; i < s.count; start = s.fieldEnds[i++])
+            s.views[i] = std::string_view(s.bytes).substr(start, s.fieldEnds[i] - start);
         s.EndRecord(terminator);
+        s.bytes.clear();
     }
 
     // The record's fields are in `views`, in the text or in `fields`.
@@ -175,11 +180,16 @@ void SplitText(std::string_view text, const std::function<void(const Record&)>& 
 // quotes comes whole, as one field counted 0, for the reader to split: the
 // splitting thread has the harder part already.
 struct Batch {
+    // A record's copied fields: the first, where they start in copies, how many.
+    struct Copied {
+        std::size_t Field, At, Count;
+    };
+
     std::vector<std::string_view> fields;
-    std::vector<std::size_t> lines;                          // each record's line
-    std::vector<std::size_t> counts;                         // each record's number of fields
-    std::string copies;                                      // the fields that are not in the text
-    std::vector<std::pair<std::size_t, std::size_t>> copied; // field, where it starts in copies
+    std::vector<std::size_t> lines;  // each record's line
+    std::vector<std::size_t> counts; // each record's number of fields
+    std::string copies;              // the fields that are not in the text
+    std::vector<Copied> copied;
 
     void Add(const Record& record) {
         lines.push_back(record.Line);
@@ -188,17 +198,22 @@ struct Batch {
             fields.push_back(record.Fields[0]);
             return;
         }
+        // Copies, one after another: copied at once, placed once the copies
+        // stop moving.
         counts.push_back(record.Fields.size());
-        for (const std::string_view field : record.Fields) {
-            copied.emplace_back(fields.size(), copies.size());
-            copies += field;
-            fields.emplace_back(nullptr, field.size()); // placed once the copies stop moving
-        }
+        const char* const first = record.Fields.front().data();
+        const std::string_view last = record.Fields.back();
+        copied.push_back({fields.size(), copies.size(), record.Fields.size()});
+        copies.append(first, std::size_t(last.data() + last.size() - first));
+        for (const std::string_view field : record.Fields)
+            fields.emplace_back(nullptr, field.size());
     }
 
     void PlaceCopies() {
-        for (const auto& [field, at] : copied)
-            fields[field] = std::string_view(copies).substr(at, fields[field].size());
+        for (const Copied& c : copied)
+            for (std::size_t f = c.Field, at = c.At; f < c.Field + c.Count;
+                 at += fields[f++].size())
+                fields[f] = std::string_view(copies).substr(at, fields[f].size());
     }
 
     void Clear() {

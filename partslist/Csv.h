@@ -15,7 +15,7 @@ namespace partslist::csv {
 struct Record {
     std::size_t Line;
     std::span<const std::string_view> Fields;
-    bool InText = false; // the fields point into the text, not into copies
+    bool InText = false; // the fields point into the text, else into copies one after another
 };
 
 // Malformed quoting: the line of the record, and the field (from 0) where
