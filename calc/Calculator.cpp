@@ -6,7 +6,6 @@
 #include "calc/ParseNumber.h"
 #include "calc/Units.h"
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -19,15 +18,6 @@ std::int32_t MaterialDensity(std::string_view material, std::int32_t current) {
 }
 
 std::int32_t ReadDensity(std::string_view text) {
-    // Most densities are a few digits, which read as a whole number exactly
-    // as they would through a double.
-    if (!text.empty() && text.size() <= 9 &&
-        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        std::int32_t value = 0;
-        for (const char c : text)
-            value = value * 10 + (c - '0');
-        return value;
-    }
     const double whole = std::trunc(ParseNumber(text));
     constexpr double low = std::numeric_limits<std::int32_t>::min();
     constexpr double high = std::numeric_limits<std::int32_t>::max();

@@ -2,7 +2,6 @@
 
 #include <csv.h>
 
-#include <algorithm>
 #include <condition_variable>
 #include <deque>
 #include <exception>

@@ -332,11 +332,14 @@ std::string ExactNumber(double value) {
     return out;
 }
 
-OpenedList ReadPartsList(std::string_view text, std::string_view fileName,
-                         std::optional<std::int32_t> density,
-                         const std::function<void(const Line&)>& onLine) {
+namespace {
+
+// The reading itself, with room made for `rows` lines.
+OpenedList Read(std::string_view text, std::string_view fileName,
+                std::optional<std::int32_t> density, const std::function<void(const Line&)>& onLine,
+                std::size_t rows) {
     Reader reader(fileName, density, onLine);
-    reader.Reserve(RowsOf(text));
+    reader.Reserve(rows);
     reader.utf8 = IsUtf8(text);
     try {
         csv::SplitInBackground(text, [&](const csv::Record& record) { reader.Take(record); });
@@ -349,12 +352,21 @@ OpenedList ReadPartsList(std::string_view text, std::string_view fileName,
     return out;
 }
 
+} // namespace
+
+OpenedList ReadPartsList(std::string_view text, std::string_view fileName,
+                         std::optional<std::int32_t> density,
+                         const std::function<void(const Line&)>& onLine) {
+    return Read(text, fileName, density, onLine, RowsOf(text));
+}
+
 OpenedList ReadPartsList(std::string_view text, std::string_view fileName,
                          std::optional<std::int32_t> density) {
+    const std::size_t rows = RowsOf(text);
     std::vector<Line> lines;
-    lines.reserve(RowsOf(text));
-    OpenedList out =
-        ReadPartsList(text, fileName, density, [&](const Line& line) { lines.push_back(line); });
+    lines.reserve(rows);
+    OpenedList out = Read(
+        text, fileName, density, [&](const Line& line) { lines.push_back(line); }, rows);
     out.Lines = std::move(lines);
     return out;
 }
