@@ -31,7 +31,7 @@ enum class VolumeShown { Unchanged, Marker, Total };
 
 struct AddOutcome {
     CalcState State;
-    VolumeShown Volume;
+    VolumeShown VolumeField; // the text the Volume result field shows now
     // What the click added: to TotalVolume (negative for an aperture), and to
     // the weight that has no volume (a profile, or a hole cut by weight).
     double AddedVolume = 0.0;

@@ -25,11 +25,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const calc::AddOutcome outcome = calc::AddAperture(prior, input);
         fuzz::RequireCommitted(prior, outcome.State, input, context);
         if (input.VolumeField == calc::NoVolumeMarker) {
-            fuzz::Require(outcome.Volume == calc::VolumeShown::Unchanged &&
+            fuzz::Require(outcome.VolumeField == calc::VolumeShown::Unchanged &&
                               fuzz::SameBits(outcome.State.TotalVolume, prior.TotalVolume),
                           context + ": the volume changed under the marker");
         } else {
-            fuzz::Require(outcome.Volume == calc::VolumeShown::Total,
+            fuzz::Require(outcome.VolumeField == calc::VolumeShown::Total,
                           context + ": the volume not shown");
         }
         const bool cuts = calc::FindApertureType(input.Type) || input.Type == "Hexahedron";

@@ -37,14 +37,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::RequireCommitted(prior, next, input, context);
         const calc::ObjectType* type = calc::FindObjectType(input.Type);
         if (type && type->Profile != calc::NoProfile) {
-            fuzz::Require(outcome->Volume == calc::VolumeShown::Marker, context + ": no marker");
+            fuzz::Require(outcome->VolumeField == calc::VolumeShown::Marker, context + ": no marker");
             fuzz::Require(fuzz::SameBits(next.TotalVolume, prior.TotalVolume),
                           context + ": a profile changed the volume");
         } else if (IsSolid(input.Type)) {
-            fuzz::Require(outcome->Volume == calc::VolumeShown::Total,
+            fuzz::Require(outcome->VolumeField == calc::VolumeShown::Total,
                           context + ": a solid's volume not shown");
         } else {
-            fuzz::Require(outcome->Volume == calc::VolumeShown::Unchanged &&
+            fuzz::Require(outcome->VolumeField == calc::VolumeShown::Unchanged &&
                               fuzz::SameBits(next.TotalVolume, prior.TotalVolume) &&
                               fuzz::SameBits(next.TotalWeight, prior.TotalWeight),
                           context + ": a name of no type changed the totals");

@@ -37,15 +37,15 @@ void Replayer::Add(const Line& line) {
                              ? calc::AddObject(state, input_)
                              : std::optional(calc::AddAperture(state, input_));
     LineResult result;
-    if (outcome->Volume == calc::VolumeShown::Total) {
+    if (outcome->VolumeField == calc::VolumeShown::Total) {
         result.Volume = outcome->AddedVolume;
         volumeDensity_ = outcome->State.Density;
     }
     result.Weight = outcome->AddedProfileWeight;
     out_.Lines.push_back(result);
     out_.State = outcome->State;
-    if (outcome->Volume != calc::VolumeShown::Unchanged)
-        out_.VolumeMarker = outcome->Volume == calc::VolumeShown::Marker;
+    if (outcome->VolumeField != calc::VolumeShown::Unchanged)
+        out_.VolumeMarker = outcome->VolumeField == calc::VolumeShown::Marker;
 }
 
 Replay Replayer::Finish() && {

@@ -268,13 +268,13 @@ calc::AddInput MainWindow::ApertureInput() const {
 // cubic metre, and both totals written in them.
 void MainWindow::ShowAddOutcome(const calc::AddOutcome& outcome) {
     const QString weight = Total(outcome.State.TotalWeight);
-    const QString volume = outcome.Volume == calc::VolumeShown::Marker
+    const QString volume = outcome.VolumeField == calc::VolumeShown::Marker
                                ? FromCore(calc::NoVolumeMarker)
                                : Total(outcome.State.TotalVolume);
     State_ = outcome.State;
     WeightUnitBox->setText(QStringLiteral("kilogram"));
     VolumeUnitBox->setText(QStringLiteral("meter"));
-    if (outcome.Volume != calc::VolumeShown::Unchanged) VolumeField->setText(volume);
+    if (outcome.VolumeField != calc::VolumeShown::Unchanged) VolumeField->setText(volume);
     WeightField->setText(weight);
 }
 

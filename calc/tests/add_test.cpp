@@ -60,7 +60,7 @@ TEST_P(AddSolid, AddsItsVolumeAndWeighsTheWhole) {
     ASSERT_TRUE(out);
     EXPECT_NEAR(out->State.TotalVolume, GetParam().volume, 1e-15);
     EXPECT_NEAR(out->State.TotalWeight, 7874 * GetParam().volume, 1e-12);
-    EXPECT_EQ(out->Volume, VolumeShown::Total);
+    EXPECT_EQ(out->VolumeField, VolumeShown::Total);
 }
 
 TEST_P(AddSolid, SubtractsTheSameVolumeAsAnAperture) {
@@ -91,7 +91,7 @@ TEST(AddObject, AnUnknownTypeTakesTheSnapshotAndChangesNoTotal) {
     s.TotalWeight = 3937;
     const auto out = calc::AddObject(s, Input("Box", "100", "100", "100", 1, "1000"));
     ASSERT_TRUE(out);
-    EXPECT_EQ(out->Volume, VolumeShown::Unchanged);
+    EXPECT_EQ(out->VolumeField, VolumeShown::Unchanged);
     EXPECT_EQ(out->State.TotalVolume, 0.5);
     EXPECT_EQ(out->State.TotalWeight, 3937);
     EXPECT_EQ(out->State.UndoWeight, 3937);
@@ -119,7 +119,7 @@ TEST(AddObject, ARolledProfileAddsWeightOnlyAndShowsTheMarker) {
     const auto steel = calc::AddObject(WithHexagonalBar10(), HexagonalBar("7874"));
     EXPECT_NEAR(steel->State.TotalWeight, 4.08, 1e-12);
     EXPECT_EQ(steel->State.TotalVolume, 0.0);
-    EXPECT_EQ(steel->Volume, VolumeShown::Marker);
+    EXPECT_EQ(steel->VolumeField, VolumeShown::Marker);
     const auto aluminium = calc::AddObject(WithHexagonalBar10(), HexagonalBar("2700"));
     EXPECT_NEAR(aluminium->State.TotalWeight, 1.3990348, 1e-7);
 }
@@ -127,7 +127,7 @@ TEST(AddObject, ARolledProfileAddsWeightOnlyAndShowsTheMarker) {
 TEST(AddObject, AProfileWithoutAChosenSizeWeighsNothing) {
     const auto out = calc::AddObject(CalcState{}, HexagonalBar("7874"));
     EXPECT_EQ(out->State.TotalWeight, 0.0);
-    EXPECT_EQ(out->Volume, VolumeShown::Marker);
+    EXPECT_EQ(out->VolumeField, VolumeShown::Marker);
 }
 
 // A solid added after a profile keeps the profile's weight: 4.08 + 7.874.
@@ -136,7 +136,7 @@ TEST(AddObject, ASolidAfterAProfileKeepsTheProfilesWeight) {
     const auto cube = calc::AddObject(bar->State, Input("Parallelepiped", "100", "100", "100"));
     EXPECT_DOUBLE_EQ(cube->State.TotalVolume, 0.001);
     EXPECT_NEAR(cube->State.TotalWeight, 11.954, 1e-12);
-    EXPECT_EQ(cube->Volume, VolumeShown::Total);
+    EXPECT_EQ(cube->VolumeField, VolumeShown::Total);
     const CalcState undone = calc::Undo(cube->State);
     EXPECT_NEAR(undone.TotalWeight, 4.08, 1e-12);
     EXPECT_NEAR(undone.ProfileWeight, 4.08, 1e-12);
@@ -191,7 +191,7 @@ TEST(AddAperture, WithoutTheMarkerSubtractsVolumeAndReweighs) {
     const auto out = calc::AddAperture(cube->State, Input("Parallelepiped", "100", "100", "100"));
     EXPECT_DOUBLE_EQ(out.State.TotalVolume, 0.001);
     EXPECT_DOUBLE_EQ(out.State.TotalWeight, 7.874);
-    EXPECT_EQ(out.Volume, VolumeShown::Total);
+    EXPECT_EQ(out.VolumeField, VolumeShown::Total);
 }
 
 TEST(AddAperture, BehindTheMarkerSubtractsWeightOnly) {
@@ -205,7 +205,7 @@ TEST(AddAperture, BehindTheMarkerSubtractsWeightOnly) {
     EXPECT_DOUBLE_EQ(out.State.TotalWeight, 2.126);
     EXPECT_DOUBLE_EQ(out.State.ProfileWeight, 2.126);
     EXPECT_EQ(out.State.TotalVolume, 0.25);
-    EXPECT_EQ(out.Volume, VolumeShown::Unchanged);
+    EXPECT_EQ(out.VolumeField, VolumeShown::Unchanged);
 }
 
 TEST(AddAperture, ChooseTypeSubtractsNothingButRewritesTheTotals) {
@@ -216,7 +216,7 @@ TEST(AddAperture, ChooseTypeSubtractsNothingButRewritesTheTotals) {
     EXPECT_EQ(out.State.TotalVolume, 0.001);
     EXPECT_DOUBLE_EQ(out.State.TotalWeight, 2.7);
     EXPECT_EQ(out.State.UndoWeight, 7.874);
-    EXPECT_EQ(out.Volume, VolumeShown::Total);
+    EXPECT_EQ(out.VolumeField, VolumeShown::Total);
 }
 
 TEST(AddAperture, ACapTallerThanThreeRadiiMakesTheTotalsGrow) {
