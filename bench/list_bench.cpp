@@ -6,7 +6,7 @@
 
 #include "partslist/Csv.h"
 #include "partslist/PartsFile.h"
-#include "partslist/PartsList.h"
+#include "partslist/Calculation.h"
 
 #include <benchmark/benchmark.h>
 
@@ -20,16 +20,17 @@ const std::string& ListText() {
 
 // A different line each time, all over the list; Undo puts it back untimed.
 void RemoveLine(benchmark::State& state) {
-    partslist::PartsList list;
-    for (partslist::Line& line : PartsLines(ListLines))
-        list.Added(std::move(line));
+    partslist::Calculation calculation;
+    std::vector<partslist::Line> lines = PartsLines(ListLines);
+    partslist::Replay replay = partslist::ReplayLines(lines);
+    calculation.Replace(std::move(lines), std::move(replay));
     std::size_t next = 0;
     for (auto _ : state) {
         const std::size_t rows[] = {next++ * 389 % ListLines};
-        const partslist::Replay totals = list.Remove(rows);
-        benchmark::DoNotOptimize(totals.State.TotalWeight);
+        calculation.Remove(rows);
+        benchmark::DoNotOptimize(calculation.State().TotalWeight);
         state.PauseTiming();
-        list.Undo();
+        calculation.Undo();
         state.ResumeTiming();
     }
 }

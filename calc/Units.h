@@ -10,17 +10,18 @@ namespace calc {
 struct NamedUnit {
     std::string_view Name;
     long double Factor;
+    std::string_view Symbol; // for a table with no room for names
 };
 
 // The six length units, in the order the unit boxes list them, with the
 // factor that turns a length in that unit into millimetres.
 inline constexpr std::array<NamedUnit, 6> LengthUnits{{
-    {"millimeter", 1.0L},
-    {"centimeter", 10.0L},
-    {"meter", 1000.0L},
-    {"inch", 25.4L},
-    {"foot", 304.8L},
-    {"yard", 914.4L},
+    {"millimeter", 1.0L, "mm"},
+    {"centimeter", 10.0L, "cm"},
+    {"meter", 1000.0L, "m"},
+    {"inch", 25.4L, "in"},
+    {"foot", 304.8L, "ft"},
+    {"yard", 914.4L, "yd"},
 }};
 
 // The weight units, in the order the weight unit box lists them.

@@ -1,5 +1,7 @@
 #include "partslist/Describe.h"
 
+#include "calc/Units.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -11,6 +13,12 @@ std::string TypeAndSize(const Line& line) {
 
 std::string Dimension(const calc::DimensionRow& row) {
     return row.Text.empty() ? std::string() : row.Text + " " + row.Unit;
+}
+
+std::string ShortDimension(const calc::DimensionRow& row) {
+    for (const calc::NamedUnit& unit : calc::LengthUnits)
+        if (unit.Name == row.Unit && !row.Text.empty()) return row.Text + " " + std::string(unit.Symbol);
+    return Dimension(row);
 }
 
 std::string Cost(double kilograms, double pricePerKg, char separator) {

@@ -14,6 +14,9 @@ std::string TypeAndSize(const Line& line);
 // empty.
 std::string Dimension(const calc::DimensionRow& row);
 
+// The same with the unit's symbol, "2 cm", where the unit has one.
+std::string ShortDimension(const calc::DimensionRow& row);
+
 // weight × price, rounded half away from zero to cents: "1234.50", with the
 // given decimal separator and no currency.
 std::string Cost(double kilograms, double pricePerKg, char separator);

@@ -49,9 +49,9 @@ void Replayer::Add(const Line& line) {
 }
 
 Replay Replayer::Finish() && {
+    out_.WeighedAt = volumeDensity_;
     for (LineResult& r : out_.Lines)
-        if (r.Volume)
-            r.Weight = static_cast<double>(*r.Volume * static_cast<long double>(volumeDensity_));
+        if (r.Volume) r.Weight = WeightOfVolume(*r.Volume, volumeDensity_);
     return std::move(out_);
 }
 

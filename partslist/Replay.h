@@ -24,7 +24,13 @@ struct Replay {
     calc::CalcState State;     // the totals after the last line
     bool VolumeMarker = false; // the Volume field shows the no-volume marker
     std::vector<LineResult> Lines;
+    std::int32_t WeighedAt = 0; // the density the lines with a volume are weighed at
 };
+
+// The weight of a line's volume at the density the totals are weighed at.
+inline double WeightOfVolume(double volume, std::int32_t density) {
+    return static_cast<double>(volume * static_cast<long double>(density));
+}
 
 // Replays lines one at a time, as a file is read: a line the calculation
 // refuses is found before the lines after it are read.

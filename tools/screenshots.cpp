@@ -8,6 +8,7 @@
 #include "ui/PartsListWindow.h"
 #include "ui/SpinEdit.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -120,7 +121,7 @@ int main(int argc, char** argv) {
         list->PriceField->setText(QStringLiteral("1.85"));
         emit list->PriceField->textEdited(list->PriceField->text());
         list->Table->selectRow(6);
-        list->RemoveButton->click();
+        list->RemoveAction->trigger();
         ok = save(list, folder, QStringLiteral("parts-list-removed.png")) && ok;
         list->hide();
     }

@@ -64,8 +64,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
 // Once the window is on screen, and not before, the pictures get ready.
 void MainWindow::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
-    if (Painted_) return;
-    Painted_ = true;
+    if (painted_) return;
+    painted_ = true;
     QTimer::singleShot(0, this, [] { PrepareShapePictures(); });
 }
 
@@ -115,7 +115,6 @@ void MainWindow::SetStartState() {
     SizeLabel->hide();
     for (auto* box : SizeBoxes())
         box->hide();
-    State_ = calc::CalcState{};
 }
 
 void MainWindow::Exit() {
@@ -128,7 +127,7 @@ void MainWindow::ShowHelp() {
 
 void MainWindow::ShowAbout() {
     Guarded(this, [&] {
-        if (About_) About_->exec();
+        if (about_) about_->exec();
     });
 }
 
@@ -138,8 +137,7 @@ void MainWindow::OpenHomePage() {
 
 void MainWindow::MaterialChanged() {
     Guarded(this, [&] {
-        State_.Density = calc::MaterialDensity(str(MaterialBox), State_.Density);
-        DensityField->setText(QString::number(State_.Density));
+        DensityField->setText(QString::number(calculation_.SelectMaterial(str(MaterialBox))));
     });
 }
 
@@ -182,25 +180,20 @@ void MainWindow::ApertureTypeChanged() {
 // exact match of a label; any other text leaves it as it was.
 void MainWindow::SizeChanged(catalogue::Profile profile) {
     Guarded(this, [&] {
-        const auto p = static_cast<std::size_t>(profile);
-        const std::string label = str(SizeBoxes()[p]);
-        if (const auto mass = catalogue::SelectSize(catalogue::SizeTable(profile), label)) {
-            State_.ProfileMass[p] = *mass;
-            SizeLabels_[p] = label;
-        }
+        calculation_.SelectSize(profile, str(SizeBoxes()[static_cast<std::size_t>(profile)]));
     });
 }
 
 void MainWindow::WeightUnitChanged() {
     Guarded(this, [&] {
         WeightField->setText(
-            FromCore(calc::WeightText(State_.TotalWeight, str(WeightUnitBox), DecimalSeparator())));
+            FromCore(calc::WeightText(State().TotalWeight, str(WeightUnitBox), DecimalSeparator())));
     });
 }
 
 void MainWindow::VolumeUnitChanged() {
     Guarded(this, [&] {
-        if (const auto text = calc::VolumeText(str(VolumeField), State_.TotalVolume,
+        if (const auto text = calc::VolumeText(str(VolumeField), State().TotalVolume,
                                                str(VolumeUnitBox), DecimalSeparator()))
             VolumeField->setText(FromCore(*text));
     });
@@ -208,22 +201,17 @@ void MainWindow::VolumeUnitChanged() {
 
 void MainWindow::Undo() {
     Guarded(this, [&] {
-        const calc::CalcState next = calc::Undo(State_);
-        const QString volume = Total(next.TotalVolume);
-        const QString weight = Total(next.TotalWeight);
-        State_ = next;
-        VolumeField->setText(volume);
-        WeightField->setText(weight);
-        if (Parts_.Undo()) emit partsListChanged();
+        calculation_.Undo();
+        VolumeField->setText(Total(State().TotalVolume));
+        WeightField->setText(Total(State().TotalWeight));
+        emit calculationChanged();
     });
 }
 
 void MainWindow::Reset() {
     Guarded(this, [&] {
-        State_ = calc::CalcState{};
-        SizeLabels_ = {};
-        Parts_.Clear();
-        emit partsListChanged();
+        calculation_.Reset();
+        emit calculationChanged();
         ShowPicture(ObjectPicture, QStringLiteral("ZERO"));
         ShowPicture(AperturePicture, QStringLiteral("ZERO"));
         ObjectTypeBox->setText(QStringLiteral("Choose Type"));
@@ -264,98 +252,59 @@ calc::AddInput MainWindow::ApertureInput() const {
             str(VolumeField)};
 }
 
-// Commits a successful Add: the state, the unit boxes back to kilogram and
-// cubic metre, and both totals written in them.
+// After a successful Add: the unit boxes back to kilogram and cubic metre,
+// and both totals written in them.
 void MainWindow::ShowAddOutcome(const calc::AddOutcome& outcome) {
-    const QString weight = Total(outcome.State.TotalWeight);
-    const QString volume = outcome.VolumeField == calc::VolumeShown::Marker
-                               ? FromCore(calc::NoVolumeMarker)
-                               : Total(outcome.State.TotalVolume);
-    State_ = outcome.State;
     WeightUnitBox->setText(QStringLiteral("kilogram"));
     VolumeUnitBox->setText(QStringLiteral("meter"));
-    if (outcome.VolumeField != calc::VolumeShown::Unchanged) VolumeField->setText(volume);
-    WeightField->setText(weight);
+    if (outcome.VolumeField == calc::VolumeShown::Marker)
+        VolumeField->setText(FromCore(calc::NoVolumeMarker));
+    else if (outcome.VolumeField == calc::VolumeShown::Total)
+        VolumeField->setText(Total(outcome.State.TotalVolume));
+    WeightField->setText(Total(outcome.State.TotalWeight));
+    emit calculationChanged();
 }
 
 void MainWindow::AddObject() {
     Guarded(this, [&] {
-        const calc::AddInput input = ObjectInput();
-        if (const auto outcome = calc::AddObject(State_, input)) {
+        if (const auto outcome = calculation_.AddObject(ObjectInput(), str(MaterialBox)))
             ShowAddOutcome(*outcome);
-            ListAdd(partslist::Kind::Object, input, *outcome);
-        }
     });
 }
 
 void MainWindow::AddAperture() {
-    Guarded(this, [&] {
-        const calc::AddInput input = ApertureInput();
-        const calc::AddOutcome outcome = calc::AddAperture(State_, input);
-        ShowAddOutcome(outcome);
-        ListAdd(partslist::Kind::Aperture, input, outcome);
-    });
-}
-
-// The line of an Add: what the click read, and the size whose mass it used.
-// A click on a text that names no type adds none.
-void MainWindow::ListAdd(partslist::Kind kind, const calc::AddInput& input,
-                         const calc::AddOutcome& outcome) {
-    partslist::Line line;
-    line.Kind = kind;
-    line.Type = input.Type;
-    if (const auto profile = partslist::ProfileOf(line))
-        line.Size = SizeLabels_[static_cast<std::size_t>(*profile)];
-    line.Rows = input.Rows;
-    // A row whose unit box names no unit was not read: it counts as empty.
-    for (calc::DimensionRow& row : line.Rows)
-        if (!calc::LengthFactor(row.Unit)) row.Text.clear();
-    line.Quantity = input.Quantity;
-    line.Material = str(MaterialBox);
-    line.Density = outcome.State.Density;
-    line.CutByWeight =
-        kind == partslist::Kind::Aperture && input.VolumeField == calc::NoVolumeMarker;
-    if (partslist::NamesAType(line))
-        Parts_.Added(std::move(line));
-    else
-        Parts_.Added(std::nullopt);
-    emit partsListChanged();
+    Guarded(this, [&] { ShowAddOutcome(calculation_.AddAperture(ApertureInput(), str(MaterialBox))); });
 }
 
 void MainWindow::RemoveLines(std::span<const std::size_t> rows) {
-    ShowReplay(Parts_.Remove(rows));
+    calculation_.Remove(rows);
+    ShowTotals();
 }
 
-void MainWindow::ReplaceLines(std::vector<partslist::Line> lines, const partslist::Replay& replay) {
-    Parts_.Replace(std::move(lines));
-    ShowReplay(replay);
+void MainWindow::ReplaceLines(std::vector<partslist::Line> lines, partslist::Replay replay) {
+    calculation_.Replace(std::move(lines), std::move(replay));
+    ShowTotals();
 }
 
-// The totals of the list's lines, shown as an Add shows its totals. Undo
-// brings back those from before.
-void MainWindow::ShowReplay(const partslist::Replay& replay) {
-    State_.UndoWeight = State_.TotalWeight;
-    State_.UndoVolume = State_.TotalVolume;
-    State_.UndoProfileWeight = State_.ProfileWeight;
-    State_.TotalWeight = replay.State.TotalWeight;
-    State_.TotalVolume = replay.State.TotalVolume;
-    State_.ProfileWeight = replay.State.ProfileWeight;
+// The totals of a removal or an opened file, shown as an Add shows its totals.
+void MainWindow::ShowTotals() {
     WeightUnitBox->setText(QStringLiteral("kilogram"));
     VolumeUnitBox->setText(QStringLiteral("meter"));
-    VolumeField->setText(replay.VolumeMarker ? FromCore(calc::NoVolumeMarker)
-                                             : Total(State_.TotalVolume));
-    WeightField->setText(Total(State_.TotalWeight));
-    emit partsListChanged();
+    VolumeField->setText(calculation_.Shown() == partslist::TotalsShown::WeightAndMarker
+                             ? FromCore(calc::NoVolumeMarker)
+                             : Total(State().TotalVolume));
+    WeightField->setText(Total(State().TotalWeight));
+    emit calculationChanged();
 }
 
 // Built on first use, so that start-up does not pay for it.
 void MainWindow::ShowPartsList() {
     Guarded(this, [&] {
-        if (!PartsWindow_) PartsWindow_ = new PartsListWindow(this);
-        PartsWindow_->setWindowState(PartsWindow_->windowState() & ~Qt::WindowMinimized);
-        PartsWindow_->show();
-        PartsWindow_->raise();
-        PartsWindow_->activateWindow();
+        if (!partsWindow_) partsWindow_ = new PartsListWindow(this);
+        partsWindow_->setWindowState(partsWindow_->windowState() & ~Qt::WindowMinimized);
+        partsWindow_->show();
+        partsWindow_->raise();
+        partsWindow_->activateWindow();
     });
 }
 

@@ -5,21 +5,21 @@
 //  - Each handler reads the controls' texts into plain values, calls one
 //    function of the core (calc/, catalogue/) and writes the result back. The
 //    core never sees a widget; the window never decides a calculation.
-//  - The core works on a copy of CalcState and throws calc::Error on failure;
-//    the window stores the new state only after the call returned, so a
-//    failed click leaves everything as it was, and Guarded() shows the error.
+//  - The calculation (partslist::Calculation) holds the state, the lines of
+//    the parts list and the undo of both; an operation that fails throws
+//    calc::Error and changes nothing, and Guarded() shows the error. The
+//    window writes the result fields only after the call returned.
 #include "calc/Add.h"
 #include "calc/CalcState.h"
+#include "catalogue/ProfileSizeTable.h"
+#include "partslist/Calculation.h"
 
 #include <QWidget>
 
 #include <array>
+#include <optional>
 #include <span>
-#include <string>
 #include <vector>
-
-#include "catalogue/ProfileSizeTable.h"
-#include "partslist/PartsList.h"
 
 class QGroupBox;
 class QLabel;
@@ -39,8 +39,8 @@ class MainWindow : public QWidget {
 public:
     explicit MainWindow(QWidget* parent = nullptr);
 
-    void SetAboutDialog(AboutDialog* about) { About_ = about; }
-    const calc::CalcState& State() const { return State_; }
+    void SetAboutDialog(AboutDialog* about) { about_ = about; }
+    const calc::CalcState& State() const { return calculation_.State(); }
 
     // The controls, each under the name its objectName() also gives.
     QGroupBox* MaterialGroup;
@@ -78,21 +78,23 @@ public:
     QLabel* CubicLabel;
     QPushButton *UndoButton, *ResetButton, *PartsListButton, *AboutButton, *HelpButton, *ExitButton;
 
-    // The lines of the calculation: one for each Add that named a type.
-    const partslist::PartsList& Parts() const { return Parts_; }
+    // The totals and the lines of the calculation: one for each Add that named a type.
+    const partslist::Calculation& Calculation() const { return calculation_; }
     // The list without the lines at these places: the totals become theirs,
     // shown as after an Add; Undo puts both back. Throws calc::Error, and
     // then nothing changed.
     void RemoveLines(std::span<const std::size_t> rows);
     // The lines of an opened file, and their replay, take the list's place.
-    void ReplaceLines(std::vector<partslist::Line> lines, const partslist::Replay& replay);
+    void ReplaceLines(std::vector<partslist::Line> lines, partslist::Replay replay);
+    void SetPricePerKg(std::optional<double> price) { calculation_.SetPricePerKg(price); }
 
     // The size boxes in the order of ProfileMass.
     std::array<EditCombo*, catalogue::ProfileCount> SizeBoxes() const;
 
 signals:
-    // After every Add, Undo, Reset, removal or opening.
-    void partsListChanged();
+    // After every Add, Undo, Reset, removal or opening: the calculation's
+    // LastChange() says what became of its lines.
+    void calculationChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -120,19 +122,14 @@ private:
 
     void ShowPicture(QLabel* image, const QString& name);
     void ShowAddOutcome(const calc::AddOutcome& outcome);
+    void ShowTotals();
     calc::AddInput ObjectInput() const;
     calc::AddInput ApertureInput() const;
-    void ListAdd(partslist::Kind kind, const calc::AddInput& input,
-                 const calc::AddOutcome& outcome);
-    void ShowReplay(const partslist::Replay& replay);
 
-    calc::CalcState State_;
-    // The label of the size each profile's mass was last taken from.
-    std::array<std::string, catalogue::ProfileCount> SizeLabels_;
-    partslist::PartsList Parts_;
-    PartsListWindow* PartsWindow_ = nullptr;
-    AboutDialog* About_ = nullptr;
-    bool Painted_ = false;
+    partslist::Calculation calculation_;
+    PartsListWindow* partsWindow_ = nullptr;
+    AboutDialog* about_ = nullptr;
+    bool painted_ = false;
 };
 
 } // namespace ui

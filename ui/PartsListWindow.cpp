@@ -8,9 +8,10 @@
 #include "ui/ErrorBox.h"
 #include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
-#include "ui/PartsListModel.h"
 #include "ui/QuoteSheet.h"
 
+#include <QAbstractTableModel>
+#include <QAction>
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
@@ -25,17 +26,221 @@
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace ui {
+
+// The rows of the table: a copy of the calculation's lines, brought up to date
+// row by row as the calculation says what changed, so that the view keeps its
+// selection and reads the rows as they were while rows come and go. The
+// vertical header numbers them.
+class PartsListModel : public QAbstractTableModel {
+public:
+    enum Column { Kind, Type, A, B, C, Quantity, Material, Density, Volume, Weight, Cost, ColumnCount };
+
+    PartsListModel(const partslist::Calculation& calculation, QObject* parent)
+        : QAbstractTableModel(parent), calculation_(calculation), lines_(calculation.Lines()),
+          results_(calculation.Results()), price_(calculation.PricePerKg()) {}
+
+    // After each change of the calculation: the rows it added or removed, and
+    // the weights and costs of all (a new density weighs every volume again).
+    void LinesChanged();
+    // After the price changed: the Cost column, or its coming or going.
+    void PriceChanged();
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : int(lines_.size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : price_ ? ColumnCount : Cost;
+    }
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // The rows (all of them when none is given) as tab-separated text with a
+    // header row, one cell per value for a spreadsheet.
+    QString TabSeparated(const std::vector<int>& rows) const;
+
+    // A number as typed into a field: its shortest exact form, with the
+    // user's decimal separator (a price read from a file, say).
+    static QString NumberText(double value) {
+        return FromCore(partslist::ExactNumber(value))
+            .replace(u'.', QChar::fromLatin1(DecimalSeparator()));
+    }
+
+private:
+    static QString Heading(int column);
+    // A cell's text; the table shows units by their symbols, a copy by name.
+    QString Text(int row, int column, bool symbols) const;
+    void AllChanged(int fromColumn, int toColumn);
+
+    const partslist::Calculation& calculation_;
+    std::vector<partslist::Line> lines_;
+    std::vector<partslist::LineResult> results_;
+    std::optional<double> price_;
+};
+
+void PartsListModel::LinesChanged() {
+    const auto& lines = calculation_.Lines();
+    const auto& results = calculation_.Results();
+    const partslist::LinesChange& change = calculation_.LastChange();
+    if (change.What == partslist::LinesChange::Appended) {
+        const int row = rowCount();
+        beginInsertRows({}, row, row);
+        lines_.push_back(lines.back());
+        results_.push_back(results.back());
+        endInsertRows();
+    } else if (change.What == partslist::LinesChange::Inserted) {
+        for (const std::size_t row : change.Rows) { // ascending: each at its place among those before
+            beginInsertRows({}, int(row), int(row));
+            lines_.insert(lines_.begin() + std::ptrdiff_t(row), lines[row]);
+            results_.insert(results_.begin() + std::ptrdiff_t(row), results[row]);
+            endInsertRows();
+        }
+    } else if (change.What == partslist::LinesChange::Removed) {
+        // Runs of neighbouring rows at once, the last first, so that the
+        // places of the others still hold.
+        const auto& rows = change.Rows;
+        for (std::size_t end = rows.size(); end > 0;) {
+            std::size_t first = end - 1;
+            while (first > 0 && rows[first - 1] + 1 == rows[first])
+                --first;
+            const auto from = std::ptrdiff_t(rows[first]), to = std::ptrdiff_t(rows[end - 1]) + 1;
+            beginRemoveRows({}, int(from), int(to - 1));
+            lines_.erase(lines_.begin() + from, lines_.begin() + to);
+            results_.erase(results_.begin() + from, results_.begin() + to);
+            endRemoveRows();
+            end = first;
+        }
+    }
+    if (change.What == partslist::LinesChange::Reset || lines_.size() != lines.size()) {
+        beginResetModel();
+        lines_ = lines;
+        results_ = results;
+        endResetModel();
+        return;
+    }
+    results_ = results;
+    AllChanged(Weight, columnCount() - 1);
+}
+
+void PartsListModel::PriceChanged() {
+    const auto price = calculation_.PricePerKg();
+    if (price.has_value() == price_.has_value()) {
+        price_ = price;
+        AllChanged(Cost, Cost);
+    } else if (price) {
+        beginInsertColumns({}, Cost, Cost);
+        price_ = price;
+        endInsertColumns();
+    } else {
+        beginRemoveColumns({}, Cost, Cost);
+        price_ = price;
+        endRemoveColumns();
+    }
+}
+
+void PartsListModel::AllChanged(int fromColumn, int toColumn) {
+    if (rowCount() > 0 && toColumn >= fromColumn)
+        emit dataChanged(index(0, fromColumn), index(rowCount() - 1, toColumn), {Qt::DisplayRole});
+}
+
+QString PartsListModel::Heading(int column) {
+    static const std::array<QString, ColumnCount> headings{
+        QStringLiteral("Kind"),     QStringLiteral("Type"),           QStringLiteral("a"),
+        QStringLiteral("b"),        QStringLiteral("c"),              QStringLiteral("Quantity"),
+        QStringLiteral("Material"), QStringLiteral("Density, kg/m³"), QStringLiteral("Volume, m³"),
+        QStringLiteral("Weight, kg"), QStringLiteral("Cost")};
+    return column >= 0 && column < ColumnCount ? headings[std::size_t(column)] : QString();
+}
+
+QString PartsListModel::Text(int row, int column, bool symbols) const {
+    const auto& line = lines_[std::size_t(row)];
+    const partslist::LineResult& result = results_[std::size_t(row)];
+    const char separator = DecimalSeparator();
+    switch (column) {
+    case Kind:
+        return FromCore(partslist::KindName(line.Kind));
+    case Type:
+        return FromCore(partslist::TypeAndSize(line));
+    case A:
+    case B:
+    case C: {
+        const calc::DimensionRow& dimension = line.Rows[std::size_t(column - A)];
+        return FromCore(symbols ? partslist::ShortDimension(dimension)
+                                : partslist::Dimension(dimension));
+    }
+    case Quantity:
+        return QString::number(line.Quantity);
+    case Material:
+        return FromCore(line.Material);
+    case Density:
+        return QString::number(line.Density);
+    case Volume:
+        return result.Volume ? FromCore(calc::FormatTotal(*result.Volume, separator)) : QString();
+    case Weight:
+        return FromCore(calc::FormatTotal(result.Weight, separator));
+    case Cost:
+        return price_ ? FromCore(partslist::Cost(result.Weight, *price_, separator)) : QString();
+    default:
+        return {};
+    }
+}
+
+QVariant PartsListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) return {};
+    if (role == Qt::DisplayRole) return Text(index.row(), index.column(), true);
+    if (role == Qt::TextAlignmentRole) {
+        const bool number = index.column() == Quantity || index.column() >= Density;
+        return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
+    }
+    return {};
+}
+
+QVariant PartsListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) return {};
+    return orientation == Qt::Horizontal ? QVariant(Heading(section)) : QVariant(section + 1);
+}
+
+QString PartsListModel::TabSeparated(const std::vector<int>& rows) const {
+    // A tab or line break inside a text would split its cell.
+    const auto cell = [](QString text) {
+        for (QChar& c : text)
+            if (c == u'\t' || c == u'\n' || c == u'\r') c = u' ';
+        return text;
+    };
+    // With a price, each row carries it before its cost, as a saved file does.
+    const QString price = price_ ? NumberText(*price_) : QString();
+    QString out = QStringLiteral("No.");
+    for (int column = 0; column < columnCount(); ++column) {
+        if (column == Cost) out += QStringLiteral("\tPrice per kg");
+        out += u'\t' + Heading(column);
+    }
+    out += u'\n';
+    const auto addRow = [&](int row) {
+        out += QString::number(row + 1);
+        for (int column = 0; column < columnCount(); ++column) {
+            if (column == Cost) out += u'\t' + price;
+            out += u'\t' + cell(Text(row, column, false));
+        }
+        out += u'\n';
+    };
+    if (rows.empty())
+        for (int row = 0; row < rowCount(); ++row)
+            addRow(row);
+    for (int row : rows)
+        addRow(row);
+    return out;
+}
+
 namespace {
 
 const QString FileFilter = QStringLiteral("Parts lists (*.csv);;All files (*)");
@@ -49,19 +254,6 @@ QLineEdit* totalField(QWidget* parent, const char* name, const QString& spoken) 
     return field;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption,
-                    const QString& description) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAccessibleDescription(description);
-    return b;
-}
-
-// A shortcut of the whole window (in the table, eventFilter() sees to the keys).
-void shortcut(QWidget* window, const QKeySequence& keys, const std::function<void()>& run) {
-    QObject::connect(new QShortcut(keys, window), &QShortcut::activated, window, run);
-}
-
 } // namespace
 
 PartsListWindow::PartsListWindow(MainWindow* main) : QWidget(main, Qt::Window), main_(main) {
@@ -69,7 +261,7 @@ PartsListWindow::PartsListWindow(MainWindow* main) : QWidget(main, Qt::Window), 
     setWindowTitle(QStringLiteral("Parts list"));
     resize(760, 420);
 
-    model_ = new PartsListModel(this);
+    model_ = new PartsListModel(main_->Calculation(), this);
     Table = new QTableView(this);
     Table->setObjectName(QStringLiteral("PartsTable"));
     Table->setAccessibleName(QStringLiteral("Lines of the calculation"));
@@ -77,7 +269,6 @@ PartsListWindow::PartsListWindow(MainWindow* main) : QWidget(main, Qt::Window), 
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
     Table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Table->verticalHeader()->hide();
     Table->horizontalHeader()->setStretchLastSection(true);
     Table->setWordWrap(false);
     // Columns fit the rows in sight: measuring every row of a long list would
@@ -109,22 +300,37 @@ PartsListWindow::PartsListWindow(MainWindow* main) : QWidget(main, Qt::Window), 
     totals->setColumnStretch(1, 1);
     totals->setColumnStretch(4, 1);
 
-    RemoveButton = button(this, "RemoveButton", QStringLiteral("Remove"),
-                          QStringLiteral("Takes the selected lines out of the calculation"));
-    CopyButton = button(this, "CopyButton", QStringLiteral("Copy"),
-                        QStringLiteral("Copies the selected lines, or all, for a spreadsheet"));
-    OpenButton = button(this, "OpenButton", QStringLiteral("Open…"),
-                        QStringLiteral("Replaces the list with the lines of a file"));
-    SaveButton = button(this, "SaveButton", QStringLiteral("Save…"),
-                        QStringLiteral("Saves the list as a CSV file"));
-    ReportButton = button(this, "ReportButton", QStringLiteral("Report…"),
-                          QStringLiteral("Saves a quote sheet of the list as a PDF file"));
-    PrintButton = button(this, "PrintButton", QStringLiteral("Print…"),
-                         QStringLiteral("Prints the quote sheet of the list"));
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b :
-         {RemoveButton, CopyButton, OpenButton, SaveButton, ReportButton, PrintButton})
-        buttons->addWidget(b);
+    const auto command = [&](QToolButton*& button, const char* name, const QString& caption,
+                             const QString& description, const QKeySequence& keys,
+                             void (PartsListWindow::*run)()) {
+        QAction* action = AddCommand(name, caption, description, keys, run);
+        button = new QToolButton(this);
+        button->setObjectName(QString::fromLatin1(name).replace(QStringLiteral("Action"), QStringLiteral("Button")));
+        button->setDefaultAction(action);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        button->setAccessibleDescription(description);
+        buttons->addWidget(button);
+        return action;
+    };
+    RemoveAction = command(RemoveButton, "RemoveAction", QStringLiteral("Remove"),
+                           QStringLiteral("Takes the selected lines out of the calculation"),
+                           QKeySequence::Delete, &PartsListWindow::RemoveSelected);
+    CopyAction = command(CopyButton, "CopyAction", QStringLiteral("Copy"),
+                         QStringLiteral("Copies the selected lines, or all, for a spreadsheet"),
+                         QKeySequence::Copy, &PartsListWindow::CopyLines);
+    OpenAction = command(OpenButton, "OpenAction", QStringLiteral("Open…"),
+                         QStringLiteral("Replaces the list with the lines of a file"),
+                         QKeySequence::Open, &PartsListWindow::Open);
+    SaveAction = command(SaveButton, "SaveAction", QStringLiteral("Save…"),
+                         QStringLiteral("Saves the list as a CSV file"), QKeySequence::Save,
+                         &PartsListWindow::Save);
+    ReportAction = command(ReportButton, "ReportAction", QStringLiteral("Report…"),
+                           QStringLiteral("Saves a quote sheet of the list as a PDF file"),
+                           QKeySequence(Qt::CTRL | Qt::Key_R), &PartsListWindow::Report);
+    PrintAction = command(PrintButton, "PrintAction", QStringLiteral("Print…"),
+                          QStringLiteral("Prints the quote sheet of the list"),
+                          QKeySequence::Print, &PartsListWindow::Print);
     buttons->addStretch();
 
     auto* layout = new QVBoxLayout(this);
@@ -132,26 +338,33 @@ PartsListWindow::PartsListWindow(MainWindow* main) : QWidget(main, Qt::Window), 
     layout->addLayout(totals);
     layout->addLayout(buttons);
 
-    connect(RemoveButton, &QPushButton::clicked, this, &PartsListWindow::RemoveSelected);
-    connect(CopyButton, &QPushButton::clicked, this, &PartsListWindow::CopyLines);
-    connect(OpenButton, &QPushButton::clicked, this, &PartsListWindow::Open);
-    connect(SaveButton, &QPushButton::clicked, this, &PartsListWindow::Save);
-    connect(ReportButton, &QPushButton::clicked, this, &PartsListWindow::Report);
-    connect(PrintButton, &QPushButton::clicked, this, &PartsListWindow::Print);
-    connect(PriceField, &QLineEdit::textEdited, this, &PartsListWindow::Refresh);
-    connect(main_, &MainWindow::partsListChanged, this, [this] {
-        if (isVisible()) Refresh();
-    });
-    shortcut(this, QKeySequence::Delete, [this] { RemoveSelected(); });
-    shortcut(this, QKeySequence::Copy, [this] { CopyLines(); });
+    connect(PriceField, &QLineEdit::textChanged, this, &PartsListWindow::PriceChanged);
+    connect(main_, &MainWindow::calculationChanged, this, &PartsListWindow::CalculationChanged);
+    connect(Table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { RemoveAction->setEnabled(Table->selectionModel()->hasSelection()); });
+    RemoveAction->setEnabled(false);
     Table->installEventFilter(this);
-    shortcut(this, QKeySequence::Save, [this] { Save(); });
-    shortcut(this, QKeySequence::Open, [this] { Open(); });
-    shortcut(this, QKeySequence(Qt::Key_F1), [this] {
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, [this] {
         Guarded(this, [&] {
             HelpWindow::ShowPage(this, QUrl(QStringLiteral("qrc:/help/parts-list.html")));
         });
     });
+    ShowTotals();
+}
+
+// A command of the window: its shortcut works anywhere in it and is named in
+// its tooltip.
+QAction* PartsListWindow::AddCommand(const char* name, const QString& caption,
+                                     const QString& description, const QKeySequence& keys,
+                                     void (PartsListWindow::*run)()) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(keys);
+    action->setToolTip(QStringLiteral("%1 (%2)").arg(description,
+                                                     keys.toString(QKeySequence::NativeText)));
+    connect(action, &QAction::triggered, this, run);
+    addAction(action);
+    return action;
 }
 
 // The table would take Delete and Ctrl+C for itself (to search its rows, to
@@ -161,27 +374,34 @@ bool PartsListWindow::eventFilter(QObject* watched, QEvent* event) {
         (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress))
         return QWidget::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
-    const bool remove = key->matches(QKeySequence::Delete);
-    const bool copy = key->matches(QKeySequence::Copy);
-    if (!remove && !copy) return false;
+    QAction* action = key->matches(QKeySequence::Delete) ? RemoveAction
+                      : key->matches(QKeySequence::Copy) ? CopyAction
+                                                          : nullptr;
+    if (!action) return false;
     event->accept();
-    if (event->type() == QEvent::KeyPress) remove ? RemoveSelected() : CopyLines();
+    if (event->type() == QEvent::KeyPress) action->trigger();
     return true;
 }
 
 void PartsListWindow::showEvent(QShowEvent* event) {
-    Refresh();
-    if (!sized_) {
-        // Wide enough for every column the first time, as far as the screen allows.
-        sized_ = true;
-        const int table = Table->horizontalHeader()->length() + 2 * Table->frameWidth() +
-                          Table->verticalScrollBar()->sizeHint().width();
-        const QMargins margins = layout()->contentsMargins();
-        int width = table + margins.left() + margins.right();
-        if (const QScreen* s = screen()) width = std::min(width, s->availableGeometry().width());
-        resize(std::max(width, this->width()), height());
-    }
     QWidget::showEvent(event);
+    FitColumns();
+}
+
+// Columns as wide as what they show, and the window as wide as the columns,
+// as far as the screen allows: a line's weight and cost in sight without
+// scrolling.
+void PartsListWindow::FitColumns() {
+    if (!isVisible()) return;
+    QHeaderView* header = Table->horizontalHeader();
+    header->setStretchLastSection(false); // the last column too as wide as it needs
+    Table->resizeColumnsToContents();
+    const QMargins margins = layout()->contentsMargins();
+    int width = header->length() + Table->verticalHeader()->width() + 2 * Table->frameWidth() +
+                Table->verticalScrollBar()->sizeHint().width() + margins.left() + margins.right();
+    header->setStretchLastSection(true);
+    if (const QScreen* s = screen()) width = std::min(width, s->availableGeometry().width());
+    if (width > this->width()) resize(width, height());
 }
 
 std::optional<double> PartsListWindow::PricePerKg() const {
@@ -195,30 +415,49 @@ std::optional<double> PartsListWindow::PricePerKg() const {
     return std::nullopt;
 }
 
-// The table and totals anew from the main window's lines. The totals are the
-// main window's result fields, in kilograms and cubic metres.
-void PartsListWindow::Refresh() {
+void PartsListWindow::CalculationChanged() {
     Guarded(this, [&] {
-        const auto& lines = main_->Parts().Lines();
-        const bool grew = std::size_t(model_->rowCount()) < lines.size();
-        const auto price = PricePerKg();
-        model_->Show(lines, partslist::ReplayLines(lines), price);
-        const char separator = DecimalSeparator();
-        const calc::CalcState& state = main_->State();
-        // Empty where the fields are, at the start and after Reset.
-        const bool none = main_->WeightField->text().isEmpty();
-        const QString volume = main_->VolumeField->text();
-        WeightTotal->setText(none ? QString()
-                                  : FromCore(calc::FormatTotal(state.TotalWeight, separator)));
-        VolumeTotal->setText(volume.isEmpty() || volume == FromCore(calc::NoVolumeMarker)
-                                 ? volume
-                                 : FromCore(calc::FormatTotal(state.TotalVolume, separator)));
-        CostTotal->setText(price && !none
-                               ? FromCore(partslist::Cost(state.TotalWeight, *price, separator))
-                               : QString());
-        Table->resizeColumnsToContents();
-        if (grew) Table->scrollToBottom();
+        model_->LinesChanged();
+        ShowTotals();
+        const auto change = main_->Calculation().LastChange().What;
+        if (change == partslist::LinesChange::None || change == partslist::LinesChange::Removed)
+            return;
+        FitColumns();
+        if (change == partslist::LinesChange::Appended) Table->scrollToBottom();
     });
+}
+
+// A new price changes the costs only; rows selected stay so, the cost
+// column taken in when it comes.
+void PartsListWindow::PriceChanged() {
+    Guarded(this, [&] {
+        const QItemSelection selected = Table->selectionModel()->selection();
+        main_->SetPricePerKg(PricePerKg());
+        model_->PriceChanged();
+        Table->selectionModel()->select(selected, QItemSelectionModel::Select |
+                                                      QItemSelectionModel::Rows);
+        ShowTotals();
+    });
+}
+
+// The totals as the main window's result fields show them, in kilograms and
+// cubic metres; empty where they are.
+void PartsListWindow::ShowTotals() {
+    const partslist::Calculation& calculation = main_->Calculation();
+    const calc::CalcState& state = calculation.State();
+    const partslist::TotalsShown shown = calculation.Shown();
+    const char separator = DecimalSeparator();
+    const auto price = calculation.PricePerKg();
+    const bool none = shown == partslist::TotalsShown::Nothing;
+    WeightTotal->setText(none ? QString() : FromCore(calc::FormatTotal(state.TotalWeight, separator)));
+    VolumeTotal->setText(shown == partslist::TotalsShown::WeightAndMarker
+                             ? FromCore(calc::NoVolumeMarker)
+                         : shown == partslist::TotalsShown::WeightAndVolume
+                             ? FromCore(calc::FormatTotal(state.TotalVolume, separator))
+                             : QString());
+    CostTotal->setText(price && !none
+                           ? FromCore(partslist::Cost(state.TotalWeight, *price, separator))
+                           : QString());
 }
 
 std::vector<int> PartsListWindow::SelectedRows() const {
@@ -259,9 +498,9 @@ void PartsListWindow::Open() {
 // never leaves half a file behind.
 void PartsListWindow::SaveTo(const QString& path) {
     Guarded(this, [&] {
-        const auto& lines = main_->Parts().Lines();
-        const std::string text =
-            partslist::WritePartsList(lines, PricePerKg(), partslist::ReplayLines(lines));
+        const partslist::Calculation& calculation = main_->Calculation();
+        const std::string text = partslist::WritePartsList(
+            calculation.Lines(), calculation.PricePerKg(), calculation.Totals());
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly) ||
             file.write(text.data(), qint64(text.size())) != qint64(text.size()) || !file.commit())
@@ -282,19 +521,19 @@ void PartsListWindow::OpenFrom(const QString& path) {
                                              path.toStdString());
         PriceField->setText(list.PricePerKg ? PartsListModel::NumberText(*list.PricePerKg)
                                             : QString());
-        main_->ReplaceLines(std::move(list.Lines), list.Totals);
+        main_->ReplaceLines(std::move(list.Lines), std::move(list.Totals));
         fileName_ = QFileInfo(path).fileName();
-        Refresh();
     });
 }
 
 QuoteSheet PartsListWindow::Sheet() const {
+    const partslist::Calculation& calculation = main_->Calculation();
     QuoteSheet sheet;
     sheet.Title = fileName_.isEmpty() ? QStringLiteral("Parts list") : fileName_;
     sheet.Date = QDate::currentDate();
-    sheet.Lines = main_->Parts().Lines();
-    sheet.Totals = partslist::ReplayLines(sheet.Lines);
-    sheet.PricePerKg = PricePerKg();
+    sheet.Lines = calculation.Lines();
+    sheet.Totals = calculation.Totals();
+    sheet.PricePerKg = calculation.PricePerKg();
     sheet.Separator = QChar::fromLatin1(DecimalSeparator());
     return sheet;
 }

@@ -1,15 +1,18 @@
 #pragma once
 // The parts list: every line of the calculation in a table, with the totals
-// under it. It follows the main window's Adds, Undo and Reset; a removal or
-// an opened file goes back to the main window, which owns the lines and the
-// totals. One window, built when first asked for, never modal.
+// under it. It shows the main window's calculation and follows its changes
+// row by row; a removal or an opened file goes back to the main window, which
+// owns the calculation and writes its result fields. One window, built when
+// first asked for, never modal.
 #include <QWidget>
 
 #include <optional>
+#include <vector>
 
+class QAction;
 class QLineEdit;
-class QPushButton;
 class QTableView;
+class QToolButton;
 
 namespace ui {
 
@@ -22,7 +25,7 @@ class PartsListWindow : public QWidget {
 public:
     explicit PartsListWindow(MainWindow* main);
 
-    // What the buttons do once a file was chosen. Each shows its error in the
+    // What the commands do once a file was chosen. Each shows its error in the
     // error box and then has changed nothing.
     void SaveTo(const QString& path);
     void OpenFrom(const QString& path);
@@ -33,14 +36,20 @@ public:
 
     QTableView* Table;
     QLineEdit *VolumeTotal, *WeightTotal, *CostTotal, *PriceField;
-    QPushButton *RemoveButton, *CopyButton, *OpenButton, *SaveButton, *ReportButton, *PrintButton;
+    QAction *RemoveAction, *CopyAction, *OpenAction, *SaveAction, *ReportAction, *PrintAction;
+    QToolButton *RemoveButton, *CopyButton, *OpenButton, *SaveButton, *ReportButton, *PrintButton;
 
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Refresh();
+    QAction* AddCommand(const char* name, const QString& caption, const QString& description,
+                        const QKeySequence& keys, void (PartsListWindow::*run)());
+    void CalculationChanged();
+    void PriceChanged();
+    void ShowTotals();
+    void FitColumns();
     void RemoveSelected();
     void CopyLines();
     void Save();
@@ -52,7 +61,6 @@ private:
 
     MainWindow* main_;
     PartsListModel* model_;
-    bool sized_ = false;
     QString fileName_; // of the file last saved or opened, for the quote sheet's title
 };
 

@@ -1,36 +1,69 @@
-#include "partslist/PartsList.h"
+#include "partslist/Calculation.h"
 
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 namespace {
 
-partslist::Line Cube(const char* side) {
-    partslist::Line line;
-    line.Type = "Parallelepiped";
-    for (auto& row : line.Rows)
+using partslist::LinesChange;
+
+calc::AddInput Cube(const char* type, const char* side, const char* density) {
+    calc::AddInput input;
+    input.Type = type;
+    input.Density = density;
+    for (auto& row : input.Rows)
         row = {side, "millimeter"};
-    line.Density = 1000;
-    return line;
+    return input;
 }
 
-TEST(PartsList, UndoTakesBackOneAddOrOneRemovalOnce) {
-    partslist::PartsList list;
-    list.Added(Cube("100"));
-    list.Added(Cube("200"));
-    const std::size_t first[] = {0};
-    EXPECT_DOUBLE_EQ(list.Remove(first).State.TotalWeight, 8.0); // 0.2^3 m3 of water
-    ASSERT_EQ(list.Lines().size(), 1u);
-    EXPECT_TRUE(list.Undo());
-    EXPECT_EQ(list.Lines().size(), 2u);
-    EXPECT_FALSE(list.Undo());
-    EXPECT_EQ(list.Lines().size(), 2u);
+double LinesWeight(const partslist::Calculation& c) {
+    return std::accumulate(c.Results().begin(), c.Results().end(), 0.0,
+                           [](double sum, const partslist::LineResult& r) { return sum + r.Weight; });
+}
 
-    list.Added(std::nullopt); // an Add that named no type: Undo takes no line
-    EXPECT_FALSE(list.Undo());
-    EXPECT_EQ(list.Lines().size(), 2u);
-    list.Added(Cube("300"));
-    EXPECT_TRUE(list.Undo());
-    EXPECT_EQ(list.Lines().back(), Cube("200"));
+// Cubes of 100 and 200 mm of water (1000 kg/m3): 1 and 8 kg.
+TEST(Calculation, UndoTakesBackOneAddOrOneRemovalWithItsTotalsOnce) {
+    partslist::Calculation c;
+    c.AddObject(Cube("Parallelepiped", "100", "1000"), "Water");
+    c.AddObject(Cube("Parallelepiped", "200", "1000"), "Water");
+    EXPECT_EQ(c.LastChange().What, LinesChange::Appended);
+    const std::size_t first[] = {0};
+    c.Remove(first);
+    EXPECT_EQ(c.LastChange().Rows, std::vector<std::size_t>{0});
+    EXPECT_DOUBLE_EQ(c.State().TotalWeight, 8.0);
+    ASSERT_EQ(c.Lines().size(), 1u);
+    c.Undo();
+    EXPECT_EQ(c.LastChange().What, LinesChange::Inserted);
+    EXPECT_EQ(c.Lines().size(), 2u);
+    EXPECT_DOUBLE_EQ(c.State().TotalWeight, 9.0);
+    c.Undo();
+    EXPECT_EQ(c.LastChange().What, LinesChange::None);
+    EXPECT_EQ(c.Lines().size(), 2u);
+
+    c.AddAperture(Cube("Choose Type", "1", "1000"), "Water"); // subtracts nothing, adds no line
+    c.Undo();
+    EXPECT_EQ(c.Lines().size(), 2u);
+    c.AddObject(Cube("Parallelepiped", "300", "1000"), "Water");
+    c.Undo();
+    EXPECT_EQ(c.LastChange().Rows, std::vector<std::size_t>{2});
+    EXPECT_EQ(c.Lines().back().Rows[0].Text, "200");
+    EXPECT_DOUBLE_EQ(c.State().TotalWeight, 9.0);
+}
+
+// Every Add weighs the whole volume at its density, even one that adds no
+// line: the lines' weights always add up to the total.
+TEST(Calculation, LinesAddUpToTheTotalAfterEveryChangeOfDensity) {
+    partslist::Calculation c;
+    c.AddObject(Cube("Parallelepiped", "100", "1000"), "Water");
+    c.AddObject(Cube("Parallelepiped", "100", "7850"), "Steel");
+    EXPECT_DOUBLE_EQ(LinesWeight(c), 15.7);
+    c.AddAperture(Cube("Choose Type", "1", "2000"), "");
+    EXPECT_DOUBLE_EQ(c.State().TotalWeight, 4.0);
+    EXPECT_DOUBLE_EQ(LinesWeight(c), 4.0);
+    c.Undo();
+    EXPECT_DOUBLE_EQ(LinesWeight(c), 15.7);
+    EXPECT_DOUBLE_EQ(c.State().TotalWeight, 15.7);
 }
 
 } // namespace

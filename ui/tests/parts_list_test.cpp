@@ -5,6 +5,8 @@
 #include "ui/HelpWindow.h"
 #include "ui/PartsListWindow.h"
 
+#include <QAbstractItemModelTester>
+#include <QAction>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -12,6 +14,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QToolButton>
 
 namespace {
 
@@ -84,6 +87,36 @@ TEST_F(PartsList, FollowsEveryAddAndTakesOutARemovedLineUntilUndo) {
     EXPECT_EQ(Rows(list), 3);
     Click(form->ResetButton);
     EXPECT_EQ(Rows(list), 0);
+}
+
+// The model says row by row what changes, so a selection outlives a new
+// price (and the cost column it brings), an Add and an Undo.
+TEST_F(PartsList, TheSelectionHoldsThroughAPriceAnAddAndAnUndo) {
+    ui::PartsListWindow* list = OpenList();
+    QAbstractItemModelTester tester(list->Table->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    for (const char* length : {"100", "200", "300"})
+        AddObject("Cylinder", "20", length);
+    Activate(list);
+    EXPECT_FALSE(list->RemoveAction->isEnabled());
+    EXPECT_TRUE(list->RemoveButton->toolTip().endsWith(QStringLiteral("(Del)")));
+    list->Table->selectionModel()->select(list->Table->model()->index(0, 0),
+                                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    list->Table->selectionModel()->select(list->Table->model()->index(2, 0),
+                                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    EXPECT_TRUE(list->RemoveAction->isEnabled());
+    QTest::keyClicks(list->PriceField, "2");
+    AddObject("Cone", "10", "10");
+    Click(form->UndoButton);
+    Activate(list);
+    QTest::keyClick(list->Table, Qt::Key_C, Qt::ControlModifier);
+    const QStringList rows = QGuiApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_TRUE(rows[1].startsWith(QStringLiteral("1\t")) && rows[2].startsWith(QStringLiteral("3\t")));
+    QTest::keyClick(list->Table, Qt::Key_Delete);
+    EXPECT_EQ(Rows(list), 1);
+    Click(form->UndoButton);
+    EXPECT_EQ(Rows(list), 3);
 }
 
 TEST_F(PartsList, ASavedListOpensToTheSameTotalsAndABadFileChangesNothing) {

@@ -1,0 +1,160 @@
+#include "partslist/Calculation.h"
+
+#include "calc/Calculator.h"
+#include "calc/Units.h"
+
+#include <utility>
+
+namespace partslist {
+namespace {
+
+// The line of an Add: what the click read, and the size whose mass it used.
+// A click on a text that names no type adds none.
+std::optional<Line> LineOf(Kind kind, const calc::AddInput& input, std::string_view material,
+                           std::int32_t density,
+                           const std::array<std::string, catalogue::ProfileCount>& sizeLabels) {
+    Line line;
+    line.Kind = kind;
+    line.Type = input.Type;
+    if (const auto profile = ProfileOf(line))
+        line.Size = sizeLabels[static_cast<std::size_t>(*profile)];
+    line.Rows = input.Rows;
+    // A row whose unit box names no unit was not read: it counts as empty.
+    for (calc::DimensionRow& row : line.Rows)
+        if (!calc::LengthFactor(row.Unit)) row.Text.clear();
+    line.Quantity = input.Quantity;
+    line.Material = material;
+    line.Density = density;
+    line.CutByWeight = kind == Kind::Aperture && input.VolumeField == calc::NoVolumeMarker;
+    if (!NamesAType(line)) return std::nullopt;
+    return line;
+}
+
+} // namespace
+
+std::int32_t Calculation::SelectMaterial(std::string_view material) {
+    state_.Density = calc::MaterialDensity(material, state_.Density);
+    return state_.Density;
+}
+
+void Calculation::SelectSize(catalogue::Profile profile, std::string_view label) {
+    const auto p = static_cast<std::size_t>(profile);
+    if (const auto mass = catalogue::SelectSize(catalogue::SizeTable(profile), label)) {
+        state_.ProfileMass[p] = *mass;
+        sizeLabels_[p] = label;
+    }
+}
+
+std::optional<calc::AddOutcome> Calculation::AddObject(const calc::AddInput& input,
+                                                       std::string_view material) {
+    auto outcome = calc::AddObject(state_, input);
+    if (outcome)
+        Added(LineOf(Kind::Object, input, material, outcome->State.Density, sizeLabels_),
+              *outcome);
+    return outcome;
+}
+
+calc::AddOutcome Calculation::AddAperture(const calc::AddInput& input,
+                                          std::string_view material) {
+    auto outcome = calc::AddAperture(state_, input);
+    Added(LineOf(Kind::Aperture, input, material, outcome.State.Density, sizeLabels_), outcome);
+    return outcome;
+}
+
+// Commits an Add. Every Add that shows a volume weighs all of it again at its
+// density, so the lines with a volume are weighed again with it.
+void Calculation::Added(std::optional<Line> line, const calc::AddOutcome& outcome) {
+    before_ = {line ? Before::LineAdded : Before::Totals, weighedAt_, {}, {}, {}};
+    state_ = outcome.State;
+    if (outcome.VolumeField == calc::VolumeShown::Marker)
+        shown_ = TotalsShown::WeightAndMarker;
+    else if (outcome.VolumeField == calc::VolumeShown::Total)
+        shown_ = TotalsShown::WeightAndVolume;
+    else if (shown_ == TotalsShown::Nothing)
+        shown_ = TotalsShown::Weight;
+    change_ = {};
+    if (line) {
+        LineResult result;
+        if (outcome.VolumeField == calc::VolumeShown::Total) result.Volume = outcome.AddedVolume;
+        result.Weight = outcome.AddedProfileWeight;
+        lines_.push_back(std::move(*line));
+        results_.push_back(result);
+        change_ = {LinesChange::Appended, {lines_.size() - 1}};
+    }
+    if (outcome.VolumeField == calc::VolumeShown::Total) Reweigh(outcome.State.Density);
+}
+
+Replay Calculation::Totals() const {
+    return {state_, shown_ == TotalsShown::WeightAndMarker, results_, weighedAt_};
+}
+
+void Calculation::Reweigh(std::int32_t density) {
+    weighedAt_ = density;
+    for (LineResult& r : results_)
+        if (r.Volume) r.Weight = WeightOfVolume(*r.Volume, density);
+}
+
+void Calculation::Undo() {
+    state_ = calc::Undo(state_);
+    shown_ = TotalsShown::WeightAndVolume; // Undo writes both fields
+    Before before = std::exchange(before_, {});
+    change_ = {};
+    if (before.What == Before::LineAdded) {
+        lines_.pop_back();
+        results_.pop_back();
+        change_ = {LinesChange::Removed, {lines_.size()}};
+    } else if (before.What == Before::AllLines) {
+        lines_ = std::move(before.Lines);
+        results_ = std::move(before.Results);
+        change_ = before.Removed.empty() ? LinesChange{LinesChange::Reset, {}}
+                                         : LinesChange{LinesChange::Inserted, before.Removed};
+    }
+    if (before.What != Before::Nothing) Reweigh(before.WeighedAt);
+}
+
+void Calculation::Reset() {
+    state_ = {};
+    shown_ = TotalsShown::Nothing;
+    sizeLabels_ = {};
+    lines_.clear();
+    results_.clear();
+    weighedAt_ = 0;
+    before_ = {};
+    change_ = {LinesChange::Reset, {}};
+}
+
+void Calculation::Remove(std::span<const std::size_t> rows) {
+    std::vector<bool> gone(lines_.size());
+    for (std::size_t row : rows)
+        if (row < gone.size()) gone[row] = true;
+    LinesChange change{LinesChange::Removed, {}};
+    std::vector<Line> kept;
+    kept.reserve(lines_.size());
+    for (std::size_t i = 0; i < lines_.size(); ++i)
+        gone[i] ? change.Rows.push_back(i) : kept.push_back(lines_[i]);
+    Replay replay = ReplayLines(kept); // may throw: nothing has changed yet
+    ShowReplay(std::move(kept), std::move(replay), std::move(change));
+}
+
+void Calculation::Replace(std::vector<Line> lines, Replay replay) {
+    ShowReplay(std::move(lines), std::move(replay), {LinesChange::Reset, {}});
+}
+
+// The totals of the replayed lines, shown as an Add shows its totals; Undo
+// brings back those from before, with the lines.
+void Calculation::ShowReplay(std::vector<Line> lines, Replay replay, LinesChange change) {
+    state_.UndoWeight = state_.TotalWeight;
+    state_.UndoVolume = state_.TotalVolume;
+    state_.UndoProfileWeight = state_.ProfileWeight;
+    state_.TotalWeight = replay.State.TotalWeight;
+    state_.TotalVolume = replay.State.TotalVolume;
+    state_.ProfileWeight = replay.State.ProfileWeight;
+    shown_ = replay.VolumeMarker ? TotalsShown::WeightAndMarker : TotalsShown::WeightAndVolume;
+    before_ = {Before::AllLines, weighedAt_, std::exchange(lines_, std::move(lines)),
+               std::exchange(results_, std::move(replay.Lines)),
+               change.What == LinesChange::Removed ? change.Rows : std::vector<std::size_t>{}};
+    weighedAt_ = replay.WeighedAt;
+    change_ = std::move(change);
+}
+
+} // namespace partslist
