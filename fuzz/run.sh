@@ -8,7 +8,7 @@ set -euo pipefail
 build=${1:?usage: fuzz/run.sh <build dir> [seconds]}
 seconds=${2:-60}
 here=$(cd "$(dirname "$0")" && pwd)
-targets=(parse_number format_total select_size add_object add_aperture parts_file csv_split)
+targets=(parse_number format_total select_size add_object add_aperture parts_file)
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}

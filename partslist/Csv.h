@@ -11,11 +11,10 @@
 namespace partslist::csv {
 
 // One record and the line of the text it starts on (from 1). The fields are
-// valid while the record is handled: most point into the text.
+// valid while the record is handled.
 struct Record {
     std::size_t Line;
     std::span<const std::string_view> Fields;
-    bool InText = false; // the fields point into the text, else into copies one after another
 };
 
 // Malformed quoting: the line of the record, and the field (from 0) where
@@ -27,15 +26,10 @@ struct SyntaxError {
 };
 
 // Calls onRecord for each record in order; blank lines are no records, and a
-// byte-order mark at the start is skipped. Throws SyntaxError. A line without
-// a quote is split here, in place; libcsv reads every other.
+// byte-order mark at the start is skipped. A line break inside a quoted field
+// counts as a line (CR LF as one). Throws SyntaxError, or what onRecord
+// threw, at the first fault: nothing after it is handed on.
 void Split(std::string_view text, const std::function<void(const Record&)>& onRecord);
-
-// The same, splitting on another thread while onRecord is called on this
-// one, up to a few thousand records behind: reading a large file takes the
-// time of the slower of the two instead of both. Where no thread can be
-// had, Split.
-void SplitInBackground(std::string_view text, const std::function<void(const Record&)>& onRecord);
 
 // Appends a field, quoted where RFC 4180 needs it.
 void AppendField(std::string& out, std::string_view field);

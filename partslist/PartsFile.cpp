@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cstring>
 #include <limits>
+#include <utility>
 
 namespace partslist {
 namespace {
@@ -106,8 +107,8 @@ std::string Quoted(std::string_view text) {
 class Reader {
 public:
     Reader(std::string_view fileName, std::optional<std::int32_t> density,
-           const std::function<void(const Line&)>& onLine)
-        : fileName_(fileName), replayer_(density), onLine_(onLine) {}
+           std::function<void(const Line&)> onLine)
+        : fileName_(fileName), replayer_(density), onLine_(std::move(onLine)) {}
 
     void Take(const csv::Record& record) {
         lineNumber_ = record.Line;
@@ -300,7 +301,7 @@ private:
 
     std::string_view fileName_;
     Replayer replayer_;
-    const std::function<void(const Line&)>& onLine_;
+    std::function<void(const Line&)> onLine_;
     Line line_;
     std::size_t lineNumber_ = 1;
     bool headerRead_ = false;
@@ -332,42 +333,23 @@ std::string ExactNumber(double value) {
     return out;
 }
 
-namespace {
-
-// The reading itself, with room made for `rows` lines.
-OpenedList Read(std::string_view text, std::string_view fileName,
-                std::optional<std::int32_t> density, const std::function<void(const Line&)>& onLine,
-                std::size_t rows) {
-    Reader reader(fileName, density, onLine);
-    reader.Reserve(rows);
-    reader.utf8 = IsUtf8(text);
-    try {
-        csv::SplitInBackground(text, [&](const csv::Record& record) { reader.Take(record); });
-    } catch (const csv::SyntaxError& e) {
-        reader.FailOnLine(e.Line, reader.FieldName(e.Field) + ": " + e.What);
-    }
-    OpenedList out;
-    out.Totals = reader.Finish();
-    out.PricePerKg = reader.price;
-    return out;
-}
-
-} // namespace
-
 OpenedList ReadPartsList(std::string_view text, std::string_view fileName,
                          std::optional<std::int32_t> density,
                          const std::function<void(const Line&)>& onLine) {
-    return Read(text, fileName, density, onLine, RowsOf(text));
-}
-
-OpenedList ReadPartsList(std::string_view text, std::string_view fileName,
-                         std::optional<std::int32_t> density) {
     const std::size_t rows = RowsOf(text);
-    std::vector<Line> lines;
-    lines.reserve(rows);
-    OpenedList out = Read(
-        text, fileName, density, [&](const Line& line) { lines.push_back(line); }, rows);
-    out.Lines = std::move(lines);
+    OpenedList out;
+    if (!onLine) out.Lines.reserve(rows);
+    Reader reader(
+        fileName, density, onLine ? onLine : [&](const Line& line) { out.Lines.push_back(line); });
+    reader.Reserve(rows);
+    reader.utf8 = IsUtf8(text);
+    try {
+        csv::Split(text, [&](const csv::Record& record) { reader.Take(record); });
+    } catch (const csv::SyntaxError& e) {
+        reader.FailOnLine(e.Line, reader.FieldName(e.Field) + ": " + e.What);
+    }
+    out.Totals = reader.Finish();
+    out.PricePerKg = reader.price;
     return out;
 }
 

@@ -27,16 +27,13 @@ struct OpenedList {
 
 // Reads and replays a file, every line at its own density or all at
 // `density`. Nothing of a bad file is used: the first fault throws
-// calc::Error with "FILE:LINE: column "NAME": what is wrong".
+// calc::Error with "FILE:LINE: column "NAME": what is wrong". Given onLine,
+// each line is handed to it as soon as it is read and replayed instead of
+// being kept (the list returned has no lines): a million lines need not be
+// held at once.
 OpenedList ReadPartsList(std::string_view text, std::string_view fileName,
-                         std::optional<std::int32_t> density = {});
-
-// The same, handing each line to onLine as soon as it is read and replayed
-// instead of keeping it: the list returned has no lines. A million lines
-// need not be held at once.
-OpenedList ReadPartsList(std::string_view text, std::string_view fileName,
-                         std::optional<std::int32_t> density,
-                         const std::function<void(const Line&)>& onLine);
+                         std::optional<std::int32_t> density = {},
+                         const std::function<void(const Line&)>& onLine = {});
 
 // The file's text for the lines and what each adds (their replay).
 std::string WritePartsList(std::span<const Line> lines, std::optional<double> pricePerKg,

@@ -112,16 +112,17 @@ TEST(PartsFile, QuotedFieldsAndAHeaderAloneReadBack) {
     EXPECT_TRUE(partslist::ReadPartsList(Header, "h.csv").Lines.empty());
 }
 
-// Long enough to be handed from the splitting thread in several batches,
-// plain and quoted lines taking turns: the lines come in order, a fault
-// stops the reading, and the first one is told even when the splitter has
-// found a later one.
+// Plain and quoted lines taking turns: the lines come in order, a fault
+// stops the reading, and the first one is told even when a later line is
+// malformed too.
 TEST(PartsFile, ALongFileReadsInOrderUpToItsFirstFault) {
     const auto text = [](int bad, const std::string& with) {
         std::string out = Header;
         for (int i = 1; i <= 5000; ++i) {
-            const std::string a = i % 2 ? "\"" + std::to_string(i) + "\"" : std::to_string(i);
-            out += i == bad ? with : "object,Cylinder,," + a + ",millimeter,1,meter,,,1,7874\n";
+            const std::string quote = i % 2 ? "\"" : "", number = std::to_string(i);
+            out += i == bad ? with
+                            : "object,Cylinder,," + quote + number + quote +
+                                  ",millimeter,1,meter,,,1,7874\n";
         }
         return out;
     };
