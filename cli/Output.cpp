@@ -6,9 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
-#include <future>
-#include <vector>
 
 namespace cli {
 namespace {
@@ -42,30 +39,26 @@ enum Column {
     CostColumn,
     ColumnCount
 };
-using Row = std::array<std::string_view, ColumnCount>;
+using Cells = std::array<std::string_view, ColumnCount>;
 
 // Text to the left, numbers to the right, two blanks between columns.
 class Layout {
 public:
-    Layout(std::size_t columns, std::span<const std::size_t> widths) : columns_(columns) {
-        std::copy(widths.begin(), widths.end(), widths_.begin());
-    }
+    explicit Layout(std::size_t columns) : columns_(columns) {}
 
-    void Widen(std::size_t column, std::size_t width) {
-        widths_[column] = std::max(widths_[column], width);
-    }
-
-    void Measure(const Row& row) {
+    void Measure(const Cells& row) {
         for (std::size_t c = 0; c < columns_; ++c)
-            Widen(c, row[c].size());
+            widths_[c] = std::max(widths_[c], row[c].size());
     }
 
     // Every row is as wide as the table, numbers being right-aligned: a row
     // is a stretch of blanks with the cells copied into their places.
-    void Write(std::string& out, const Row& row) {
-        if (width_ == 0) width_ = Width(); // once every width is known
+    void Write(std::string& out, const Cells& row) const {
+        std::size_t width = 2 * (columns_ - 1);
+        for (std::size_t c = 0; c < columns_; ++c)
+            width += widths_[c];
         std::size_t at = out.size();
-        out.resize(at + width_ + 1, ' ');
+        out.resize(at + width + 1, ' ');
         for (std::size_t c = 0; c < columns_; ++c) {
             const std::string_view cell = row[c];
             const std::size_t to = at + (c >= QuantityColumn ? widths_[c] - cell.size() : 0);
@@ -76,162 +69,83 @@ public:
     }
 
 private:
-    std::size_t Width() const {
-        std::size_t width = 2 * (columns_ - 1);
-        for (std::size_t c = 0; c < columns_; ++c)
-            width += widths_[c];
-        return width;
-    }
-
     std::size_t columns_;
     std::array<std::size_t, ColumnCount> widths_{};
-    std::size_t width_ = 0;
 };
 
-std::string_view Whole(std::array<char, 12>& buffer, std::int32_t value) {
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
-    return {buffer.data(), std::size_t(end - buffer.data())};
+// A line's volume (empty for a profile), weight and cost.
+struct Figures {
+    Figures(const partslist::LineResult& result, const Units& units, std::optional<double> price)
+        : Volume(result.Volume ? VolumeText(*result.Volume, units) : ""),
+          Weight(WeightText(result.Weight, units)),
+          Cost(price ? partslist::Cost(result.Weight, *price, Point) : "") {}
+
+    std::string Volume, Weight, Cost;
+};
+
+// A kept row's cells with its figures.
+Cells CellsOf(std::string_view row, const Figures& figures) {
+    Cells cells{};
+    for (std::size_t c = 0; c < VolumeColumn; ++c) {
+        const std::size_t tab = row.find('\t');
+        cells[c] = row.substr(0, tab);
+        row.remove_prefix(tab + 1);
+    }
+    cells[VolumeColumn] = figures.Volume;
+    cells[WeightColumn] = figures.Weight;
+    cells[CostColumn] = figures.Cost;
+    return cells;
 }
-
-// The volume, weight and cost of every line, formatted once: they set the
-// widths before the first row is written. Formatting is most of the table's
-// work, so the second half of the lines is formatted on another core
-// meanwhile (or after the first, where no thread can be had).
-class Figures {
-public:
-    Figures(std::span<const partslist::LineResult> lines, const Units& units,
-            std::optional<double> price)
-        : perLine_(price ? 3 : 2), early_(lines.size() / 2 * perLine_) {
-        const std::size_t half = lines.size() / 2;
-        auto later = std::async(std::launch::async | std::launch::deferred,
-                                [&] { Format(lines.subspan(half), units, price, halves_[1]); });
-        Format(lines.first(half), units, price, halves_[0]);
-        later.get();
-    }
-
-    std::size_t PerLine() const { return perLine_; }
-
-    // Every figure in turn.
-    class Reader {
-    public:
-        explicit Reader(const Figures& f)
-            : early_(f.halves_[0]), late_(f.halves_[1]), left_(f.early_) {}
-        std::string_view Next() { return left_ > 0 ? (--left_, early_.Next()) : late_.Next(); }
-
-    private:
-        TextStore::Reader early_, late_;
-        std::size_t left_; // in the first half
-    };
-
-private:
-    static void Format(std::span<const partslist::LineResult> lines, const Units& units,
-                       std::optional<double> price, TextStore& texts) {
-        for (const partslist::LineResult& result : lines) {
-            texts.Put(result.Volume ? VolumeText(*result.Volume, units) : std::string());
-            texts.Put(WeightText(result.Weight, units));
-            if (price) texts.Put(partslist::Cost(result.Weight, *price, Point));
-        }
-    }
-
-    std::size_t perLine_;
-    std::size_t early_; // figures in the first half
-    std::array<TextStore, 2> halves_;
-};
 
 } // namespace
 
-// Each text after its length, seven bits to a byte, the last byte's top bit clear.
-void TextStore::Put(std::string_view text, std::string_view more) {
-    const std::size_t size = text.size() + (more.empty() ? 0 : 1 + more.size());
-    const std::size_t room = size + 10;
-    if (blocks_.empty() || blocks_.back().Size + room > blocks_.back().Capacity) {
-        const std::size_t capacity = std::max<std::size_t>(1 << 20, room);
-        blocks_.push_back({std::make_unique_for_overwrite<char[]>(capacity), 0, capacity});
-    }
-    Block& block = blocks_.back();
-    char* at = block.Data.get() + block.Size;
-    std::size_t length = size;
-    for (; length >= 0x80; length >>= 7)
-        *at++ = char(0x80 | (length & 0x7F));
-    *at++ = char(length);
-    at = std::copy(text.begin(), text.end(), at);
-    if (!more.empty()) {
-        *at++ = ' ';
-        at = std::copy(more.begin(), more.end(), at);
-    }
-    block.Size = std::size_t(at - block.Data.get());
-}
-
-std::string_view TextStore::Reader::Next() {
-    if (at_ == store_.blocks_[block_].Size) ++block_, at_ = 0;
-    const char* data = store_.blocks_[block_].Data.get();
-    std::size_t size = 0;
-    for (int shift = 0;; shift += 7) {
-        const auto byte = static_cast<unsigned char>(data[at_++]);
-        size |= std::size_t(byte & 0x7F) << shift;
-        if (byte < 0x80) break;
-    }
-    const std::string_view text(data + at_, size);
-    at_ += size;
-    return text;
-}
-
 void Table::Add(const partslist::Line& line, std::int32_t density) {
-    std::array<char, 12> quantity, shownDensity;
-    const std::array<std::pair<std::string_view, std::string_view>, 7> cells{{
-        {partslist::KindName(line.Kind), {}},
-        {line.Type, line.Size},
-        {line.Rows[0].Text, line.Rows[0].Text.empty() ? std::string_view() : line.Rows[0].Unit},
-        {line.Rows[1].Text, line.Rows[1].Text.empty() ? std::string_view() : line.Rows[1].Unit},
-        {line.Rows[2].Text, line.Rows[2].Text.empty() ? std::string_view() : line.Rows[2].Unit},
-        {Whole(quantity, line.Quantity), {}},
-        {Whole(shownDensity, density), {}},
-    }};
-    for (std::size_t c = 0; c < cells.size(); ++c) {
-        const auto& [text, more] = cells[c];
-        cells_.Put(text, more);
-        widths_[c] = std::max(widths_[c], text.size() + (more.empty() ? 0 : 1 + more.size()));
+    std::string row = partslist::KindName(line.Kind);
+    row += '\t';
+    row += line.Type;
+    if (!line.Size.empty()) row += ' ' + line.Size;
+    row += '\t';
+    for (const calc::DimensionRow& r : line.Rows) {
+        row += r.Text;
+        if (!r.Text.empty() && !r.Unit.empty()) row += ' ' + r.Unit;
+        row += '\t';
     }
+    row += std::to_string(line.Quantity);
+    row += '\t';
+    row += std::to_string(density);
+    row += '\t';
+    rows_.push_back(row); // a copy holds no more than it needs, where `row` grew in steps
 }
 
+// The figures are formatted twice, to measure and to write, rather than kept:
+// kept, they would take more memory than the rows.
 void Table::Write(std::ostream& out, const partslist::Replay& replay, const Units& units,
                   std::optional<double> pricePerKg) const {
-    const Figures figures(replay.Lines, units, pricePerKg);
     const std::string volume = "volume " + std::string(VolumeSymbol(units.Volume));
     const std::string weight = "weight " + std::string(WeightSymbol(units.Weight));
-    const Row heading = {"kind",     "type and size", "a",    "b",    "c",
-                         "quantity", "density kg/m3", volume, weight, "cost"};
+    const Cells heading = {"kind",     "type and size", "a",    "b",    "c",
+                           "quantity", "density kg/m3", volume, weight, "cost"};
 
     const std::string totalVolume = TotalVolumeText(replay, units);
     const std::string totalWeight = WeightText(replay.State.TotalWeight, units);
     const std::string totalCost =
         pricePerKg ? partslist::Cost(replay.State.TotalWeight, *pricePerKg, Point) : "";
-    Row totals{};
+    Cells totals{};
     totals[KindColumn] = "total";
     totals[VolumeColumn] = totalVolume;
     totals[WeightColumn] = totalWeight;
     totals[CostColumn] = totalCost;
 
-    Layout layout(pricePerKg ? ColumnCount : CostColumn, widths_);
+    Layout layout(pricePerKg ? ColumnCount : CostColumn);
     layout.Measure(heading);
     layout.Measure(totals);
-    Figures::Reader measured(figures);
-    for (std::size_t i = 0; i < replay.Lines.size(); ++i)
-        for (std::size_t c = 0; c < figures.PerLine(); ++c)
-            layout.Widen(VolumeColumn + c, measured.Next().size());
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        layout.Measure(CellsOf(rows_[i], Figures(replay.Lines[i], units, pricePerKg)));
 
     std::string buffer;
-    buffer.reserve(1 << 17);
     layout.Write(buffer, heading);
-    TextStore::Reader cells(cells_);
-    Figures::Reader shown(figures);
-    for (std::size_t i = 0; i < replay.Lines.size(); ++i) {
-        Row row{};
-        for (std::size_t c = 0; c < widths_.size(); ++c)
-            row[c] = cells.Next();
-        for (std::size_t c = 0; c < figures.PerLine(); ++c)
-            row[VolumeColumn + c] = shown.Next();
-        layout.Write(buffer, row);
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        layout.Write(buffer, CellsOf(rows_[i], Figures(replay.Lines[i], units, pricePerKg)));
         if (buffer.size() >= 1 << 16) {
             out.write(buffer.data(), std::streamsize(buffer.size()));
             buffer.clear();

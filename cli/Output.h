@@ -6,15 +6,12 @@
 #include "partslist/Line.h"
 #include "partslist/Replay.h"
 
-#include <array>
 #include <cstdint>
-#include <memory>
+#include <deque>
 #include <optional>
 #include <ostream>
-#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace cli {
 
@@ -23,36 +20,10 @@ struct Units {
     std::string_view Volume = "meter";
 };
 
-// Short texts one after another, each after its length, in blocks of about a
-// megabyte; read back in the order they were put. One string would be
-// copied again each time it grows.
-class TextStore {
-public:
-    // The text, or the text and `more` after a blank.
-    void Put(std::string_view text, std::string_view more = {});
-
-    class Reader {
-    public:
-        explicit Reader(const TextStore& store) : store_(store) {}
-        std::string_view Next();
-
-    private:
-        const TextStore& store_;
-        std::size_t block_ = 0, at_ = 0;
-    };
-
-private:
-    struct Block {
-        std::unique_ptr<char[]> Data;
-        std::size_t Size = 0, Capacity = 0;
-    };
-    std::vector<Block> blocks_;
-};
-
 // A row per line and one of totals, in columns; a cost column with a price.
-// The rows are kept as the lines are read, as the few texts they show, so
-// that a million lines take little memory; their figures come once the
-// whole list is replayed.
+// A line's row is kept as the texts it shows while the lines are read, so
+// that a million lines take little memory; its figures come once the whole
+// list is replayed.
 class Table {
 public:
     // The next line's row, showing the density it is weighed at.
@@ -62,8 +33,12 @@ public:
                std::optional<double> pricePerKg) const;
 
 private:
-    TextStore cells_; // the texts of every row in turn
-    std::array<std::size_t, 7> widths_{};
+    // A row's cells, kind to density, each ended by a tab: no cell holds
+    // one, since a line read holds only names, units and numbers the window
+    // knows. One string a row takes less than half the memory of a string a
+    // cell, which keeps a long table within 2.5 times its file's size; a
+    // deque grows without moving them.
+    std::deque<std::string> rows_;
 };
 
 // The Weight field's text, then the Volume field's (the marker where the
