@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <unistd.h>
 #include <vector>
@@ -26,12 +28,22 @@ const std::string Workshop = Profiled + "object,Cylinder,,2,centimeter,1,meter,,
 const std::string Bad = Header + "object,Cylinder,,2,centimeter,1,meter,,,1,8940\n"
                                  "object,Cylinder,,2,furlong,1,meter,,,1,8940\n";
 
+// The files PathOf wrote, removed as the process ends.
+struct Written {
+    std::set<std::string> Paths;
+    ~Written() {
+        for (const std::string& path : Paths)
+            std::remove(path.c_str());
+    }
+} written;
+
 // "@workshop" stands for the path of that file. CTest runs the cases in
 // processes of their own at the same time: each writes files of its own.
 std::string PathOf(const std::string& name) {
     const std::string path = testing::TempDir() + "kubatrix-calc-" + std::to_string(getpid()) +
                              "-" + name + ".csv";
     std::ofstream(path) << (name == "workshop" ? Workshop : name == "profiled" ? Profiled : Bad);
+    written.Paths.insert(path);
     return path;
 }
 
