@@ -91,12 +91,13 @@ bool fitsExtended(const std::string& number) {
     return result.ec == std::errc();
 }
 
-// Most texts are digits with a point or a comma at most. With up to 15
-// digits such a number is a whole number below 2^53 over a power of ten,
-// both exact as doubles, and the one division rounds to the nearest double
-// as from_chars does. Longer ones go to from_chars as typed, a comma made a
-// point: the same text the scan below would make of them. Anything else, or
-// anything from_chars does not take whole, goes the long way.
+// Most texts are digits with a point or a comma at most, read by exact
+// division: with up to 15 digits the digits make a whole number below 2^53
+// and the divisor is a power of ten up to 10^15, both exact doubles, so the
+// one correctly rounded division gives the correctly rounded result, the
+// double from_chars reads. Longer ones go to from_chars as typed, a comma
+// made a point: the same text the scan below would make of them. Anything
+// else, or anything from_chars does not take whole, goes the long way.
 bool readPlain(std::string_view text, double& value) {
     static constexpr std::array<double, 16> powersOfTen{
         1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
