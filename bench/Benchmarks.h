@@ -4,6 +4,7 @@
 #include "Windows.h"
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace benchmark {
@@ -25,9 +26,8 @@ inline constexpr const char* FormatTotal = "core/FormatTotal";
 inline constexpr const char* ToChars = "core/std::to_chars";
 inline constexpr const char* ListRemove = "list/remove a line of 1000";
 inline constexpr const char* ListRead = "list/read 10000 lines";
-inline constexpr const char* ListSplit = "list/split 10000 lines";
-inline constexpr const char* CliRun = "cli/kubatrix-calc 1000000 lines";
-inline constexpr const char* CliSplit = "cli/split 1000000 lines";
+inline constexpr const char* CliTotals = "cli/kubatrix-calc --totals 1000000 lines";
+inline constexpr const char* CliTable = "cli/kubatrix-calc table 1000000 lines";
 
 // Values a benchmark of the core works through per iteration.
 inline constexpr int CoreBatch = 1024;
@@ -50,8 +50,10 @@ void RegisterCoreBenchmarks();
 void RegisterListBenchmarks();
 void RegisterCliBenchmarks(); // only where kubatrix-calc's library is built
 
-// What the comparisons time instead of reading a parts-list file of that
-// many lines: splitting it into fields with the same CSV reader, counting them.
-void SplitFields(benchmark::State& state, std::string_view text, std::size_t lines);
+// How far kubatrix-calc's memory rises while it prints the table of a file
+// of CliLines lines, over the file's size; 0 where it could not be run. The
+// child process that measures it runs RunCliChild.
+double CliTablePeakOverFileSize();
+int RunCliChild(const std::string& path);
 
 } // namespace bench

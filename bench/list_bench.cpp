@@ -1,12 +1,11 @@
 // The parts list: removing a line from a long list, as the list window does
 // (the replay of the lines that are left, then the removal), and reading a
-// long file against no more than splitting it into fields.
+// long file.
 #include "Benchmarks.h"
 #include "PartsLists.h"
 
-#include "partslist/Csv.h"
-#include "partslist/PartsFile.h"
 #include "partslist/Calculation.h"
+#include "partslist/PartsFile.h"
 
 #include <benchmark/benchmark.h>
 
@@ -46,23 +45,9 @@ void ReadFile(benchmark::State& state) {
 
 } // namespace
 
-void SplitFields(benchmark::State& state, std::string_view text, std::size_t lines) {
-    for (auto _ : state) {
-        std::size_t fields = 0;
-        partslist::csv::Split(text,
-                              [&](const partslist::csv::Record& r) { fields += r.Fields.size(); });
-        benchmark::DoNotOptimize(fields);
-    }
-    state.SetItemsProcessed(state.iterations() * std::int64_t(lines));
-}
-
 void RegisterListBenchmarks() {
     benchmark::RegisterBenchmark(ListRemove, RemoveLine)->Unit(benchmark::kMillisecond);
-    // Wall time: the file is split on a second thread meanwhile.
-    benchmark::RegisterBenchmark(ListRead, ReadFile)->UseRealTime()->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark(ListSplit, [](benchmark::State& state) {
-        SplitFields(state, ListText(), ListFileLines);
-    })->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(ListRead, ReadFile)->Unit(benchmark::kMillisecond);
 }
 
 } // namespace bench
