@@ -62,6 +62,17 @@ std::optional<AddOutcome> AddObject(const CalcState& state, const AddInput& inpu
     return AddOutcome{s, VolumeShown::Total, StoreDouble(*volume), 0.0};
 }
 
+AddOutcome AddSection(const CalcState& state, const AddInput& input, long double areaMm2) {
+    CalcState s = WithSnapshot(state, input);
+    s.ObjectQuantity = input.Quantity;
+    s.ObjectA = s.ObjectB = 0.0;
+    s.ObjectC = ReadDimension(input.Rows[2]);
+    const long double volume = areaMm2 * s.ObjectC * s.ObjectQuantity / 1000000000.0L;
+    s.TotalVolume = StoreDouble(volume + state.TotalVolume);
+    s.TotalWeight = WeightOfTotals(s);
+    return AddOutcome{s, VolumeShown::Total, StoreDouble(volume), 0.0};
+}
+
 AddOutcome AddAperture(const CalcState& state, const AddInput& input) {
     CalcState s = WithSnapshot(state, input);
     s.ApertureQuantity = input.Quantity;

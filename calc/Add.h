@@ -41,6 +41,11 @@ struct AddOutcome {
 // "Add object". Nothing at all while the type box reads "Choose Type".
 std::optional<AddOutcome> AddObject(const CalcState& state, const AddInput& input);
 
+// "Add object" for a standard section: a solid of known cross-section,
+// `areaMm2` square millimetres, whose length is row c. Its volume is area ×
+// length × quantity, and it is weighed like any solid.
+AddOutcome AddSection(const CalcState& state, const AddInput& input, long double areaMm2);
+
 // "Add aperture". A type that names no aperture subtracts nothing but still
 // takes the snapshot and rewrites the totals.
 AddOutcome AddAperture(const CalcState& state, const AddInput& input);

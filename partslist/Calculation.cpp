@@ -61,6 +61,19 @@ calc::AddOutcome Calculation::AddAperture(const calc::AddInput& input,
     return outcome;
 }
 
+calc::AddOutcome Calculation::AddSection(calc::AddInput input, std::string_view designation,
+                                         std::string_view material) {
+    input.Type = SectionType;
+    std::optional<Line> line = LineOf(Kind::Object, input, material, 0, sizeLabels_);
+    line->Size = designation;
+    const catalogue::Section& section = SectionOf(*line);
+    line->Size = section.Designation; // as the catalogue writes it
+    auto outcome = calc::AddSection(state_, input, section.AreaCm2 * 100.0L);
+    line->Density = outcome.State.Density;
+    Added(std::move(line), outcome);
+    return outcome;
+}
+
 // Commits an Add. Every Add that shows a volume weighs all of it again at its
 // density, so the lines with a volume are weighed again with it.
 void Calculation::Added(std::optional<Line> line, const calc::AddOutcome& outcome) {
@@ -137,6 +150,7 @@ void Calculation::Remove(std::span<const std::size_t> rows) {
 }
 
 void Calculation::Replace(std::vector<Line> lines, Replay replay) {
+    if (!lines.empty()) state_.Density = replay.State.Density;
     ShowReplay(std::move(lines), std::move(replay), {LinesChange::Reset, {}});
 }
 

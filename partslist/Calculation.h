@@ -44,6 +44,8 @@ public:
     // What each line adds, its weight at the density the totals are weighed at.
     const std::vector<LineResult>& Results() const { return results_; }
     const LinesChange& LastChange() const { return change_; }
+    // The density the lines with a volume are weighed at.
+    std::int32_t VolumeDensity() const { return weighedAt_; }
     // The lines' replay as the totals stand: for a file or a quote sheet.
     Replay Totals() const;
     // The price of a kilogram, for the costs; none for no costs.
@@ -63,6 +65,10 @@ public:
     std::optional<calc::AddOutcome> AddObject(const calc::AddInput& input,
                                               std::string_view material);
     calc::AddOutcome AddAperture(const calc::AddInput& input, std::string_view material);
+    // "Add" of a standard section: the section of that designation, row c of
+    // the input its length. Throws calc::Error for one the catalogue lacks.
+    calc::AddOutcome AddSection(calc::AddInput input, std::string_view designation,
+                                std::string_view material);
 
     // The totals of the snapshot, and the lines as they were before the last
     // Add, removal or opening. One level; repeating it changes no line.
@@ -72,7 +78,9 @@ public:
     // The list without the lines at these places; the totals become theirs.
     // Throws calc::Error, and then nothing changed.
     void Remove(std::span<const std::size_t> rows);
-    // An opened file's lines and their replay take the list's place.
+    // An opened file's lines and their replay take the list's place, and the
+    // density of its last line is the one in force, so the next Add weighs
+    // as the file does.
     void Replace(std::vector<Line> lines, Replay replay);
 
 private:

@@ -1,5 +1,6 @@
 #include "partslist/Line.h"
 
+#include "calc/Error.h"
 #include "calc/Shapes.h"
 
 namespace partslist {
@@ -11,7 +12,13 @@ const char* KindName(Kind kind) {
 bool NamesAType(const Line& line) {
     if (line.Type == "Hexahedron") return true;
     if (line.Kind == Kind::Aperture) return calc::FindApertureType(line.Type) != nullptr;
-    return line.Type == "Pipe" || calc::FindObjectType(line.Type) != nullptr;
+    return line.Type == "Pipe" || line.Type == SectionType ||
+           calc::FindObjectType(line.Type) != nullptr;
+}
+
+const catalogue::Section& SectionOf(const Line& line) {
+    if (const catalogue::Section* section = catalogue::FindSection(line.Size)) return *section;
+    throw calc::Error("'" + line.Size + "' is no standard section");
 }
 
 std::optional<catalogue::Profile> ProfileOf(const Line& line) {

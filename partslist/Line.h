@@ -3,6 +3,7 @@
 // click read, so that replaying the lines in order gives the totals again.
 #include "calc/Add.h"
 #include "catalogue/ProfileSizeTable.h"
+#include "catalogue/Sections.h"
 
 #include <array>
 #include <cstdint>
@@ -26,12 +27,19 @@ struct Line {
     bool operator==(const Line&) const = default;
 };
 
+// The type of a standard section's line; its size is the designation.
+inline constexpr std::string_view SectionType = "Section";
+
 // "object" or "aperture", as the file and the tables write it.
 const char* KindName(Kind kind);
 
 // Whether the line's type is one its kind can add: an item of the type box,
 // or a solid reached by typing its name ("Pipe", "Hexahedron").
 bool NamesAType(const Line& line);
+
+// The standard section a line of that type names; throws calc::Error for a
+// designation the catalogue does not have.
+const catalogue::Section& SectionOf(const Line& line);
 
 // The profile a type of object names, or nothing for a solid.
 std::optional<catalogue::Profile> ProfileOf(const Line& line);

@@ -225,7 +225,12 @@ private:
 
         line.Size = Field(fields, SizeColumn);
         const auto profile = ProfileOf(line);
-        if (!profile && !line.Size.empty()) Fail(SizeColumn, "only a rolled profile has a size");
+        if (line.Kind == Kind::Object && line.Type == SectionType) {
+            const catalogue::Section* section = catalogue::FindSection(line.Size);
+            if (!section) Fail(SizeColumn, Quoted(line.Size) + " is no standard section");
+            line.Size = section->Designation;
+        } else if (!profile && !line.Size.empty())
+            Fail(SizeColumn, "only a rolled profile or a standard section has a size");
         if (profile && !line.Size.empty() &&
             !catalogue::SelectSize(catalogue::SizeTable(*profile), line.Size))
             Fail(SizeColumn, Quoted(line.Size) + " is no size of " + line.Type);

@@ -33,9 +33,11 @@ void Replayer::Add(const Line& line) {
         state.ProfileMass[static_cast<std::size_t>(*profile)] = mass.value_or(0.0);
     }
     FillInput(input_, line, density_.value_or(line.Density), densityShown_);
-    const auto outcome = line.Kind == Kind::Object
-                             ? calc::AddObject(state, input_)
-                             : std::optional(calc::AddAperture(state, input_));
+    const auto outcome =
+        line.Kind == Kind::Aperture ? std::optional(calc::AddAperture(state, input_))
+        : line.Type == SectionType
+            ? std::optional(calc::AddSection(state, input_, SectionOf(line).AreaCm2 * 100.0L))
+            : calc::AddObject(state, input_);
     LineResult result;
     if (outcome->VolumeField == calc::VolumeShown::Total) {
         result.Volume = outcome->AddedVolume;

@@ -32,6 +32,13 @@ inline double WeightOfVolume(double volume, std::int32_t density) {
     return static_cast<double>(volume * static_cast<long double>(density));
 }
 
+// The density a line is weighed at: the one in force for what has a volume,
+// its own click's for a profile or a hole cut by weight. Density × volume is
+// then the line's weight.
+inline std::int32_t WeighedAt(const Line& line, const LineResult& result, std::int32_t volumeDensity) {
+    return result.Volume ? volumeDensity : line.Density;
+}
+
 // Replays lines one at a time, as a file is read: a line the calculation
 // refuses is found before the lines after it are read.
 class Replayer {

@@ -281,8 +281,15 @@ void MainWindow::RemoveLines(std::span<const std::size_t> rows) {
     ShowTotals();
 }
 
+// The material and density of the file's last line come with it.
 void MainWindow::ReplaceLines(std::vector<partslist::Line> lines, partslist::Replay replay) {
+    const std::optional<QString> material =
+        lines.empty() ? std::nullopt : std::optional(FromCore(lines.back().Material));
     calculation_.Replace(std::move(lines), std::move(replay));
+    if (material) {
+        MaterialBox->setText(*material);
+        DensityField->setText(QString::number(State().Density));
+    }
     ShowTotals();
 }
 

@@ -48,7 +48,8 @@ public:
 
     PartsListModel(const partslist::Calculation& calculation, QObject* parent)
         : QAbstractTableModel(parent), calculation_(calculation), lines_(calculation.Lines()),
-          results_(calculation.Results()), price_(calculation.PricePerKg()) {}
+          results_(calculation.Results()), price_(calculation.PricePerKg()),
+          volumeDensity_(calculation.VolumeDensity()) {}
 
     // After each change of the calculation: the rows it added or removed, and
     // the weights and costs of all (a new density weighs every volume again).
@@ -86,6 +87,7 @@ private:
     std::vector<partslist::Line> lines_;
     std::vector<partslist::LineResult> results_;
     std::optional<double> price_;
+    std::int32_t volumeDensity_;
 };
 
 void PartsListModel::LinesChanged() {
@@ -125,11 +127,13 @@ void PartsListModel::LinesChanged() {
         beginResetModel();
         lines_ = lines;
         results_ = results;
+        volumeDensity_ = calculation_.VolumeDensity();
         endResetModel();
         return;
     }
     results_ = results;
-    AllChanged(Weight, columnCount() - 1);
+    volumeDensity_ = calculation_.VolumeDensity();
+    AllChanged(Density, columnCount() - 1);
 }
 
 void PartsListModel::PriceChanged() {
@@ -183,7 +187,7 @@ QString PartsListModel::Text(int row, int column, bool symbols) const {
     case Material:
         return FromCore(line.Material);
     case Density:
-        return QString::number(line.Density);
+        return QString::number(partslist::WeighedAt(line, result, volumeDensity_));
     case Volume:
         return result.Volume ? FromCore(calc::FormatTotal(*result.Volume, separator)) : QString();
     case Weight:

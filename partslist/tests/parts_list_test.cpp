@@ -1,4 +1,5 @@
 #include "partslist/Calculation.h"
+#include "partslist/PartsFile.h"
 
 #include <gtest/gtest.h>
 
@@ -67,3 +68,41 @@ TEST(Calculation, LinesAddUpToTheTotalAfterEveryChangeOfDensity) {
 }
 
 } // namespace
+
+// IPE 200 is 28.48 cm2: 6 m of it 0.017088 m3, 134.1408 kg of steel. A hole of
+// 20 mm through its 5.6 mm web takes 0.7853975 * 20^2 * 5.6 mm3 = 1.7592904e-6 m3.
+TEST(Calculation, ASectionIsASolidThatHolesCutAndAFileKeeps) {
+    partslist::Calculation c;
+    calc::AddInput length;
+    length.Density = "7850";
+    length.Rows[2] = {"6", "meter"};
+    c.AddSection(length, "ipe 200", "Steel");
+    EXPECT_DOUBLE_EQ(c.State().TotalVolume, 0.017088);
+    EXPECT_NEAR(c.State().TotalWeight, 134.1408, 1e-9);
+    calc::AddInput hole = Cube("Cylinder", "20", "7850");
+    hole.Rows[1].Text = "5.6";
+    c.AddAperture(hole, "Steel");
+    c.AddAperture(hole, "Steel");
+    c.Undo();
+    EXPECT_NEAR(c.State().TotalVolume, 0.017088 - 1.7592904e-6, 1e-15);
+
+    const auto read = partslist::ReadPartsList(
+        partslist::WritePartsList(c.Lines(), {}, c.Totals()), "s.csv");
+    EXPECT_EQ(read.Lines, c.Lines());
+    EXPECT_EQ(read.Lines[0].Size, "IPE 200");
+    EXPECT_EQ(read.Totals.State.TotalWeight, c.State().TotalWeight);
+    EXPECT_THROW(c.AddSection(length, "IPE 210", "Steel"), calc::Error);
+}
+
+// An opened list brings its density: the next Add weighs the list as the
+// file did, not at the density typed before it was opened.
+TEST(Calculation, AnOpenedListKeepsItsDensityForTheNextAdd) {
+    partslist::Calculation c;
+    c.AddObject(Cube("Parallelepiped", "100", "7850"), "Steel");
+    const std::vector<partslist::Line> steel = c.Lines();
+    c.Reset();
+    c.AddObject(Cube("Parallelepiped", "100", "7874"), "Iron");
+    c.Replace(steel, partslist::ReplayLines(steel));
+    EXPECT_EQ(c.State().Density, 7850);
+    EXPECT_DOUBLE_EQ(c.State().TotalWeight, 7.85);
+}
