@@ -2,7 +2,6 @@
 
 #include "calc/Units.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace partslist {
@@ -21,28 +20,41 @@ std::string ShortDimension(const calc::DimensionRow& row) {
     return Dimension(row);
 }
 
-std::string Cost(double kilograms, double pricePerKg, char separator) {
+namespace {
+constexpr long long CentsLimit = 1'000'000'000'000'000; // 15 digits
+} // namespace
+
+std::optional<long long> CostCents(double kilograms, double pricePerKg) {
     const long double cents = std::round(static_cast<long double>(kilograms) * pricePerKg * 100.0L);
-    std::string out;
-    if (std::fabs(cents) < 1e18L) {
-        // Whole cents as an integer: the common case, and quick.
-        const auto whole = static_cast<long long>(cents);
-        const unsigned long long size = whole < 0 ? 0ull - static_cast<unsigned long long>(whole)
-                                                  : static_cast<unsigned long long>(whole);
-        if (whole < 0) out += '-';
-        out += std::to_string(size / 100);
-        out += separator;
-        out += char('0' + size % 100 / 10);
-        out += char('0' + size % 10);
-        return out;
+    if (!(std::fabs(cents) < CentsLimit)) return std::nullopt; // NaN too
+    return static_cast<long long>(cents);
+}
+
+std::optional<long long> TotalCostCents(std::span<const LineResult> lines, double pricePerKg) {
+    long long total = 0;
+    for (const LineResult& line : lines) {
+        const auto cents = CostCents(line.Weight, pricePerKg);
+        if (!cents) return std::nullopt;
+        total += *cents; // both under 10^15: no overflow
+        if (std::llabs(total) >= CentsLimit) return std::nullopt;
     }
-    // Room for every digit of the largest long double.
-    static thread_local char digits[5000];
-    const auto written =
-        std::to_chars(digits, digits + sizeof digits, cents / 100.0L, std::chars_format::fixed, 2);
-    out.assign(digits, written.ptr);
-    if (const auto point = out.find('.'); point != std::string::npos) out[point] = separator;
+    return total;
+}
+
+std::string CentsText(std::optional<long long> cents, char separator) {
+    if (!cents) return "—";
+    const unsigned long long size = *cents < 0 ? 0ull - static_cast<unsigned long long>(*cents)
+                                               : static_cast<unsigned long long>(*cents);
+    std::string out = *cents < 0 ? "-" : "";
+    out += std::to_string(size / 100);
+    out += separator;
+    out += char('0' + size % 100 / 10);
+    out += char('0' + size % 10);
     return out;
+}
+
+std::string Cost(double kilograms, double pricePerKg, char separator) {
+    return CentsText(CostCents(kilograms, pricePerKg), separator);
 }
 
 } // namespace partslist

@@ -2,6 +2,10 @@
 // The words of a line as the list window, kubatrix-calc and the quote sheet
 // show it, and the cost of a weight.
 #include "partslist/Line.h"
+#include "partslist/Replay.h"
+
+#include <optional>
+#include <span>
 
 #include <string>
 
@@ -17,8 +21,20 @@ std::string Dimension(const calc::DimensionRow& row);
 // The same with the unit's symbol, "2 cm", where the unit has one.
 std::string ShortDimension(const calc::DimensionRow& row);
 
-// weight × price, rounded half away from zero to cents: "1234.50", with the
-// given decimal separator and no currency.
+// weight × price in whole cents, rounded half away from zero; nothing past
+// 15 significant digits, where a double no longer holds every cent.
+std::optional<long long> CostCents(double kilograms, double pricePerKg);
+
+// The total cost of lines: the sum of their costs, each rounded to cents, so
+// that the lines add up to it. Nothing where a cost or the sum is past 15
+// significant digits.
+std::optional<long long> TotalCostCents(std::span<const LineResult> lines, double pricePerKg);
+
+// Cents as money: "1234.50", with the given decimal separator and no
+// currency; a dash for no figure.
+std::string CentsText(std::optional<long long> cents, char separator);
+
+// A line's cost as text: CentsText(CostCents(...)).
 std::string Cost(double kilograms, double pricePerKg, char separator);
 
 } // namespace partslist

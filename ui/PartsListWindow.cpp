@@ -435,8 +435,16 @@ void PartsListWindow::CalculationChanged() {
 // column taken in when it comes.
 void PartsListWindow::PriceChanged() {
     Guarded(this, [&] {
+        const auto price = PricePerKg();
+        if (price && !partslist::TotalCostCents(main_->Calculation().Results(), *price)) {
+            const std::string typed = PriceField->text().toStdString();
+            const QSignalBlocker quiet(PriceField);
+            const auto before = main_->Calculation().PricePerKg();
+            PriceField->setText(before ? PartsListModel::NumberText(*before) : QString());
+            throw calc::Error("A price of " + typed + " a kilogram gives costs past 15 digits");
+        }
         const QItemSelection selected = Table->selectionModel()->selection();
-        main_->SetPricePerKg(PricePerKg());
+        main_->SetPricePerKg(price);
         model_->PriceChanged();
         Table->selectionModel()->select(selected, QItemSelectionModel::Select |
                                                       QItemSelectionModel::Rows);
@@ -459,9 +467,10 @@ void PartsListWindow::ShowTotals() {
                          : shown == partslist::TotalsShown::WeightAndVolume
                              ? FromCore(calc::FormatTotal(state.TotalVolume, separator))
                              : QString());
-    CostTotal->setText(price && !none
-                           ? FromCore(partslist::Cost(state.TotalWeight, *price, separator))
-                           : QString());
+    CostTotal->setText(price && !none ? FromCore(partslist::CentsText(
+                                            partslist::TotalCostCents(calculation.Results(), *price),
+                                            separator))
+                                      : QString());
 }
 
 std::vector<int> PartsListWindow::SelectedRows() const {
