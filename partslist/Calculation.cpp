@@ -79,6 +79,7 @@ calc::AddOutcome Calculation::AddSection(calc::AddInput input, std::string_view 
 void Calculation::Added(std::optional<Line> line, const calc::AddOutcome& outcome) {
     before_ = {line ? Before::LineAdded : Before::Totals, weighedAt_, {}, {}, {}};
     state_ = outcome.State;
+    ++revision_;
     if (outcome.VolumeField == calc::VolumeShown::Marker)
         shown_ = TotalsShown::WeightAndMarker;
     else if (outcome.VolumeField == calc::VolumeShown::Total)
@@ -97,6 +98,16 @@ void Calculation::Added(std::optional<Line> line, const calc::AddOutcome& outcom
     if (outcome.VolumeField == calc::VolumeShown::Total) Reweigh(outcome.State.Density);
 }
 
+void Calculation::SetPricePerKg(std::optional<double> price) {
+    if (price != price_) ++revision_;
+    price_ = price;
+}
+
+void Calculation::Saved(std::string path) {
+    path_ = std::move(path);
+    savedRevision_ = revision_;
+}
+
 Replay Calculation::Totals() const {
     return {state_, shown_ == TotalsShown::WeightAndMarker, results_, weighedAt_};
 }
@@ -109,6 +120,7 @@ void Calculation::Reweigh(std::int32_t density) {
 
 void Calculation::Undo() {
     state_ = calc::Undo(state_);
+    ++revision_;
     shown_ = TotalsShown::WeightAndVolume; // Undo writes both fields
     Before before = std::exchange(before_, {});
     change_ = {};
@@ -134,6 +146,8 @@ void Calculation::Reset() {
     weighedAt_ = 0;
     before_ = {};
     change_ = {LinesChange::Reset, {}};
+    path_.clear();
+    ++revision_;
 }
 
 void Calculation::Remove(std::span<const std::size_t> rows) {
@@ -169,6 +183,7 @@ void Calculation::ShowReplay(std::vector<Line> lines, Replay replay, LinesChange
                change.What == LinesChange::Removed ? change.Rows : std::vector<std::size_t>{}};
     weighedAt_ = replay.WeighedAt;
     change_ = std::move(change);
+    ++revision_;
 }
 
 } // namespace partslist

@@ -11,6 +11,7 @@
 #include "partslist/Replay.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -50,7 +51,14 @@ public:
     Replay Totals() const;
     // The price of a kilogram, for the costs; none for no costs.
     std::optional<double> PricePerKg() const { return price_; }
-    void SetPricePerKg(std::optional<double> price) { price_ = price; }
+    void SetPricePerKg(std::optional<double> price);
+
+    // The list as a document: the file it was last saved to or opened from,
+    // and whether anything changed since. A list never saved or opened has
+    // no file and is never "modified"; Reset forgets the file.
+    const std::string& FilePath() const { return path_; }
+    bool Modified() const { return !path_.empty() && revision_ != savedRevision_; }
+    void Saved(std::string path);
 
     // The density after the material box's text changed: a named material's,
     // otherwise the one in force.
@@ -97,6 +105,8 @@ private:
     std::int32_t weighedAt_ = 0; // the density the volume was last weighed at
     LinesChange change_;
     std::optional<double> price_;
+    std::string path_;
+    std::uint64_t revision_ = 0, savedRevision_ = 0; // counts the changes
 
     // What Undo brings back of the lines.
     struct Before {

@@ -18,6 +18,7 @@
 #include "ui/ShapePicture.h"
 #include "ui/SpinEdit.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -121,6 +122,14 @@ void MainWindow::Exit() {
     close();
 }
 
+// A parts list saved or opened and changed since is not thrown away unasked.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (partsWindow_ && !partsWindow_->MayDiscardList())
+        event->ignore();
+    else
+        QWidget::closeEvent(event);
+}
+
 void MainWindow::ShowHelp() {
     Guarded(this, [&] { HelpWindow::ShowContents(this); });
 }
@@ -209,6 +218,7 @@ void MainWindow::Undo() {
 }
 
 void MainWindow::Reset() {
+    if (partsWindow_ && !partsWindow_->MayDiscardList()) return;
     Guarded(this, [&] {
         calculation_.Reset();
         emit calculationChanged();

@@ -87,6 +87,8 @@ public:
     // The lines of an opened file, and their replay, take the list's place.
     void ReplaceLines(std::vector<partslist::Line> lines, partslist::Replay replay);
     void SetPricePerKg(std::optional<double> price) { calculation_.SetPricePerKg(price); }
+    // The list was saved to, or opened from, this file.
+    void ListSaved(const QString& path) { calculation_.Saved(path.toStdString()); }
 
     // The size boxes in the order of ProfileMass.
     std::array<EditCombo*, catalogue::ProfileCount> SizeBoxes() const;
@@ -98,6 +100,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void CreateControls(); // Layout.cpp

@@ -24,6 +24,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
@@ -35,6 +36,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace ui {
 
@@ -423,6 +426,7 @@ void PartsListWindow::CalculationChanged() {
     Guarded(this, [&] {
         model_->LinesChanged();
         ShowTotals();
+        ShowTitle();
         const auto change = main_->Calculation().LastChange().What;
         if (change == partslist::LinesChange::None || change == partslist::LinesChange::Removed)
             return;
@@ -449,6 +453,7 @@ void PartsListWindow::PriceChanged() {
         Table->selectionModel()->select(selected, QItemSelectionModel::Select |
                                                       QItemSelectionModel::Rows);
         ShowTotals();
+        ShowTitle();
     });
 }
 
@@ -473,6 +478,16 @@ void PartsListWindow::ShowTotals() {
                                       : QString());
 }
 
+// The file's name with a mark while it has unsaved changes.
+void PartsListWindow::ShowTitle() {
+    const partslist::Calculation& calculation = main_->Calculation();
+    const QString path = FromCore(calculation.FilePath());
+    setWindowFilePath(path);
+    setWindowTitle(path.isEmpty() ? QStringLiteral("Parts list")
+                                  : QFileInfo(path).fileName() + QStringLiteral("[*] \u2014 Parts list"));
+    setWindowModified(calculation.Modified());
+}
+
 std::vector<int> PartsListWindow::SelectedRows() const {
     std::vector<int> rows;
     for (const QModelIndex& index : Table->selectionModel()->selectedRows())
@@ -495,32 +510,62 @@ void PartsListWindow::CopyLines() {
             [&] { QGuiApplication::clipboard()->setText(model_->TabSeparated(SelectedRows())); });
 }
 
+// The file's name offered is the list's own; a name without a suffix gets
+// ".csv", so that Open's filter shows it.
 void PartsListWindow::Save() {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save parts list"),
-                                                      QString(), FileFilter);
-    if (!path.isEmpty()) SaveTo(path);
+    QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Save parts list"),
+        FromCore(main_->Calculation().FilePath()), FileFilter);
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
+    SaveTo(path);
 }
 
 void PartsListWindow::Open() {
+    if (!MayDiscardList()) return;
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open parts list"),
                                                       QString(), FileFilter);
     if (!path.isEmpty()) OpenFrom(path);
 }
 
+bool PartsListWindow::MayDiscardList() {
+    const partslist::Calculation& calculation = main_->Calculation();
+    if (!calculation.Modified()) return true;
+    const auto answer = QMessageBox::warning(
+        this, AppTitle,
+        QStringLiteral("The parts list \u201C%1\u201D has changes that are not saved.")
+            .arg(QFileInfo(FromCore(calculation.FilePath())).fileName()),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Save) return SaveTo(FromCore(calculation.FilePath()));
+    return answer == QMessageBox::Discard;
+}
+
 // Written to a temporary file and renamed over the target, so a failure
 // never leaves half a file behind.
-void PartsListWindow::SaveTo(const QString& path) {
+bool PartsListWindow::SaveTo(const QString& path) {
+    bool saved = false;
     Guarded(this, [&] {
         const partslist::Calculation& calculation = main_->Calculation();
         const std::string text = partslist::WritePartsList(
             calculation.Lines(), calculation.PricePerKg(), calculation.Totals());
         QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(text.data(), qint64(text.size())) != qint64(text.size()) || !file.commit())
+        errno = 0;
+        const bool written = file.open(QIODevice::WriteOnly) &&
+                             file.write(text.data(), qint64(text.size())) == qint64(text.size()) &&
+                             file.flush();
+        if (!written || !file.commit()) {
+            // QSaveFile names a failed flush "Unknown error"; the system knows better.
+            const QString reason = file.error() == QFileDevice::NoError || errno == 0
+                                       ? file.errorString()
+                                       : QString::fromLocal8Bit(std::strerror(errno));
             throw calc::Error("Could not save '" + path.toStdString() +
-                              "': " + file.errorString().toStdString());
-        fileName_ = QFileInfo(path).fileName();
+                              "': " + reason.toStdString());
+        }
+        main_->ListSaved(path);
+        ShowTitle();
+        saved = true;
     });
+    return saved;
 }
 
 void PartsListWindow::OpenFrom(const QString& path) {
@@ -535,14 +580,17 @@ void PartsListWindow::OpenFrom(const QString& path) {
         PriceField->setText(list.PricePerKg ? PartsListModel::NumberText(*list.PricePerKg)
                                             : QString());
         main_->ReplaceLines(std::move(list.Lines), std::move(list.Totals));
-        fileName_ = QFileInfo(path).fileName();
+        main_->ListSaved(path);
+        ShowTitle();
     });
 }
 
 QuoteSheet PartsListWindow::Sheet() const {
     const partslist::Calculation& calculation = main_->Calculation();
     QuoteSheet sheet;
-    sheet.Title = fileName_.isEmpty() ? QStringLiteral("Parts list") : fileName_;
+    sheet.Title = calculation.FilePath().empty()
+                      ? QStringLiteral("Parts list")
+                      : QFileInfo(FromCore(calculation.FilePath())).fileName();
     sheet.Date = QDate::currentDate();
     sheet.Lines = calculation.Lines();
     sheet.Totals = calculation.Totals();

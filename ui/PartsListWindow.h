@@ -27,9 +27,14 @@ public:
 
     // What the commands do once a file was chosen. Each shows its error in the
     // error box and then has changed nothing.
-    void SaveTo(const QString& path);
+    bool SaveTo(const QString& path); // true once saved
     void OpenFrom(const QString& path);
     void ReportTo(const QString& path);
+
+    // Whether the list may be replaced or thrown away: yes unless it is a
+    // saved or opened file with changes, and then as the user answers
+    // Save (and it saved), Discard or Cancel.
+    bool MayDiscardList();
 
     // The price typed, or none: empty or not a number of zero or more.
     std::optional<double> PricePerKg() const;
@@ -49,6 +54,7 @@ private:
     void CalculationChanged();
     void PriceChanged();
     void ShowTotals();
+    void ShowTitle();
     void FitColumns();
     void RemoveSelected();
     void CopyLines();
@@ -61,7 +67,6 @@ private:
 
     MainWindow* main_;
     PartsListModel* model_;
-    QString fileName_; // of the file last saved or opened, for the quote sheet's title
 };
 
 } // namespace ui

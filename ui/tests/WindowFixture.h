@@ -41,6 +41,7 @@ public:
     }
     std::vector<ShownBox> Boxes;
     int OtherDialogs = 0;
+    QMessageBox::StandardButton Answer = QMessageBox::Ok; // where a box has it, else OK
 
 private:
     void answer() {
@@ -48,7 +49,9 @@ private:
         if (!modal) return;
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             Boxes.push_back({box->windowTitle(), box->text(), box->icon(), int(box->buttons().size())});
-            if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+            if (QAbstractButton* answer = box->button(Answer))
+                answer->click();
+            else if (QAbstractButton* ok = box->button(QMessageBox::Ok))
                 ok->click();
             else
                 box->close();

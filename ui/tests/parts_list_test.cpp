@@ -155,6 +155,29 @@ TEST_F(PartsList, ASavedListOpensToTheSameTotalsAndABadFileChangesNothing) {
     EXPECT_EQ(form->WeightField->text(), weight);
 }
 
+// A saved list is a document: its name and a mark of changes in the title,
+// and a question before Reset throws its changes away.
+TEST_F(PartsList, ASavedListIsNotResetWithoutAQuestion) {
+    QTemporaryDir dir;
+    ui::PartsListWindow* list = OpenList();
+    AddObject("Cylinder", "20", "1000");
+    const QString path = dir.filePath(QStringLiteral("a"));
+    ASSERT_TRUE(list->SaveTo(path));
+    EXPECT_EQ(list->windowTitle(), QStringLiteral("a[*] \u2014 Parts list"));
+    EXPECT_FALSE(list->isWindowModified());
+    AddObject("Cone", "10", "10");
+    EXPECT_TRUE(list->isWindowModified());
+    for (const auto answer : {QMessageBox::Cancel, QMessageBox::Save}) {
+        watch.Answer = answer;
+        Click(form->ResetButton);
+        ASSERT_EQ(TakeBoxes().size(), 1u);
+    }
+    EXPECT_EQ(Rows(list), 0);
+    EXPECT_EQ(list->windowTitle(), QStringLiteral("Parts list"));
+    list->OpenFrom(path);
+    EXPECT_EQ(Rows(list), 2) << "Save wrote the changes before Reset";
+}
+
 TEST_F(PartsList, CopyGivesOneCellPerValueWithAHeaderRow) {
     ui::PartsListWindow* list = OpenList();
     AddObject("Cylinder", "20", "1000");
