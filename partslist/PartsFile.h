@@ -23,6 +23,7 @@ struct OpenedList {
     std::vector<Line> Lines;
     std::optional<double> PricePerKg; // per kilogram; none when the file names none
     Replay Totals;
+    std::vector<std::string> IgnoredColumns; // header names the file has and no line uses
 };
 
 // Reads and replays a file, every line at its own density or all at
