@@ -12,40 +12,11 @@
 namespace cli {
 namespace {
 
-// Lower case without blanks, hyphens and underscores: "I-Beam", "i beam" and
-// "ibeam" are one word.
-std::string Folded(std::string_view word) {
-    std::string out;
-    out.reserve(word.size());
-    for (const char c : word)
-        if (c != ' ' && c != '-' && c != '_') out += c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-    return out;
-}
+using partslist::Folded;
 
 struct Alias {
     std::string_view Word;
     std::string_view Unit; // the window's name
-};
-
-constexpr Alias LengthAliases[] = {
-    {"mm", "millimeter"},
-    {"millimeters", "millimeter"},
-    {"millimetre", "millimeter"},
-    {"millimetres", "millimeter"},
-    {"cm", "centimeter"},
-    {"centimeters", "centimeter"},
-    {"centimetre", "centimeter"},
-    {"centimetres", "centimeter"},
-    {"m", "meter"},
-    {"meters", "meter"},
-    {"metre", "meter"},
-    {"metres", "meter"},
-    {"in", "inch"},
-    {"inches", "inch"},
-    {"ft", "foot"},
-    {"feet", "foot"},
-    {"yd", "yard"},
-    {"yards", "yard"},
 };
 
 constexpr Alias WeightAliases[] = {
@@ -80,25 +51,6 @@ std::string Quoted(std::string_view text) {
 
 } // namespace
 
-bool SameWord(std::string_view typed, std::string_view name) {
-    return Folded(typed) == Folded(name);
-}
-
-std::optional<std::string_view> TypeNamed(std::string_view word, partslist::Kind kind) {
-    const std::string folded = Folded(word);
-    const auto named = [&](std::string_view name) { return Folded(name) == folded; };
-    if (named("Hexahedron")) return "Hexahedron";
-    if (kind == partslist::Kind::Aperture) {
-        for (const auto& type : calc::ApertureTypes)
-            if (named(type.Name)) return type.Name;
-        return std::nullopt;
-    }
-    if (named("Pipe")) return "Pipe";
-    for (const auto& type : calc::ObjectTypes)
-        if (named(type.Name)) return type.Name;
-    return std::nullopt;
-}
-
 const calc::Material& MaterialNamed(std::string_view word) {
     const std::string folded = Folded(word);
     std::string names;
@@ -117,12 +69,6 @@ const calc::Material& MaterialNamed(std::string_view word) {
         if (m.Density) names += (names.empty() ? "" : ", ") + Folded(name);
     }
     throw UsageError(Quoted(word) + " is no material: " + names);
-}
-
-std::optional<std::string_view> LengthUnitNamed(std::string_view word) {
-    for (const auto& unit : calc::LengthUnits)
-        if (Folded(unit.Name) == Folded(word)) return unit.Name;
-    return Aliased(word, LengthAliases);
 }
 
 std::string_view WeightUnitNamed(std::string_view word) {

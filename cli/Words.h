@@ -6,6 +6,7 @@
 #include "calc/Add.h"
 #include "calc/Materials.h"
 #include "partslist/Line.h"
+#include "partslist/Words.h"
 
 #include <cstdint>
 #include <optional>
@@ -21,19 +22,16 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Whether a typed word spells a name, as the functions below compare.
-bool SameWord(std::string_view typed, std::string_view name);
-
-// The window's name of a type of that kind, "Pipe" and "Hexahedron" included.
-std::optional<std::string_view> TypeNamed(std::string_view word, partslist::Kind kind);
+// Types and length units are spelt as in a parts-list file: its reader
+// shares these (partslist/Words.h).
+using partslist::LengthUnitNamed;
+using partslist::SameWord;
+using partslist::TypeNamed;
 
 // The window's material: its whole name, the name without the chemical
 // symbol ("copper") or the symbol alone ("cu"). Throws for "Other", which has
 // no density.
 const calc::Material& MaterialNamed(std::string_view word);
-
-// The window's length unit for "mm", "meter", "inches" and the like.
-std::optional<std::string_view> LengthUnitNamed(std::string_view word);
 
 // The window's units of the result fields; the volume unit also as "cm3".
 std::string_view WeightUnitNamed(std::string_view word);
