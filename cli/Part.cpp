@@ -1,5 +1,6 @@
 #include "cli/Part.h"
 
+#include "calc/Error.h"
 #include "calc/Shapes.h"
 #include "cli/Words.h"
 
@@ -19,6 +20,7 @@ std::string TypeList(partslist::Kind kind) {
             add(type.Name);
     if (kind == partslist::Kind::Object) add("Pipe");
     add("Hexahedron");
+    if (kind == partslist::Kind::Object) add(partslist::SectionType);
     return out;
 }
 
@@ -49,6 +51,40 @@ void ReadSize(partslist::Line& line, catalogue::Profile profile, const std::stri
                      ": " + labels);
 }
 
+std::string Joined(std::span<const std::string> words) {
+    std::string out;
+    for (const std::string& word : words)
+        out += (out.empty() ? "" : " ") + word;
+    return out;
+}
+
+// A standard section's designation, as one word ("IPE 200" in quotes) or as
+// the words before its length ("IPE 200 6m", "IPE 200 6 m"). Returns how many
+// words it took. An unknown one is a fault of the part, as an impossible
+// triangle is, and names the sections nearest to it.
+std::size_t ReadSection(partslist::Line& line, std::span<const std::string> words) {
+    if (catalogue::FindSection(Joined(words)))
+        throw UsageError("give the length of " + Joined(words) + ", such as 6m");
+    std::size_t length = words.size() > 1;
+    if (const std::size_t n = words.size();
+        n > 2 && LengthUnitNamed(words[n - 1]) && DimensionOf(words[n - 2]))
+        length = 2;
+    const std::string designation = Joined(words.first(words.size() - length));
+    if (designation.empty())
+        throw UsageError("give a standard section and its length, such as: section "
+                         "\"IPE 200\" 6m (kubatrix-calc --sections lists them)");
+    const catalogue::Section* section = catalogue::FindSection(designation);
+    if (!section) {
+        std::string near;
+        for (const catalogue::Section* s : catalogue::NearSections(designation))
+            near += (near.empty() ? "; near ones: " : ", ") + s->Designation;
+        throw calc::Error("kubatrix-calc: no standard section \"" + designation + '"' +
+                          (near.empty() ? "; kubatrix-calc --sections lists them" : near));
+    }
+    line.Size = section->Designation;
+    return words.size() - length;
+}
+
 } // namespace
 
 bool StartsAPart(std::string_view word) {
@@ -77,6 +113,9 @@ partslist::Line PartLine(std::span<const std::string> words, int quantity, std::
     if (const auto profile = partslist::ProfileOf(line)) {
         ReadSize(line, *profile, i < words.size() ? &words[i++] : nullptr);
         rows = 1, first = 2; // the length
+    } else if (line.Type == partslist::SectionType) {
+        i += ReadSection(line, words.subspan(i));
+        rows = 1, first = 2;
     } else {
         rows = RowCount(line);
     }
@@ -86,6 +125,7 @@ partslist::Line PartLine(std::span<const std::string> words, int quantity, std::
         if (!row)
             throw UsageError("'" + words[i] +
                              "' is no dimension: write a number and its unit, such as 2cm or 1.5m");
+        RefuseComma(row->Text);
         // "2 cm" as two words; a number alone is in millimetres, as the
         // window's unit boxes start.
         if (row->Unit.empty() && i + 1 < words.size())

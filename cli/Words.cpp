@@ -123,7 +123,14 @@ std::optional<calc::DimensionRow> DimensionOf(std::string_view word) {
     return row;
 }
 
+void RefuseComma(std::string_view text, std::string_view what) {
+    if (text.find(',') != std::string_view::npos)
+        throw UsageError(std::string(what) + '"' + std::string(text) +
+                         "\": use a point for decimals and no thousands separator");
+}
+
 std::int32_t DensityOf(std::string_view text) {
+    RefuseComma(text, "--density: ");
     try {
         return calc::ReadDensity(text);
     } catch (const calc::Error& e) {
@@ -132,6 +139,7 @@ std::int32_t DensityOf(std::string_view text) {
 }
 
 double PriceOf(std::string_view text) {
+    RefuseComma(text, "--price-per-kg: ");
     double price = 0.0;
     try {
         price = calc::ParseNumber(text);

@@ -45,6 +45,12 @@ std::string_view VolumeSymbol(std::string_view unit);
 // written after it, empty when none is. Nothing when the word is no number.
 std::optional<calc::DimensionRow> DimensionOf(std::string_view word);
 
+// A number on the command line is written as in a parts-list file, with a
+// point: the window's typing rule also takes a comma for one, which would
+// read "1,000" as 1. Throws UsageError, after `what` ("--density: "), for a
+// text with a comma.
+void RefuseComma(std::string_view text, std::string_view what = "");
+
 // The density as the window's density field reads it, truncated toward zero.
 std::int32_t DensityOf(std::string_view text);
 double PriceOf(std::string_view text);
