@@ -3,9 +3,11 @@
 #include "calc/Calculator.h"
 #include "cli/Words.h"
 #include "partslist/Describe.h"
+#include "partslist/PartsFile.h"
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 
 namespace cli {
 namespace {
@@ -41,10 +43,12 @@ enum Column {
 };
 using Cells = std::array<std::string_view, ColumnCount>;
 
-// Text to the left, numbers to the right, two blanks between columns.
+// Text to the left, numbers (from column firstNumber on) to the right, two
+// blanks between columns.
 class Layout {
 public:
-    explicit Layout(std::size_t columns) : columns_(columns) {}
+    explicit Layout(std::size_t columns, std::size_t firstNumber = QuantityColumn)
+        : columns_(columns), firstNumber_(firstNumber) {}
 
     void Measure(const Cells& row) {
         for (std::size_t c = 0; c < columns_; ++c)
@@ -61,7 +65,7 @@ public:
         out.resize(at + width + 1, ' ');
         for (std::size_t c = 0; c < columns_; ++c) {
             const std::string_view cell = row[c];
-            const std::size_t to = at + (c >= QuantityColumn ? widths_[c] - cell.size() : 0);
+            const std::size_t to = at + (c >= firstNumber_ ? widths_[c] - cell.size() : 0);
             cell.copy(out.data() + to, cell.size());
             at += widths_[c] + 2;
         }
@@ -69,7 +73,7 @@ public:
     }
 
 private:
-    std::size_t columns_;
+    std::size_t columns_, firstNumber_;
     std::array<std::size_t, ColumnCount> widths_{};
 };
 
@@ -97,7 +101,29 @@ Cells CellsOf(std::string_view row, const Figures& figures) {
     return cells;
 }
 
+// What the lines cost together: the sum of their costs in cents.
+std::string TotalCost(const partslist::Replay& replay, double pricePerKg) {
+    return partslist::CentsText(partslist::TotalCostCents(replay.Lines, pricePerKg), Point);
+}
+
 } // namespace
+
+void Writer::Write(std::string_view text) {
+    errno = 0;
+    out_.write(text.data(), std::streamsize(text.size()));
+    Check();
+}
+
+void Writer::Flush() {
+    errno = 0;
+    out_.flush();
+    Check();
+}
+
+// Read at once, before anything else can change errno.
+void Writer::Check() const {
+    if (!out_) throw WriteFailed{errno};
+}
 
 void Table::Add(const partslist::Line& line, std::int32_t density) {
     std::string row = partslist::KindName(line.Kind);
@@ -119,7 +145,7 @@ void Table::Add(const partslist::Line& line, std::int32_t density) {
 
 // The figures are formatted twice, to measure and to write, rather than kept:
 // kept, they would take more memory than the rows.
-void Table::Write(std::ostream& out, const partslist::Replay& replay, const Units& units,
+void Table::Write(Writer& out, const partslist::Replay& replay, const Units& units,
                   std::optional<double> pricePerKg) const {
     const std::string volume = "volume " + std::string(VolumeSymbol(units.Volume));
     const std::string weight = "weight " + std::string(WeightSymbol(units.Weight));
@@ -128,8 +154,7 @@ void Table::Write(std::ostream& out, const partslist::Replay& replay, const Unit
 
     const std::string totalVolume = TotalVolumeText(replay, units);
     const std::string totalWeight = WeightText(replay.State.TotalWeight, units);
-    const std::string totalCost =
-        pricePerKg ? partslist::Cost(replay.State.TotalWeight, *pricePerKg, Point) : "";
+    const std::string totalCost = pricePerKg ? TotalCost(replay, *pricePerKg) : "";
     Cells totals{};
     totals[KindColumn] = "total";
     totals[VolumeColumn] = totalVolume;
@@ -147,19 +172,19 @@ void Table::Write(std::ostream& out, const partslist::Replay& replay, const Unit
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         layout.Write(buffer, CellsOf(rows_[i], Figures(replay.Lines[i], units, pricePerKg)));
         if (buffer.size() >= 1 << 16) {
-            out.write(buffer.data(), std::streamsize(buffer.size()));
+            out.Write(buffer);
             buffer.clear();
         }
     }
     layout.Write(buffer, totals);
-    out.write(buffer.data(), std::streamsize(buffer.size()));
+    out.Write(buffer);
 }
 
 std::string TotalsText(const partslist::Replay& replay, const Units& units,
                        std::optional<double> pricePerKg) {
     std::string out =
         WeightText(replay.State.TotalWeight, units) + '\n' + TotalVolumeText(replay, units) + '\n';
-    if (pricePerKg) out += partslist::Cost(replay.State.TotalWeight, *pricePerKg, Point) + '\n';
+    if (pricePerKg) out += TotalCost(replay, *pricePerKg) + '\n';
     return out;
 }
 
@@ -175,9 +200,9 @@ std::string PartText(const partslist::Line& line, const partslist::Replay& repla
 
     // The figures under one another, right-aligned.
     const bool marker = replay.VolumeMarker;
-    const std::array<std::string, 3> figures{
-        WeightText(replay.State.TotalWeight, units), TotalVolumeText(replay, units),
-        pricePerKg ? partslist::Cost(replay.State.TotalWeight, *pricePerKg, Point) : ""};
+    const std::array<std::string, 3> figures{WeightText(replay.State.TotalWeight, units),
+                                             TotalVolumeText(replay, units),
+                                             pricePerKg ? TotalCost(replay, *pricePerKg) : ""};
     const std::array<std::string_view, 3> labels{"weight", "volume", "cost"};
     const std::array<std::string, 3> symbols{std::string(WeightSymbol(units.Weight)),
                                              marker ? "" : std::string(VolumeSymbol(units.Volume)),
@@ -192,6 +217,27 @@ std::string PartText(const partslist::Line& line, const partslist::Replay& repla
         if (!symbols[i].empty()) out += ' ' + symbols[i];
         out += '\n';
     }
+    return out;
+}
+
+std::string SectionsText(std::span<const catalogue::Section* const> sections) {
+    std::vector<std::array<std::string, 2>> figures;
+    figures.reserve(sections.size());
+    for (const catalogue::Section* s : sections)
+        figures.push_back(
+            {partslist::ExactNumber(s->AreaCm2), partslist::ExactNumber(s->MassKgPerM)});
+    const auto cells = [&](std::size_t i) {
+        return Cells{sections[i]->Designation, sections[i]->Standard, figures[i][0], figures[i][1]};
+    };
+    const Cells heading{"designation", "standard", "area cm2", "mass kg/m"};
+    Layout layout(4, 2);
+    layout.Measure(heading);
+    for (std::size_t i = 0; i < sections.size(); ++i)
+        layout.Measure(cells(i));
+    std::string out;
+    layout.Write(out, heading);
+    for (std::size_t i = 0; i < sections.size(); ++i)
+        layout.Write(out, cells(i));
     return out;
 }
 

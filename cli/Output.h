@@ -10,10 +10,33 @@
 #include <deque>
 #include <optional>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 
 namespace cli {
+
+// Standard output, checked at every write and at the end: a full disk is
+// told where it happens, rather than leaving a cut-off file behind an exit
+// status of 0.
+class Writer {
+public:
+    explicit Writer(std::ostream& out) : out_(out) {}
+
+    // Both throw WriteFailed.
+    void Write(std::string_view text);
+    void Flush();
+
+private:
+    void Check() const;
+    std::ostream& out_;
+};
+
+// A write that failed, with the system's error number (0 when the stream
+// gave none).
+struct WriteFailed {
+    int Errno = 0;
+};
 
 struct Units {
     std::string_view Weight = "kilogram";
@@ -29,7 +52,8 @@ public:
     // The next line's row, showing the density it is weighed at.
     void Add(const partslist::Line& line, std::int32_t density);
 
-    void Write(std::ostream& out, const partslist::Replay& replay, const Units& units,
+    // With a price, a cost column whose total is the sum of the lines' costs.
+    void Write(Writer& out, const partslist::Replay& replay, const Units& units,
                std::optional<double> pricePerKg) const;
 
 private:
@@ -42,12 +66,17 @@ private:
 };
 
 // The Weight field's text, then the Volume field's (the marker where the
-// window shows it), a line each; then the cost when a price is given.
+// window shows it), a line each; then the cost when a price is given: the
+// sum of the lines' costs, each rounded to cents, as the table's total.
 std::string TotalsText(const partslist::Replay& replay, const Units& units,
                        std::optional<double> pricePerKg);
 
 // One part: what it is, then its weight, volume and cost with their units.
 std::string PartText(const partslist::Line& line, const partslist::Replay& replay,
                      const Units& units, std::optional<double> pricePerKg);
+
+// Standard sections, a row each: designation, standard, area in cm2 and mass
+// per metre at 7850 kg/m3, the figures as the catalogue has them.
+std::string SectionsText(std::span<const catalogue::Section* const> sections);
 
 } // namespace cli

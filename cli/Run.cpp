@@ -2,9 +2,11 @@
 
 #include "calc/Materials.h"
 #include "cli/Help.h"
+#include "cli/Json.h"
 #include "cli/Output.h"
 #include "cli/Part.h"
 #include "cli/Words.h"
+#include "partslist/Describe.h"
 #include "partslist/PartsFile.h"
 
 #include <CLI/CLI.hpp>
@@ -24,7 +26,7 @@ constexpr const char* Name = "kubatrix-calc";
 
 struct Options {
     std::vector<std::string> Words; // files, or a part
-    bool Totals = false, Csv = false, Help = false, Version = false;
+    bool Totals = false, Csv = false, Json = false, Sections = false, Help = false, Version = false;
     std::string Material, Density, Price, Quantity, WeightUnit, VolumeUnit;
 };
 
@@ -50,6 +52,19 @@ Request Read(const Options& o, const CLI::App& app) {
     if (app.count("--weight-unit")) r.Shown.Weight = WeightUnitNamed(o.WeightUnit);
     if (app.count("--volume-unit")) r.Shown.Volume = VolumeUnitNamed(o.VolumeUnit);
     return r;
+}
+
+// The price a list is costed at: the command line's, else the list's own.
+// One that gives costs past 15 digits, where a double no longer holds every
+// cent, is refused before anything is printed. `where` names the file.
+std::optional<double> PriceFor(const Options& o, const Request& r, std::optional<double> own,
+                               const partslist::Replay& replay, const std::string& where) {
+    const auto price = r.Price ? r.Price : own;
+    if (price && !partslist::TotalCostCents(replay.Lines, *price))
+        throw calc::Error(std::string(Name) + ": " + where + "a price of " +
+                          (r.Price ? o.Price : partslist::ExactNumber(*price)) +
+                          " a kilogram gives costs past 15 digits");
+    return price;
 }
 
 // A whole file, or standard input for "-". Throws the message to show.
@@ -82,8 +97,9 @@ std::string Contents(const std::string& name, std::istream& in) {
 
 struct Opened {
     std::string Name;
-    partslist::OpenedList List; // its lines kept only for --csv
+    partslist::OpenedList List; // its lines kept only for --csv and --json
     Table Rows;                 // for the table
+    std::optional<double> Price;
 };
 
 // Every file read and replayed before anything is printed, so a fault in
@@ -91,9 +107,9 @@ struct Opened {
 std::vector<Opened> OpenAll(const Options& o, const Request& r, std::istream& in) {
     std::vector<Opened> opened;
     for (const std::string& name : o.Words) {
-        Opened file{name == "-" ? "<stdin>" : name, {}, {}};
+        Opened file{name == "-" ? "<stdin>" : name, {}, {}, {}};
         const std::string text = Contents(name, in);
-        if (o.Csv) {
+        if (o.Csv || o.Json) {
             file.List = partslist::ReadPartsList(text, file.Name, r.Density);
             // Lines weighed in another material say so, so that --csv reads
             // back to these totals.
@@ -109,35 +125,53 @@ std::vector<Opened> OpenAll(const Options& o, const Request& r, std::istream& in
                     file.Rows.Add(line, r.Density.value_or(line.Density));
                 });
         }
+        file.Price = PriceFor(o, r, file.List.PricePerKg, file.List.Totals, file.Name + ": ");
         opened.push_back(std::move(file));
     }
     return opened;
 }
 
-void Print(std::ostream& out, const std::string& text) {
-    out.write(text.data(), std::streamsize(text.size()));
+// A file's columns that no line uses, told once: a spreadsheet's "notes" is
+// no fault, but a misspelt "quantiy" should not pass unseen.
+void NoteIgnored(const Opened& file, std::ostream& err) {
+    const std::vector<std::string>& names = file.List.IgnoredColumns;
+    if (names.empty()) return;
+    err << Name << ": " << file.Name << ": ignored columns: ";
+    for (std::size_t i = 0; i < names.size(); ++i)
+        err << (i ? ", " : "") << names[i];
+    err << '\n';
 }
 
-int Files(const Options& o, const Request& r, std::istream& in, std::ostream& out) {
+// Several files under --json make an array of their objects, in order.
+int Files(const Options& o, const Request& r, std::istream& in, Writer& out, std::ostream& err) {
     if (o.Csv && o.Words.size() > 1)
         throw UsageError("--csv writes one parts list, not " + std::to_string(o.Words.size()));
     const std::vector<Opened> opened = OpenAll(o, r, in);
+    for (const Opened& file : opened)
+        NoteIgnored(file, err);
+    const bool several = opened.size() > 1;
+    if (o.Json && several) out.Write("[\n");
     for (const Opened& file : opened) {
         const partslist::OpenedList& list = file.List;
-        const auto price = r.Price ? r.Price : list.PricePerKg;
-        if (opened.size() > 1)
-            Print(out, (&file == &opened.front() ? "==> " : "\n==> ") + file.Name + " <==\n");
-        if (o.Csv)
-            Print(out, partslist::WritePartsList(list.Lines, price, list.Totals));
-        else if (o.Totals)
-            Print(out, TotalsText(list.Totals, r.Shown, r.Price));
-        else
-            file.Rows.Write(out, list.Totals, r.Shown, price);
+        const bool last = &file == &opened.back();
+        if (several && !o.Json)
+            out.Write((&file == &opened.front() ? "==> " : "\n==> ") + file.Name + " <==\n");
+        if (o.Csv) {
+            out.Write(partslist::WritePartsList(list.Lines, file.Price, list.Totals));
+        } else if (o.Json) {
+            WriteJson(out, &file.Name, list.Lines, list.Totals, file.Price);
+            out.Write(last ? "\n" : ",\n");
+        } else if (o.Totals) {
+            out.Write(TotalsText(list.Totals, r.Shown, file.Price));
+        } else {
+            file.Rows.Write(out, list.Totals, r.Shown, file.Price);
+        }
     }
+    if (o.Json && several) out.Write("]\n");
     return 0;
 }
 
-int Part(const Options& o, const Request& r, std::ostream& out) {
+int Part(const Options& o, const Request& r, Writer& out) {
     const calc::Material& iron = calc::Materials.front(); // the window's first material
     const partslist::Line line = PartLine(o.Words, r.Quantity, r.Density.value_or(*iron.Density),
                                           r.Density ? r.Material : std::string(iron.Name));
@@ -147,13 +181,52 @@ int Part(const Options& o, const Request& r, std::ostream& out) {
     } catch (const calc::Error& e) {
         throw calc::Error(std::string(Name) + ": " + e.Message());
     }
-    if (o.Csv)
-        Print(out, partslist::WritePartsList({&line, 1}, r.Price, replay));
-    else if (o.Totals)
-        Print(out, TotalsText(replay, r.Shown, r.Price));
-    else
-        Print(out, PartText(line, replay, r.Shown, r.Price));
+    const auto price = PriceFor(o, r, {}, replay, "");
+    if (o.Csv) {
+        out.Write(partslist::WritePartsList({&line, 1}, price, replay));
+    } else if (o.Json) {
+        WriteJson(out, nullptr, {&line, 1}, replay, price);
+        out.Write("\n");
+    } else if (o.Totals) {
+        out.Write(TotalsText(replay, r.Shown, price));
+    } else {
+        out.Write(PartText(line, replay, r.Shown, price));
+    }
     return 0;
+}
+
+// --sections [WORDS]: the standard sections a search finds, none a fault as
+// for grep.
+int SectionList(const Options& o, Writer& out) {
+    std::string words;
+    for (const std::string& word : o.Words)
+        words += (words.empty() ? "" : " ") + word;
+    const std::vector<const catalogue::Section*> found = catalogue::SearchSections(words);
+    if (found.empty())
+        throw calc::Error(std::string(Name) + ": no standard section matches \"" + words + '"');
+    out.Write(SectionsText(found));
+    return 0;
+}
+
+int Dispatch(const Options& o, const CLI::App& app, std::istream& in, Writer& out,
+             std::ostream& err) {
+    if (o.Help || o.Version) {
+        out.Write(o.Help ? std::string(HelpText) : std::string(Name) + " " KUBATRIX_VERSION "\n");
+        return 0;
+    }
+    const Request r = Read(o, app);
+    if (o.Sections) return SectionList(o, out);
+    if (o.Words.empty())
+        throw UsageError("give a parts-list file, or a part such as: cylinder 2cm 1m");
+    if (StartsAPart(o.Words.front())) return Part(o, r, out);
+    // "cube 1m 1m 1m": a part meant, of a type there is not.
+    std::error_code noFile;
+    if (o.Words.size() > 1 && DimensionOf(o.Words[1]) &&
+        !std::filesystem::exists(o.Words[0], noFile))
+        throw UsageError("'" + o.Words[0] + "' is no file and no type of part");
+    if (app.count("--quantity"))
+        throw UsageError("--quantity counts a part given on the command line, not a file's lines");
+    return Files(o, r, in, out, err);
 }
 
 int UsageFailed(std::ostream& err, const std::string& what) {
@@ -170,34 +243,32 @@ int Run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
     app.add_option("words", o.Words);
     app.add_flag("-t,--totals", o.Totals);
     app.add_flag("-c,--csv", o.Csv)->excludes("--totals");
+    app.add_flag("-j,--json", o.Json)->excludes("--totals")->excludes("--csv");
+    app.add_flag("--sections", o.Sections)
+        ->excludes("--totals")
+        ->excludes("--csv")
+        ->excludes("--json");
     app.add_option("-m,--material", o.Material);
     app.add_option("-d,--density", o.Density)->excludes("--material");
     app.add_option("-p,--price-per-kg", o.Price);
     app.add_option("-q,--quantity", o.Quantity);
-    app.add_option("--weight-unit", o.WeightUnit)->excludes("--csv");
-    app.add_option("--volume-unit", o.VolumeUnit)->excludes("--csv");
+    // JSON is in kilograms and cubic metres, as its keys say.
+    app.add_option("--weight-unit", o.WeightUnit)->excludes("--csv")->excludes("--json");
+    app.add_option("--volume-unit", o.VolumeUnit)->excludes("--csv")->excludes("--json");
     app.add_flag("-h,--help", o.Help);
     app.add_flag("--version", o.Version);
+    Writer writer(out);
     try {
         app.parse(argc, argv);
-        if (o.Help || o.Version) {
-            Print(out,
-                  o.Help ? std::string(HelpText) : std::string(Name) + " " KUBATRIX_VERSION "\n");
-            return 0;
-        }
-        const Request r = Read(o, app);
-        if (o.Words.empty())
-            throw UsageError("give a parts-list file, or a part such as: cylinder 2cm 1m");
-        if (StartsAPart(o.Words.front())) return Part(o, r, out);
-        // "cube 1m 1m 1m": a part meant, of a type there is not.
-        std::error_code noFile;
-        if (o.Words.size() > 1 && DimensionOf(o.Words[1]) &&
-            !std::filesystem::exists(o.Words[0], noFile))
-            throw UsageError("'" + o.Words[0] + "' is no file and no type of part");
-        if (app.count("--quantity"))
-            throw UsageError(
-                "--quantity counts a part given on the command line, not a file's lines");
-        return Files(o, r, in, out);
+        const int status = Dispatch(o, app, in, writer, err);
+        writer.Flush();
+        return status;
+    } catch (const WriteFailed& e) {
+        // A reader that went away (| head) wants no more: quiet, as cat is.
+        if (e.Errno == EPIPE) return 1;
+        err << Name << ": writing the output: "
+            << (e.Errno ? std::strerror(e.Errno) : "the output refused it") << '\n';
+        return 1;
     } catch (const CLI::ParseError& e) {
         return UsageFailed(err, e.what());
     } catch (const UsageError& e) {

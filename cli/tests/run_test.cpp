@@ -1,10 +1,14 @@
+#include "calc/Calculator.h"
 #include "cli/Run.h"
+#include "partslist/Describe.h"
 #include "partslist/PartsFile.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <cstdio>
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
 #include <unistd.h>
@@ -28,6 +32,18 @@ const std::string Workshop = Profiled + "object,Cylinder,,2,centimeter,1,meter,,
 const std::string Bad = Header + "object,Cylinder,,2,centimeter,1,meter,,,1,8940\n"
                                  "object,Cylinder,,2,furlong,1,meter,,,1,8940\n";
 
+// Sixty plates of 100 x 100 x 10 mm at 7850 kg/m3 (0.785 kg) and the file's
+// own 0.01 a kilogram: each costs 0.785 cents, 0.01 rounded, and the sixty
+// 0.60, where the total weight, 47.1 kg, would cost 0.47.
+std::string Sixty() {
+    std::string text = "kind,type,a,a_unit,b,b_unit,c,c_unit,quantity,density,price_per_kg,size\n";
+    for (int i = 0; i < 60; ++i)
+        text += "object,Parallelepiped,100,millimeter,100,millimeter,10,millimeter,1,7850,0.01,\n";
+    return text;
+}
+const std::map<std::string, std::string> Files{
+    {"workshop", Workshop}, {"profiled", Profiled}, {"bad", Bad}, {"sixty", Sixty()}};
+
 // The files PathOf wrote, removed as the process ends.
 struct Written {
     std::set<std::string> Paths;
@@ -40,9 +56,9 @@ struct Written {
 // "@workshop" stands for the path of that file. CTest runs the cases in
 // processes of their own at the same time: each writes files of its own.
 std::string PathOf(const std::string& name) {
-    const std::string path = testing::TempDir() + "kubatrix-calc-" + std::to_string(getpid()) +
-                             "-" + name + ".csv";
-    std::ofstream(path) << (name == "workshop" ? Workshop : name == "profiled" ? Profiled : Bad);
+    const std::string path =
+        testing::TempDir() + "kubatrix-calc-" + std::to_string(getpid()) + "-" + name + ".csv";
+    std::ofstream(path) << Files.at(name);
     written.Paths.insert(path);
     return path;
 }
@@ -52,7 +68,9 @@ struct Result {
     std::string Out, Err;
 };
 
-Result Calc(std::vector<std::string> args, const std::string& input = "") {
+// Into `to` where given, else into a string.
+Result Calc(std::vector<std::string> args, const std::string& input = "",
+            std::ostream* to = nullptr) {
     std::vector<const char*> argv{"kubatrix-calc"};
     for (std::string& arg : args) {
         if (arg.starts_with('@')) arg = PathOf(arg.substr(1));
@@ -60,7 +78,7 @@ Result Calc(std::vector<std::string> args, const std::string& input = "") {
     }
     std::istringstream in(input);
     std::ostringstream out, err;
-    const int status = cli::Run(int(argv.size()), argv.data(), in, out, err);
+    const int status = cli::Run(int(argv.size()), argv.data(), in, to ? *to : out, err);
     return {status, out.str(), err.str()};
 }
 
@@ -85,7 +103,14 @@ const TotalsCase Totals[] = {
     {"InPoundsAndCubicCentimetres",
      {"-t", "--weight-unit", "pound", "--volume-unit", "centimeter", "@workshop"},
      "962.2800000000\n507.8800000000\n"},
+    // The lines' costs at 2.5, each rounded to cents: 4.47 - 0.14 + 1080.00
+    // - 0.12 + 7.02 (a line's volume at the last density, 8940).
     {"CostAtAPrice", {"-t", "-p", "2.5", "@workshop"}, "436.4900000000\n0.0005078800\n1091.23\n"},
+    {"CostAtTheFilesOwnPriceAddsUp", {"-t", "@sixty"}, "47.1000000000\n0.0060000000\n0.60\n"},
+    // 28.48 cm2 * 600 cm = 0.017088 m3, at 7850 134.1408 kg
+    {"SectionIpe200",
+     {"-t", "section", "ipe 200", "6m", "-d", "7850"},
+     "134.1400000000\n0.0170880000\n"},
     {"CopperRod",
      {"-t", "cylinder", "2cm", "1m", "--material", "copper"},
      "2.8086000000\n0.0003141600\n"},
@@ -148,7 +173,8 @@ TEST(Table, RowsOfEqualLengthEndingInTheTotals) {
     for (const std::string& row : rows)
         EXPECT_EQ(row.size(), rows[0].size()) << row;
     EXPECT_TRUE(rows[3].starts_with("object    I-Beam 300x150x6.5x9")) << rows[3];
-    EXPECT_TRUE(rows[6].ends_with("0.0005078800  436.4900000000  872.98")) << rows[6];
+    // The costs at 2, each rounded: 3.58 - 0.11 + 864.00 - 0.10 + 5.62.
+    EXPECT_TRUE(rows[6].ends_with("0.0005078800  436.4900000000  872.99")) << rows[6];
 }
 
 struct ErrorCase {
@@ -175,6 +201,18 @@ const ErrorCase Errors[] = {
     {"MaterialWithoutDensity", {"--material", "Other", "@workshop"}, 2, "kubatrix-calc: 'Other'"},
     {"CsvOfTwoFiles", {"--csv", "@workshop", "@workshop"}, 2, "kubatrix-calc: --csv"},
     {"QuantityOfAFile", {"-q", "2", "@workshop"}, 2, "kubatrix-calc: --quantity"},
+    {"CommaInADimension", {"cylinder", "1,5m", "1m"}, 2, "kubatrix-calc: \"1,5\": use a point"},
+    {"CommaInADensity", {"-d", "7,850", "@workshop"}, 2, "kubatrix-calc: --density: \"7,850\""},
+    {"CommaInAPrice", {"-p", "1,000", "@workshop"}, 2, "kubatrix-calc: --price-per-kg: \"1,000\""},
+    {"CostsPast15Digits",
+     {"-p", "1e20", "cylinder", "1m", "1m"},
+     1,
+     "kubatrix-calc: a price of 1e20 a kilogram gives costs past 15 digits"},
+    {"UnknownSectionNamesNearOnes",
+     {"section", "IPE 210", "6m"},
+     1,
+     "kubatrix-calc: no standard section \"IPE 210\"; near ones: IPE 180, IPE 200, IPE 220, "
+     "IPE 240, IPE 270\n"},
 };
 
 class Failing : public testing::TestWithParam<ErrorCase> {};
@@ -191,6 +229,48 @@ TEST_P(Failing, OneLineOnStandardErrorNothingOnOutput) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, Failing, testing::ValuesIn(Errors),
                          [](const auto& info) { return std::string(info.param.Name); });
+
+// A full disk is told with the system's reason, whatever is written.
+TEST(Run, FullDeviceExitsOneWithTheReason) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"@workshop"},
+                                                 {"--csv", "@workshop"},
+                                                 {"--json", "@workshop"},
+                                                 {"-t", "cylinder", "1m", "1m"},
+                                                 {"--help"}}) {
+        std::ofstream full("/dev/full");
+        const Result r = Calc(args, "", &full);
+        EXPECT_EQ(r.Status, 1) << args[0];
+        EXPECT_EQ(r.Err, "kubatrix-calc: writing the output: No space left on device\n") << args[0];
+    }
+}
+
+// --json gives the figures of --totals as numbers, the lines' costs adding up.
+TEST(Json, ParsesToTheTotals) {
+    for (std::vector<std::string> args : {std::vector<std::string>{"-p", "2", "@workshop"},
+                                          {"@profiled"},
+                                          {"@sixty"},
+                                          {"section", "IPE 200", "6m", "-d", "7850"}}) {
+        args.push_back("--json");
+        const auto doc = nlohmann::json::parse(Calc(args).Out);
+        const nlohmann::json& totals = doc["totals"];
+        std::string text = calc::WeightText(totals["weight_kg"], "kilogram", '.') + '\n';
+        text += totals["volume_m3"].is_null()
+                    ? "Is not calculate\n"
+                    : *calc::VolumeText("", totals["volume_m3"], "meter", '.') + '\n';
+        long long cents = 0;
+        for (const auto& line : doc["lines"])
+            cents += line["cost"].is_null() ? 0 : std::llround(line["cost"].get<double>() * 100);
+        if (!totals["cost"].is_null()) {
+            text += partslist::CentsText(cents, '.') + '\n';
+            EXPECT_EQ(cents, std::llround(totals["cost"].get<double>() * 100)) << args[0];
+        }
+        args.back() = "-t";
+        EXPECT_EQ(text, Calc(args).Out) << args[0];
+        if (args[0] == "section") {
+            EXPECT_NEAR(totals["weight_kg"], 134.1408, 1e-9);
+        }
+    }
+}
 
 TEST(Run, HelpAndVersion) {
     EXPECT_TRUE(Calc({"--help"}).Out.starts_with("Usage: kubatrix-calc [OPTION]... FILE...\n"));
