@@ -14,6 +14,7 @@
 #include "ui/HelpWindow.h"
 #include "ui/LinkLabel.h"
 #include "ui/PartsListWindow.h"
+#include "ui/SectionsWindow.h"
 #include "ui/PictureText.h"
 #include "ui/ShapePicture.h"
 #include "ui/SpinEdit.h"
@@ -95,6 +96,8 @@ void MainWindow::ConnectHandlers() {
     connect(PartsListButton, &QPushButton::clicked, this, &MainWindow::ShowPartsList);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this), &QShortcut::activated, this,
             &MainWindow::ShowPartsList);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this), &QShortcut::activated, this,
+            &MainWindow::ShowSections);
     connect(AddObjectButton, &QPushButton::clicked, this, &MainWindow::AddObject);
     connect(AddApertureButton, &QPushButton::clicked, this, &MainWindow::AddAperture);
 }
@@ -286,6 +289,18 @@ void MainWindow::AddAperture() {
     Guarded(this, [&] { ShowAddOutcome(calculation_.AddAperture(ApertureInput(), str(MaterialBox))); });
 }
 
+void MainWindow::AddSection(const QString& designation, const QString& length,
+                            const QString& unit, int quantity) {
+    Guarded(this, [&] {
+        calc::AddInput input;
+        input.Density = str(DensityField);
+        input.Quantity = quantity;
+        input.Rows[2] = {length.toStdString(), unit.toStdString()};
+        input.VolumeField = str(VolumeField);
+        ShowAddOutcome(calculation_.AddSection(input, designation.toStdString(), str(MaterialBox)));
+    });
+}
+
 void MainWindow::RemoveLines(std::span<const std::size_t> rows) {
     calculation_.Remove(rows);
     ShowTotals();
@@ -322,6 +337,17 @@ void MainWindow::ShowPartsList() {
         partsWindow_->show();
         partsWindow_->raise();
         partsWindow_->activateWindow();
+    });
+}
+
+// Built on first use: the sections are read then, never at start-up.
+void MainWindow::ShowSections() {
+    Guarded(this, [&] {
+        if (!sectionsWindow_) sectionsWindow_ = new SectionsWindow(this);
+        sectionsWindow_->setWindowState(sectionsWindow_->windowState() & ~Qt::WindowMinimized);
+        sectionsWindow_->show();
+        sectionsWindow_->raise();
+        sectionsWindow_->activateWindow();
     });
 }
 

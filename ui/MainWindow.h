@@ -32,6 +32,7 @@ class AboutDialog;
 class EditCombo;
 class LinkLabel;
 class PartsListWindow;
+class SectionsWindow;
 class SpinEdit;
 
 class MainWindow : public QWidget {
@@ -90,6 +91,14 @@ public:
     // The list was saved to, or opened from, this file.
     void ListSaved(const QString& path) { calculation_.Saved(path.toStdString()); }
 
+    // "Add" of the Sections window: that many pieces of the section, each of
+    // that length, added as an Add object is, with the density and material
+    // of this window; errors in the error box.
+    void AddSection(const QString& designation, const QString& length, const QString& unit,
+                    int quantity);
+    // The Sections window, built on first use, shown and brought to the front.
+    void ShowSections();
+
     // The size boxes in the order of ProfileMass.
     std::array<EditCombo*, catalogue::ProfileCount> SizeBoxes() const;
 
@@ -131,6 +140,7 @@ private:
 
     partslist::Calculation calculation_;
     PartsListWindow* partsWindow_ = nullptr;
+    SectionsWindow* sectionsWindow_ = nullptr;
     AboutDialog* about_ = nullptr;
     bool painted_ = false;
 };

@@ -320,6 +320,11 @@ PartsListWindow::PartsListWindow(MainWindow* main) : QWidget(main, Qt::Window), 
         buttons->addWidget(button);
         return action;
     };
+    QToolButton* addSection = nullptr;
+    command(addSection, "AddSectionAction", QStringLiteral("Add section…"),
+            QStringLiteral("Opens the standard sections, to add one to the list"),
+            QKeySequence(Qt::CTRL | Qt::Key_K), &PartsListWindow::ShowSections);
+    addSection->setAccessibleName(QStringLiteral("Add section"));
     RemoveAction = command(RemoveButton, "RemoveAction", QStringLiteral("Remove"),
                            QStringLiteral("Takes the selected lines out of the calculation"),
                            QKeySequence::Delete, &PartsListWindow::RemoveSelected);
@@ -623,6 +628,10 @@ void PartsListWindow::Print() {
         if (const QString error = PaintQuoteSheet(printer, Sheet()); !error.isEmpty())
             ShowError(this, error);
     });
+}
+
+void PartsListWindow::ShowSections() {
+    main_->ShowSections();
 }
 
 } // namespace ui

@@ -62,6 +62,7 @@ private:
     void Open();
     void Report();
     void Print();
+    void ShowSections();
     QuoteSheet Sheet() const;
     std::vector<int> SelectedRows() const;
 
