@@ -34,6 +34,11 @@ std::unique_ptr<QWidget> PlainControlsWindow(const PlainPlan& plan);
 std::string Written(const PlainPlan& plan);
 PlainPlan Read(const std::string& text);
 
+// The Sections window opened for the first time beside a painted main
+// window, until its first frame: the sections read, searched and drawn.
+// Milliseconds; meant for a fresh process, where nothing of them is read yet.
+double SectionsWindowFirstOpenMs();
+
 // Shows the window and runs the event loop until its first frame is painted.
 void ShowAndPaint(QWidget& window);
 

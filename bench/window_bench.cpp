@@ -6,6 +6,7 @@
 #include "calc/Shapes.h"
 #include "ui/EditCombo.h"
 #include "ui/MainWindow.h"
+#include "ui/SectionsWindow.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -140,6 +141,31 @@ void MaterialChange(benchmark::State& state) {
                QStringLiteral("Brass"));
 }
 
+// The Sections window's search: each keystroke of a few searches typed in
+// full, over all the sections, until the window is repainted.
+void SectionsSearchKeystroke(benchmark::State& state) {
+    auto form = Form();
+    form->ShowSections();
+    auto* window = form->findChild<ui::SectionsWindow*>();
+    Settle();
+    std::vector<QString> typed;
+    for (const char* words : {"heb 200", "shs 100x100x5", "nps 4 sch 40", "100x50", "w8x31"}) {
+        const QString all = QString::fromLatin1(words);
+        for (qsizetype n = 1; n <= all.size(); ++n)
+            typed.push_back(all.left(n));
+    }
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const QString& text = typed[next++ % typed.size()];
+        state.PauseTiming();
+        window->SearchField->setText(text.chopped(1));
+        Settle();
+        state.ResumeTiming();
+        QTest::keyClick(window->SearchField, text.back().toLatin1());
+        Settle();
+    }
+}
+
 } // namespace
 
 void RegisterWindowBenchmarks(const MainWindowShape& shape) {
@@ -165,6 +191,9 @@ void RegisterWindowBenchmarks(const MainWindowShape& shape) {
     benchmark::RegisterBenchmark("handler/Undo click", UndoClick)->Unit(micro);
     benchmark::RegisterBenchmark(HandlerWeightUnit, WeightUnitChange)->Unit(micro);
     benchmark::RegisterBenchmark("handler/volume unit", VolumeUnitChange)->Unit(micro);
+    benchmark::RegisterBenchmark("sections/window, a keystroke of the search",
+                                 SectionsSearchKeystroke)
+        ->Unit(micro);
 }
 
 } // namespace bench
