@@ -1,11 +1,13 @@
 // Renders the windows as a person sees them, for review and for the README:
 // the main window at start and after a typical calculation, the about dialog,
-// the help window, and the parts list of a dozen lines. Usage: screenshots <folder>
+// the help window, the parts list of a dozen lines and the Sections window.
+// Usage: screenshots <folder>
 #include "ui/AboutDialog.h"
 #include "ui/EditCombo.h"
 #include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/PartsListWindow.h"
+#include "ui/SectionsWindow.h"
 #include "ui/SpinEdit.h"
 
 #include <QAction>
@@ -126,6 +128,16 @@ int main(int argc, char** argv) {
         list->hide();
     }
     ok = save(&form, folder, QStringLiteral("main-parts-list.png")) && ok;
+
+    // The Sections window: IPE 200 found by typing, 6 m of it added.
+    form.ShowSections();
+    if (auto* sections = form.findChild<ui::SectionsWindow*>()) {
+        sections->SearchField->setText(QStringLiteral("ipe 2"));
+        sections->LengthField->setText(QStringLiteral("6"));
+        sections->AddButton->click();
+        ok = save(sections, folder, QStringLiteral("sections.png")) && ok;
+        sections->hide();
+    }
 
     ui::AboutDialog about(&form);
     about.show();
