@@ -1,9 +1,12 @@
 #pragma once
 // The quote sheet: a parts list laid out as printed pages, the same pages for
-// a saved PDF and for the printer. Every line gets its shape's drawing, drawn
-// as vectors so that it stays sharp at any resolution, its dimensions and
-// what it adds; the totals close the list. A list that runs long goes on to
-// further pages, the column heads repeated on each.
+// a saved PDF and for the printer. Every line gets its shape's drawing, its
+// dimensions and what it adds; the totals close the list. A list that runs
+// long goes on to further pages, the column heads repeated on each.
+//
+// Drawing a long list takes a while (some 8 s for 100 000 lines), so
+// the functions that draw it report their progress page by page and stop
+// when told to; a stopped or failed PDF leaves the file as it was.
 #include "partslist/Line.h"
 #include "partslist/Replay.h"
 
@@ -12,16 +15,18 @@
 #include <QPageSize>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
 class QLocale;
 class QPagedPaintDevice;
+class QPrinter;
 
 namespace ui {
 
 struct QuoteSheet {
-    QString Title; // "Parts list" or the file's name
+    QString Title; // shown as given: "Parts list" or the file's name
     QDate Date;
     std::vector<partslist::Line> Lines;
     partslist::Replay Totals;           // the replay of Lines
@@ -29,18 +34,54 @@ struct QuoteSheet {
     QChar Separator = QLatin1Char('.'); // the user's decimal separator
 };
 
+// Told that `done` of `total` pages are drawn: every thousand rows while the
+// rows are read and measured (done 0; total 0 until the pages are counted),
+// then after each page. Returns false to stop. An empty function: no
+// progress, no stopping.
+using Progress = std::function<bool(int done, int total)>;
+
+// How drawing the sheet ended. Done: Error is empty and Cancelled false.
+// Cancelled: the progress function said stop; nothing is written and there
+// is nothing to tell the user. Otherwise Error says what went wrong, in
+// words for the user. Taken as a text it is that error, empty for a cancel
+// too, so `if (!error.isEmpty()) ShowError(...)` shows no box for one.
+struct QuoteOutcome {
+    bool Cancelled = false;
+    QString Error;
+
+    operator QString() const { return Error; }
+};
+
 // Letter where that is the paper in the shops (the Americas' Letter
 // countries, the Philippines), A4 everywhere else.
 QPageSize QuotePageSize(const QLocale& locale);
 
-// Draws every page on the device (a QPdfWriter or a QPrinter), whose page
-// size and margins are already set. Returns what went wrong, in words for the
-// user, or an empty text; throws nothing.
-QString PaintQuoteSheet(QPagedPaintDevice& device, const QuoteSheet& sheet);
+// The locale whose country decides the paper: as the C library takes the
+// paper's locale, LC_ALL, else LC_PAPER, else LANG, the first one set and
+// not empty ("en_US.UTF-8"); the system's locale when none is.
+QLocale PaperLocale(const QString& lcAll, const QString& lcPaper, const QString& lang);
 
-// Writes the sheet as a PDF at `path`, on the system locale's paper, replacing
-// the file only once every page is written. Returns what went wrong, in words
-// for the user, or an empty text; throws nothing.
-QString SaveQuoteSheetPdf(const QString& path, const QuoteSheet& sheet);
+// QuotePageSize of PaperLocale of this process's environment.
+QPageSize QuotePageSize();
+
+// Draws every page on the device (a QPdfWriter or a QPrinter), whose page
+// size and margins are already set. A printer is aborted when cancelled.
+// Throws nothing.
+QuoteOutcome PaintQuoteSheet(QPagedPaintDevice& device, const QuoteSheet& sheet,
+                             const Progress& progress = {});
+
+// Writes the sheet as a PDF at `path`, on QuotePageSize()'s paper. The file
+// is replaced only once every page is written and the writing succeeded;
+// otherwise, or when cancelled, the old file stays as it was and Error gives
+// the system's reason ("No space left on device"). Throws nothing.
+QuoteOutcome SaveQuoteSheetPdf(const QString& path, const QuoteSheet& sheet,
+                               const Progress& progress = {});
+
+// Prints the sheet. Where the print dialog chose "Print to File", the PDF is
+// written as SaveQuoteSheetPdf writes it, on the printer's page layout, so
+// that a failure leaves the old file whole; otherwise the pages go to the
+// printer. Throws nothing.
+QuoteOutcome PrintQuoteSheet(QPrinter& printer, const QuoteSheet& sheet,
+                             const Progress& progress = {});
 
 } // namespace ui

@@ -8,6 +8,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <cmath>
 
 namespace ui::quote {
 namespace {
@@ -21,10 +22,14 @@ QString pictureOf(const partslist::Line& line) {
     return type ? FromCore(type->Picture) : QString();
 }
 
+bool isSection(const partslist::Line& line) {
+    return line.Kind == partslist::Kind::Object && line.Type == partslist::SectionType;
+}
+
 // The rows the calculation read: those its type shows, the length alone for a
-// profile, every filled one for a type that is only typed ("Pipe").
+// profile or a section, every filled one for a type that is only typed ("Pipe").
 QStringList dimensionsOf(const partslist::Line& line) {
-    if (partslist::ProfileOf(line)) {
+    if (partslist::ProfileOf(line) || isSection(line)) {
         const std::string length = partslist::Dimension(line.Rows[2]);
         return length.empty() ? QStringList() : QStringList{"Length " + FromCore(length)};
     }
@@ -44,28 +49,8 @@ QStringList dimensionsOf(const partslist::Line& line) {
     return out;
 }
 
-QString densityOf(const partslist::Line& line) {
-    return QStringLiteral("%1 kg/m\u00B3").arg(line.Density);
-}
-
-// The density first: it is what the weights follow, and a long name elides.
-QString materialOf(const partslist::Line& line) {
-    return line.Material.empty() ? densityOf(line)
-                                 : densityOf(line) + "  " + FromCore(line.Material);
-}
-
-bool oneMaterial(const std::vector<partslist::Line>& lines) {
-    return std::all_of(lines.begin(), lines.end(), [&](const partslist::Line& l) {
-        return l.Material == lines.front().Material && l.Density == lines.front().Density;
-    });
-}
-
-QString aboutOf(const std::vector<partslist::Line>& lines) {
-    if (lines.empty()) return QStringLiteral("No parts");
-    if (!oneMaterial(lines)) return QStringLiteral("Material: as each line gives it");
-    const partslist::Line& line = lines.front();
-    return (line.Material.empty() ? QString() : "Material: " + FromCore(line.Material) + "    ") +
-           "Density: " + densityOf(line);
+QString densityText(std::int32_t density) {
+    return QStringLiteral("%1 kg/m\u00B3").arg(density);
 }
 
 // The price as typed in spirit: cents at least, more digits only where it has them.
@@ -76,40 +61,89 @@ QString priceText(double price, char separator) {
     return text.replace(QLatin1Char('.'), QLatin1Char(separator));
 }
 
-// Where the materials differ, a solid's weight follows the density of the last
-// line that changed the volume, not its own: the reader is told.
+// What every row's weight follows, so that density × volume is its weight.
+struct Weighing {
+    std::vector<std::int32_t> Densities; // each row's
+    bool OneDensity = true;
+    bool OneMaterial = true;
+};
+
+Weighing weighingOf(const QuoteSheet& sheet) {
+    Weighing w;
+    const auto& results = sheet.Totals.Lines;
+    for (std::size_t i = 0; i < sheet.Lines.size(); ++i) {
+        const partslist::Line& line = sheet.Lines[i];
+        const auto result = i < results.size() ? results[i] : partslist::LineResult{};
+        w.Densities.push_back(partslist::WeighedAt(line, result, sheet.Totals.WeighedAt));
+        w.OneDensity = w.OneDensity && w.Densities.back() == w.Densities.front();
+        w.OneMaterial = w.OneMaterial && line.Material == sheet.Lines.front().Material;
+    }
+    return w;
+}
+
+QString aboutOf(const QuoteSheet& sheet, const Weighing& w) {
+    if (sheet.Lines.empty()) return QStringLiteral("No parts");
+    QStringList about;
+    if (!w.OneMaterial)
+        about << QStringLiteral("Material: as each line gives it");
+    else if (!sheet.Lines.front().Material.empty())
+        about << "Material: " + FromCore(sheet.Lines.front().Material);
+    if (w.OneDensity) about << "Density: " + densityText(w.Densities.front());
+    return about.join(QStringLiteral("    "));
+}
+
+// A solid's weight follows the density in force, not the one it was added
+// at; the reader is told where that differs. Profiles and holes cut by weight
+// keep their own line's.
 QString noteOf(const QuoteSheet& sheet) {
     const auto& results = sheet.Totals.Lines;
     const std::size_t n = std::min(sheet.Lines.size(), results.size());
-    int weighedAt = 0;
-    for (std::size_t i = 0; i < n; ++i)
-        if (results[i].Volume) weighedAt = sheet.Lines[i].Density;
-    for (std::size_t i = 0; i < n; ++i)
-        if (results[i].Volume && sheet.Lines[i].Density != weighedAt)
-            return QStringLiteral("Solids and apertures are weighed at %1 kg/m\u00B3, the density "
-                                  "of the last line that changed the volume.")
-                .arg(weighedAt);
-    return {};
+    bool reweighed = false, ownDiffers = false;
+    for (std::size_t i = 0; i < n; ++i) {
+        const bool differs = sheet.Lines[i].Density != sheet.Totals.WeighedAt;
+        (results[i].Volume ? reweighed : ownDiffers) |= differs;
+    }
+    if (!reweighed) return {};
+    return QStringLiteral("Lines with a volume are weighed at %1, the density of the last line "
+                          "that changed the volume")
+               .arg(densityText(sheet.Totals.WeighedAt)) +
+           (ownDiffers ? QStringLiteral("; profiles and holes cut by weight at the density of "
+                                        "their own line.")
+                       : QStringLiteral("."));
 }
 
 } // namespace
 
-Text TextOf(const QuoteSheet& sheet) {
+QString Figure(double x, char separator) {
+    // The result fields turn scientific at 100000; on paper a whole number
+    // reads better, as long as a double holds every digit of it.
+    if (std::isfinite(x) && std::fabs(x) >= 99999.5 && std::fabs(x) < 1e15)
+        return QString::number(std::round(x), 'f', 0);
+    std::string text = calc::FormatTotal(x, separator);
+    if (text.find('E') == std::string::npos && text.find(separator) != std::string::npos) {
+        while (text.back() == '0')
+            text.pop_back();
+        if (text.back() == separator) text.pop_back();
+    }
+    return FromCore(text);
+}
+
+Text TextOf(const QuoteSheet& sheet, const std::function<bool()>& goOn) {
     const ushort code = sheet.Separator.unicode();
     const char sep = code > 0 && code < 128 ? char(code) : '.';
-    const auto number = [sep](double x) { return FromCore(calc::FormatTotal(x, sep)); };
-    const auto cost = [&](double kg) {
-        return FromCore(partslist::Cost(kg, sheet.PricePerKg.value_or(0), sep));
-    };
-    const bool single = oneMaterial(sheet.Lines);
+    const double price = sheet.PricePerKg.value_or(0);
+    const Weighing weighing = weighingOf(sheet);
     Text t;
     t.Title = sheet.Title;
     t.Date = QLocale().toString(sheet.Date, QLocale::LongFormat);
     t.Costed = sheet.PricePerKg.has_value();
-    t.About = aboutOf(sheet.Lines);
-    if (t.Costed) t.About += "    Price per kg: " + priceText(*sheet.PricePerKg, sep);
+    t.Densities = !weighing.OneDensity;
+    t.About = aboutOf(sheet, weighing);
+    if (t.Costed) t.About += "    Price per kg: " + priceText(price, sep);
     t.Note = noteOf(sheet);
+    t.Rows.reserve(sheet.Lines.size());
     for (std::size_t i = 0; i < sheet.Lines.size(); ++i) {
+        if (i % 1000 == 0 && goOn && !goOn()) return t;
         const partslist::Line& line = sheet.Lines[i];
         const partslist::LineResult result =
             i < sheet.Totals.Lines.size() ? sheet.Totals.Lines[i] : partslist::LineResult{};
@@ -117,23 +151,30 @@ Text TextOf(const QuoteSheet& sheet) {
         row.Cells[Number] = QString::number(i + 1);
         row.Cells[Item] = FromCore(line.Type); // a profile's size goes below, narrower
         row.Cells[Quantity] = QString::number(line.Quantity);
-        row.Cells[Volume] = result.Volume ? number(*result.Volume) : QStringLiteral("\u2014");
-        row.Cells[Weight] = number(result.Weight);
-        if (t.Costed) row.Cells[Cost] = cost(result.Weight);
+        row.Cells[Density] = QString::number(weighing.Densities[i]);
+        row.Cells[Volume] = result.Volume ? Figure(*result.Volume, sep) : QStringLiteral("\u2014");
+        row.Cells[Weight] = Figure(result.Weight, sep);
+        // A cost past 15 digits, where a double no longer holds every cent,
+        // shows as a dash rather than as digits that are not so.
+        if (t.Costed) row.Cells[Cost] = FromCore(partslist::Cost(result.Weight, price, sep));
         row.Kind = line.Kind == partslist::Kind::Object ? QStringLiteral("Object")
                                                         : QStringLiteral("Aperture");
         row.Size = FromCore(line.Size);
-        if (!single) row.Material = materialOf(line);
+        if (!weighing.OneMaterial) row.Material = FromCore(line.Material);
         row.Dimensions = dimensionsOf(line);
         row.Picture = pictureOf(line);
-        t.Rows.push_back(row);
+        if (isSection(line)) row.Section = row.Size;
+        t.Rows.push_back(std::move(row));
     }
     const calc::CalcState& state = sheet.Totals.State;
     t.Totals[Item] = QStringLiteral("Total");
     t.Totals[Volume] =
-        sheet.Totals.VolumeMarker ? FromCore(calc::NoVolumeMarker) : number(state.TotalVolume);
-    t.Totals[Weight] = number(state.TotalWeight);
-    if (t.Costed) t.Totals[Cost] = cost(state.TotalWeight);
+        sheet.Totals.VolumeMarker ? FromCore(calc::NoVolumeMarker) : Figure(state.TotalVolume, sep);
+    t.Totals[Weight] = Figure(state.TotalWeight, sep);
+    // The sum of the lines' costs as they stand, each in cents, so that they add up.
+    if (t.Costed)
+        t.Totals[Cost] = FromCore(
+            partslist::CentsText(partslist::TotalCostCents(sheet.Totals.Lines, price), sep));
     return t;
 }
 
