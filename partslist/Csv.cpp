@@ -2,6 +2,7 @@
 
 #include <csv.h>
 
+#include <algorithm>
 #include <exception>
 #include <memory>
 #include <vector>
@@ -76,13 +77,16 @@ int NoBlanks(unsigned char) {
 
 } // namespace
 
-void Split(std::string_view text, const std::function<void(const Record&)>& onRecord) {
+void Split(std::string_view text, const std::function<void(const Record&)>& onRecord,
+           char separator) {
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     csv_parser parser;
-    if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI | CSV_REPALL_NL) != 0)
+    const unsigned char strict = separator == '\t' ? 0 : CSV_STRICT;
+    if (csv_init(&parser, strict | CSV_STRICT_FINI | CSV_REPALL_NL) != 0)
         throw SyntaxError{1, 0, "out of memory"};
     const std::unique_ptr<csv_parser, void (*)(csv_parser*)> owner(&parser, csv_free);
     csv_set_space_func(&parser, NoBlanks);
+    csv_set_delim(&parser, static_cast<unsigned char>(separator));
     Splitter s(onRecord);
     // What libcsv found wrong, said as `what` where it is the quoting.
     const auto fail = [&](const char* what) {
@@ -91,20 +95,27 @@ void Split(std::string_view text, const std::function<void(const Record&)>& onRe
                           error == CSV_EPARSE ? what : csv_strerror(error)};
     };
     // A record's fault is only found once libcsv is past every record before
-    // it, so what onRecord refused comes first.
-    const bool parsed = csv_parse(&parser, text.data(), text.size(), Splitter::Field, Splitter::End,
-                                  &s) == text.size();
+    // it, so what onRecord refused comes first. In pieces, so that a fault
+    // (or a cancel) early in a long text leaves the rest unread.
+    constexpr std::size_t piece = 1 << 16;
+    bool parsed = true;
+    for (std::size_t at = 0; at < text.size() && parsed && !s.failure; at += piece) {
+        const std::size_t size = std::min(piece, text.size() - at);
+        parsed =
+            csv_parse(&parser, text.data() + at, size, Splitter::Field, Splitter::End, &s) == size;
+    }
     if (s.failure) std::rethrow_exception(s.failure);
     if (!parsed)
         fail("a quote inside a field that does not start with one, or a closing quote followed "
-             "by more than a comma or a line break");
+             "by more than a separator or a line break");
     const bool finished = csv_fini(&parser, Splitter::Field, Splitter::End, &s) == 0;
     if (s.failure) std::rethrow_exception(s.failure);
     if (!finished) fail("a quoted field is not closed");
 }
 
-void AppendField(std::string& out, std::string_view field) {
-    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+void AppendField(std::string& out, std::string_view field, char separator) {
+    const char special[] = {separator, '"', '\r', '\n', '\0'};
+    if (field.find_first_of(special) == std::string_view::npos) {
         out += field;
         return;
     }

@@ -1,7 +1,8 @@
 #pragma once
-// CSV as RFC 4180 has it, split by libcsv: fields separated by commas, a
-// field with a comma, quote or line break in double quotes, a quote inside
-// doubled. Blanks belong to the field (a dimension "1.5 " is not "1.5").
+// CSV as RFC 4180 has it, split by libcsv: fields separated by commas (or
+// semicolons, or tabs), a field with a separator, quote or line break in
+// double quotes, a quote inside doubled. Blanks belong to the field (a
+// dimension "1.5 " is not "1.5").
 #include <cstddef>
 #include <functional>
 #include <span>
@@ -28,10 +29,14 @@ struct SyntaxError {
 // Calls onRecord for each record in order; blank lines are no records, and a
 // byte-order mark at the start is skipped. A line break inside a quoted field
 // counts as a line (CR LF as one). Throws SyntaxError, or what onRecord
-// threw, at the first fault: nothing after it is handed on.
-void Split(std::string_view text, const std::function<void(const Record&)>& onRecord);
+// threw, at the first fault: nothing after it is handed on, nor split.
+// Tab-separated text, as spreadsheets copy it, quotes only a cell with a
+// tab or line break, so there a quote inside an unquoted field is kept as
+// it stands.
+void Split(std::string_view text, const std::function<void(const Record&)>& onRecord,
+           char separator = ',');
 
 // Appends a field, quoted where RFC 4180 needs it.
-void AppendField(std::string& out, std::string_view field);
+void AppendField(std::string& out, std::string_view field, char separator = ',');
 
 } // namespace partslist::csv

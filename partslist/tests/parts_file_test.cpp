@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 constexpr const char* Header = "kind,type,size,a,a_unit,b,b_unit,c,c_unit,quantity,density\n";
@@ -37,6 +39,15 @@ TEST(PartsFile, WrittenFileReadsBackToTheSameLinesAndTotals) {
 
 namespace {
 
+std::string Utf16Le(std::u16string_view text) {
+    std::string out = "\xFF\xFE";
+    for (const char16_t unit : text) {
+        out += char(unit & 0xFF);
+        out += char(unit >> 8);
+    }
+    return out;
+}
+
 std::string Fault(const std::string& body, const char* name = "f.csv") {
     try {
         partslist::ReadPartsList(body, name);
@@ -50,17 +61,19 @@ TEST(PartsFile, ABadFileNamesItsLineAndColumn) {
     const std::string h = Header;
     const std::string ok = "object,Cone,,1,millimeter,1,millimeter,,,1,7874\n";
     const std::string hm = "kind,type,size,a,a_unit,b,b_unit,c,c_unit,quantity,density,material\n";
+    // 10^106 * 10^106 * 10^105 mm3 is 10^308 m3, at density 0; twice is past a double.
+    const std::string big = "object,Parallelepiped,,1e106,mm,1e106,mm,1e105,mm,1,0\n";
     const struct {
         const char* name;
         std::string text;
-        const char* starts;
+        std::string starts;
     } cases[] = {
         {"empty", "", "f.csv:1: the file is empty"},
         {"missing column", "kind,type,size,a,a_unit,b,b_unit,c,c_unit,quantity\n",
          "f.csv:1: column \"density\": missing"},
-        {"unknown column", "kind,tipe\n", "f.csv:1: column \"tipe\": no such column"},
+        {"named twice", "kind,type,Kind\n", "f.csv:1: column \"Kind\": named twice"},
         {"unknown kind", h + "hole,Cone,,1,millimeter,,,,,1,7874\n", "f.csv:2: column \"kind\""},
-        {"no type", h + "object,cone,,1,millimeter,,,,,1,7874\n", "f.csv:2: column \"type\""},
+        {"no type", h + "object,kone,,1,millimeter,,,,,1,7874\n", "f.csv:2: column \"type\""},
         {"quantity 0", h + "object,Cone,,1,millimeter,,,,,0,7874\n",
          "f.csv:2: column \"quantity\""},
         {"quantity 1001", h + ok + "object,Cone,,1,millimeter,,,,,1001,7874\n",
@@ -69,14 +82,14 @@ TEST(PartsFile, ABadFileNamesItsLineAndColumn) {
          "f.csv:2: column \"quantity\""},
         {"not a number", h + "object,Cone,,1.2x,millimeter,,,,,1,7874\n",
          "f.csv:2: column \"a\": '1.2x' is not a valid floating point value"},
-        {"unit", h + "object,Cone,,1,mm,,,,,1,7874\n", "f.csv:2: column \"a_unit\""},
+        {"unit", h + "object,Cone,,1,furlong,,,,,1,7874\n", "f.csv:2: column \"a_unit\""},
         {"density past 32 bits", h + "object,Cone,,1,millimeter,,,,,1,2147483648\n",
          "f.csv:2: column \"density\""},
         {"not UTF-8", hm + ok.substr(0, ok.size() - 1) + ",Fe\xff\n",
          "f.csv:2: column \"material\": not UTF-8"},
         {"line after CR LF and a blank line",
          h + "\r\n" + ok + "\r\n\r\nobject,Prism2,,60,millimeter,29,millimeter,1,meter,1,1\r\n",
-         "f.csv:6: Invalid floating point operation"},
+         "f.csv:6: columns \"a\", \"b\", \"c\": Invalid floating point operation"},
         {"quote left open", h + ok + "object,\"Cone,,1\n",
          "f.csv:3: column \"type\": a quoted field is not closed"},
         {"the first fault first", h + "object,Sphere,,1.2.3,meter,,,,,1,7874\nhole,Cone\n",
@@ -93,6 +106,26 @@ TEST(PartsFile, ABadFileNamesItsLineAndColumn) {
          "f.csv:5: column \"quantity\""},
         {"stray quote on a quoted line", h + ok + "object,\"Cone\nx\"y,,1\n",
          "f.csv:3: column \"type\": a quote inside"},
+        {"thousands separator", h + "object,Cone,,\"1,000\",millimeter,,,,,1,7874\n",
+         "f.csv:2: column \"a\": \"1,000\": use a point for decimals and no thousands separator"},
+        {"point in a semicolon file",
+         "kind;type;size;a;a_unit;b;b_unit;c;c_unit;quantity;density\nobject;Cone;;1.000;mm;;;;;1;"
+         "1\n",
+         "f.csv:2: column \"a\": \"1.000\": use a comma for decimals"},
+        {"fields more", h + "object,Cone,,1,millimeter,,,,,1,7874,x\n",
+         "f.csv:2: the line has 12 fields, the header 11"},
+        {"control byte and a long field",
+         h + "object,\x1b[2J" + std::string(100, 'x') + ",,1,millimeter,,,,,1,7874\n",
+         "f.csv:2: column \"type\": '\\x1b[2J" + std::string(36, 'x') + "\u2026' is no type"},
+        {"lone surrogate in UTF-16",
+         Utf16Le(u"kind,type,size,a,a_unit,b,b_unit,c,c_unit,quantity,density,material\n"
+                 u"object,Cone,,1,mm,,,,,1,7874,\xD800x\n"),
+         "f.csv:2: column \"material\": not UTF-16 text"},
+        {"overflow of the dimensions",
+         h + "object,Parallelepiped,,1e200,millimeter,1e200,millimeter,1,millimeter,1,7874\n",
+         "f.csv:2: columns \"a\", \"b\", \"c\": Floating point overflow"},
+        {"overflow of the totals", h + big + big,
+         "f.csv:3: the totals with this line: Floating point overflow"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Fault(c.text).rfind(c.starts, 0), 0u) << c.name << ": " << Fault(c.text);
@@ -101,7 +134,7 @@ TEST(PartsFile, ABadFileNamesItsLineAndColumn) {
 TEST(PartsFile, QuotedFieldsAndAHeaderAloneReadBack) {
     const std::string text =
         "material,kind,type,size,a,a_unit,b,b_unit,c,c_unit,quantity,density\n"
-        "\"Steel, \"\"S235\"\"\nrolled\",object,Sphere,,\"1,5\",meter,,,,,1,7874\n";
+        "\"Steel, \"\"S235\"\"\nrolled\",object,Sphere,,\"1.5\",meter,,,,,1,7874\n";
     const auto list = partslist::ReadPartsList(text, "q.csv");
     ASSERT_EQ(list.Lines.size(), 1u);
     EXPECT_EQ(list.Lines[0].Material, "Steel, \"S235\"\nrolled");
@@ -138,6 +171,127 @@ TEST(PartsFile, ALongFileReadsInOrderUpToItsFirstFault) {
     EXPECT_EQ(Fault(bad, "l.csv").rfind("l.csv:4001: column \"quantity\"", 0), 0u);
     EXPECT_EQ(Fault(text(4500, "object\",\n"), "l.csv").rfind("l.csv:4501: column \"kind\"", 0),
               0u);
+    std::size_t total = 0;
+    EXPECT_THROW(partslist::ReadPartsList(text(0, ""), "l.csv", {}, {},
+                                          [&](std::size_t done, std::size_t lines) {
+                                              total = lines;
+                                              return done < 4000;
+                                          }),
+                 partslist::Cancelled);
+    EXPECT_EQ(total, 5001u);
+}
+
+const std::string ExportHeader =
+    "kind,type,size,a,a_unit,b,b_unit,c,c_unit,quantity,material,density\n";
+const std::string ExportBody = "object,Cylinder,,2.5,centimeter,1,meter,,,1,Kupfer \u00d8,8940\n"
+                               "object,I-Beam,300x150x6.5x9,,,,,6,meter,2,Steel,7850\n"
+                               "aperture,Cylinder,,10,millimeter,20,millimeter,,,4,,7850\n"
+                               "object,Part of sphere,,100,millimeter,20,millimeter,,,3,,7850\n";
+
+// What spreadsheets export of one comma file reads to its lines and totals.
+TEST(PartsFile, SpreadsheetExportsReadAsTheCommaFile) {
+    const auto comma = partslist::ReadPartsList(ExportHeader + ExportBody, "comma.csv");
+    const std::string separators = ",,,,,,,,,,,\r\n";
+    std::string extra = "kind,type,size,a,a_unit,b,b_unit,c,c_unit,quantity,material,density,notes,"
+                        "Part No.,,\n";
+    for (std::size_t at = 0, end; (end = ExportBody.find('\n', at)) != std::string::npos;
+         at = end + 1)
+        extra += ExportBody.substr(at, end - at) + ",see drawing,A-17,,\n";
+    const struct {
+        const char* name;
+        std::string text;
+    } cases[] = {
+        {"semicolons, decimal commas",
+         "kind;type;size;a;a_unit;b;b_unit;c;c_unit;quantity;material;density\n"
+         "object;Cylinder;;2,5;centimeter;1;meter;;;1;Kupfer \u00d8;8940\n"
+         "object;I-Beam;300x150x6.5x9;;;;;6;meter;2;Steel;7850\n"
+         "aperture;Cylinder;;10;millimeter;20;millimeter;;;4;;7850\n"
+         "object;Part of sphere;;100;millimeter;20;millimeter;;;3;;7850\n;;;;\n"},
+        {"header in capitals with blanks",
+         " KIND,Type ,SIZE,A,A_Unit,B,B_UNIT,C,C_UNIT,Quantity,MATERIAL, Density \n" + ExportBody},
+        {"extra and empty columns", extra},
+        {"rows of only separators",
+         separators + ExportHeader + separators + ExportBody + separators},
+        {"kubatrix-calc's spellings", ExportHeader +
+                                          "object,cylinder,,2.5,cm,1,M,,,1,Kupfer \u00d8,8940\n"
+                                          "Object,i-beam,300x150x6.5x9,,,,,6,m,2,Steel,7850\n"
+                                          "APERTURE,CYLINDER,,10,mm,20,Millimetre,,,4,,7850\n"
+                                          "object,part_of_sphere,,100,mm,20,mm,,,3,,7850\n"},
+        {"UTF-16 with its byte-order mark",
+         Utf16Le(u"kind,type,size,a,a_unit,b,b_unit,c,c_unit,quantity,material,density\r\n"
+                 u"object,Cylinder,,2.5,centimeter,1,meter,,,1,Kupfer \u00d8,8940\r\n"
+                 u"object,I-Beam,300x150x6.5x9,,,,,6,meter,2,Steel,7850\r\n"
+                 u"aperture,Cylinder,,10,millimeter,20,millimeter,,,4,,7850\r\n"
+                 u"object,Part of sphere,,100,millimeter,20,millimeter,,,3,,7850\r\n")},
+    };
+    for (const auto& c : cases) {
+        try {
+            const auto list = partslist::ReadPartsList(c.text, "export.csv");
+            EXPECT_EQ(list.Lines, comma.Lines) << c.name;
+            EXPECT_EQ(list.Totals.State.TotalWeight, comma.Totals.State.TotalWeight) << c.name;
+        } catch (const calc::Error& e) {
+            ADD_FAILURE() << c.name << ": " << e.Message();
+        }
+    }
+    EXPECT_EQ(partslist::ReadPartsList(extra, "x.csv").IgnoredColumns,
+              (std::vector<std::string>{"notes", "Part No."}));
+}
+
+// A typed "0,5" is saved as 0.5, and a formula as text; both read back.
+TEST(PartsFile, SavedNumbersHaveAPointAndFormulasStayText) {
+    partslist::Line line{
+        partslist::Kind::Object, "Sphere", "", {}, 1, "=HYPERLINK(\"http://x\",\"Click\")", 7874};
+    line.Rows[0] = {"0,5", "meter"};
+    partslist::Line quoted = line;
+    quoted.Material = "'-1";
+    const std::vector lines{line, quoted};
+    const std::string text = partslist::WritePartsList(lines, {}, partslist::ReplayLines(lines));
+    EXPECT_NE(text.find(",0.5,meter,"), std::string::npos) << text;
+    EXPECT_NE(text.find(",\"'=HYPERLINK(\"\"http://x\"\",\"\"Click\"\")\","), std::string::npos)
+        << text;
+    EXPECT_NE(text.find(",''-1,"), std::string::npos) << text;
+    const auto again = partslist::ReadPartsList(text, "w.csv");
+    EXPECT_EQ(again.Lines[0].Material, line.Material);
+    EXPECT_EQ(again.Lines[1].Material, quoted.Material);
+    EXPECT_EQ(again.Lines[0].Rows[0].Text, "0.5");
+}
+
+// A copy pastes back to the same lines, with or without its header; a copy
+// for people gives each row the density it is weighed at, which replays to
+// the same weights.
+TEST(PartsFile, ACopyPastesBackToTheSameLines) {
+    const auto list = partslist::ReadPartsList(ExportHeader + ExportBody, "c.csv");
+    const std::string copy = partslist::WriteRows(list.Lines, 2.5, list.Totals, {'\t', ',', false});
+    EXPECT_EQ(partslist::ReadPastedRows(copy, ','), list.Lines);
+    EXPECT_EQ(partslist::ReadPastedRows(copy.substr(copy.find('\n') + 1), ','), list.Lines);
+    EXPECT_NE(copy.find("object\tCylinder\t\t2,5\tcentimeter\t1\tmeter\t\t\t1\tKupfer"),
+              std::string::npos)
+        << copy;
+
+    const std::string forPeople =
+        partslist::WriteRows(list.Lines, 2.5, list.Totals, {'\t', ',', true});
+    EXPECT_NE(forPeople.find("\tKupfer \u00d8\t7850\t"), std::string::npos) << forPeople;
+    EXPECT_NE(forPeople.find("\tweight_kg\tcost\n"), std::string::npos) << forPeople;
+    const auto replay = partslist::ReplayLines(partslist::ReadPastedRows(forPeople, ','));
+    ASSERT_EQ(replay.Lines.size(), list.Totals.Lines.size());
+    for (std::size_t i = 0; i < replay.Lines.size(); ++i)
+        EXPECT_EQ(replay.Lines[i].Weight, list.Totals.Lines[i].Weight) << i;
+}
+
+TEST(PartsFile, ABadPastedRowNamesItsRowAndColumn) {
+    const std::string rows = "object\tCone\t\t1,5\tmm\t\t\t\t\t1\t\t7874\n"
+                             "object\tCone\t\t1\tmm\t\t\t\t\t0\t\t7874\n";
+    for (const std::string& text : {rows, "Kind\tType\tsize\ta\ta_unit\tb\tb_unit\tc\tc_unit\t"
+                                          "quantity\tmaterial\tdensity\n" +
+                                              rows}) {
+        try {
+            partslist::ReadPastedRows(text, ',');
+            ADD_FAILURE() << "pasted";
+        } catch (const calc::Error& e) {
+            EXPECT_EQ(e.Message(),
+                      "row 2, column \"quantity\": '0' is no whole number from 1 to 1000");
+        }
+    }
 }
 
 // Half away from zero to cents, up to 15 digits.
@@ -145,9 +299,12 @@ TEST(PartsFile, CostsAreRoundedToCents) {
     const struct {
         double kilograms, price;
         const char* shown;
-    } cases[] = {{2.8086, 12.5, "35,11"}, {0.0004, 1, "0,00"},
-                 {-0.004, 1, "0,00"},     {-0.05, 1, "-0,05"},
-                 {0.125, 1, "0,13"},      {1e20, 1, "\u2014"},
+    } cases[] = {{2.8086, 12.5, "35,11"},
+                 {0.0004, 1, "0,00"},
+                 {-0.004, 1, "0,00"},
+                 {-0.05, 1, "-0,05"},
+                 {0.125, 1, "0,13"},
+                 {1e20, 1, "\u2014"},
                  {9999999999999.99, 1, "9999999999999,99"}};
     for (const auto& c : cases)
         EXPECT_EQ(partslist::Cost(c.kilograms, c.price, ','), c.shown) << c.kilograms;

@@ -1,0 +1,286 @@
+#include "partslist/Cells.h"
+
+#include "calc/Error.h"
+#include "calc/ParseNumber.h"
+#include "calc/Units.h"
+#include "partslist/Text.h"
+#include "partslist/Words.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace partslist::cells {
+namespace {
+
+constexpr bool Optional(int column) {
+    return column == MaterialColumn || column >= CutColumn;
+}
+
+std::string Quoted(std::string_view text) {
+    return "'" + Printable(text) + "'";
+}
+
+std::string_view Trimmed(std::string_view s) {
+    const std::size_t first = s.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+}
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+// Which of two words a cell spells: as the window writes them first, then
+// in any case, with blanks, hyphens or underscores. -1 for neither.
+int Spelled(std::string_view cell, std::string_view first, std::string_view second) {
+    if (cell == first) return 0;
+    if (cell == second) return 1;
+    if (SameWord(cell, first)) return 0;
+    if (SameWord(cell, second)) return 1;
+    return -1;
+}
+
+// What calc::ParseNumber refused in a cell, quoting the cell as a message may.
+std::string NumberFault(std::string_view cell, const calc::Error& e) {
+    return e.Message() == calc::Overflow ? Quoted(cell) + ": " + e.Message()
+                                         : Quoted(cell) + " is not a valid floating point value";
+}
+
+// A whole decimal number, the whole field, or nothing.
+std::optional<long long> WholeNumber(std::string_view s) {
+    long long value = 0;
+    const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (s.empty() || error != std::errc() || end != s.data() + s.size()) return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+std::string ColumnName(int column) {
+    return "column \"" + std::string(ColumnNames[std::size_t(column)]) + "\"";
+}
+
+Layout HeaderLayout(std::span<const std::string_view> fields, bool knownUtf8,
+                    std::string_view encoding) {
+    Layout layout;
+    layout.At.fill(Absent);
+    layout.Width = fields.size();
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (!knownUtf8 && !IsUtf8(fields[i]))
+            throw Fault{"field " + std::to_string(i + 1) + " of the header",
+                        "not " + std::string(encoding) + " text"};
+        const std::string_view name = Trimmed(fields[i]);
+        layout.Names.push_back(Printable(name));
+        const auto column = std::ranges::find_if(
+            ColumnNames, [&](std::string_view known) { return SameIgnoringCase(name, known); });
+        if (column == ColumnNames.end()) {
+            if (!name.empty()) layout.Ignored.push_back(layout.Names.back());
+            continue;
+        }
+        std::size_t& at = layout.At[std::size_t(column - ColumnNames.begin())];
+        if (at != Absent)
+            throw Fault{"column \"" + layout.Names.back() + "\"", "named twice in the header"};
+        at = i;
+    }
+    for (int c = 0; c < ColumnCount; ++c)
+        if (!Optional(c) && layout.At[std::size_t(c)] == Absent)
+            throw Fault{ColumnName(c), "missing from the header"};
+    return layout;
+}
+
+Layout FileOrder() {
+    Layout layout;
+    for (std::size_t c = 0; c < ColumnCount; ++c) {
+        layout.At[c] = c;
+        layout.Names.emplace_back(ColumnNames[c]);
+    }
+    layout.Names.emplace_back(CostColumnName);
+    layout.Width = layout.Names.size();
+    layout.WidthName = "the columns";
+    layout.ShortRowsPadded = true;
+    return layout;
+}
+
+bool IsHeader(std::span<const std::string_view> fields) {
+    return std::ranges::any_of(fields, [](std::string_view field) {
+        return SameIgnoringCase(Trimmed(field), ColumnNames[KindColumn]);
+    });
+}
+
+std::string FieldName(const Layout& layout, std::size_t index) {
+    if (index < layout.Names.size() && !layout.Names[index].empty())
+        return "column \"" + layout.Names[index] + "\"";
+    return "field " + std::to_string(index + 1);
+}
+
+std::string_view LineReader::Field(std::span<const std::string_view> fields, int column) const {
+    const std::size_t i = layout_.At[std::size_t(column)];
+    return i < fields.size() ? fields[i] : std::string_view();
+}
+
+// More fields than the header are refused unless all of them are empty, as
+// a spreadsheet leaves them; fewer are refused where a column is missing.
+void LineReader::CheckWidth(std::span<const std::string_view> fields) const {
+    const auto counts = [&] {
+        return "the " + std::string(reading_.Noun) + " has " + std::to_string(fields.size()) +
+               " fields, " + layout_.WidthName + " " + std::to_string(layout_.Width);
+    };
+    if (fields.size() > layout_.Width &&
+        !std::all_of(fields.begin() + std::ptrdiff_t(layout_.Width), fields.end(),
+                     [](std::string_view field) { return field.empty(); }))
+        throw Fault{"", counts()};
+    if (fields.size() < layout_.Width && !layout_.ShortRowsPadded)
+        for (int c = 0; c < ColumnCount; ++c)
+            if (layout_.At[std::size_t(c)] != Absent && layout_.At[std::size_t(c)] >= fields.size())
+                throw Fault{ColumnName(c), "missing: " + counts()};
+}
+
+// A number cell as calc::ParseNumber reads it, with a point. Where the comma
+// is the decimal mark, a point is refused, and the other way round: "1,000"
+// and "1.000" are each a thousand somewhere, and neither may pass for 1.
+std::string_view LineReader::Number(std::span<const std::string_view> fields, int column) {
+    const std::string_view cell = Field(fields, column);
+    const char other = reading_.Decimal == ',' ? '.' : ',';
+    if (cell.find(other) != std::string_view::npos)
+        throw Fault{ColumnName(column), "\"" + Printable(cell) + "\": use " +
+                                            (reading_.Decimal == ',' ? "a comma" : "a point") +
+                                            " for decimals and no thousands separator"};
+    if (reading_.Decimal != ',' || cell.find(',') == std::string_view::npos) return cell;
+    number_ = cell;
+    std::ranges::replace(number_, ',', '.');
+    return number_;
+}
+
+bool LineReader::Read(std::span<const std::string_view> fields, Line& line) {
+    if (std::ranges::all_of(fields, &std::string_view::empty)) return false;
+    CheckWidth(fields);
+    if (!reading_.KnownUtf8)
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            if (!IsUtf8(fields[i]))
+                throw Fault{FieldName(layout_, i),
+                            "not " + std::string(reading_.Encoding) + " text"};
+    ReadKindAndType(fields, line);
+    ReadSize(fields, line);
+    ReadRows(fields, line);
+    ReadCounts(fields, line);
+    line.Material = FormulaUnescaped(Field(fields, MaterialColumn));
+    ReadCut(fields, line);
+    ReadPrice(fields);
+    return true;
+}
+
+void LineReader::ReadKindAndType(std::span<const std::string_view> fields, Line& line) const {
+    const std::string_view kind = Field(fields, KindColumn);
+    const int spelled = Spelled(kind, "object", "aperture");
+    if (spelled < 0)
+        throw Fault{ColumnName(KindColumn), Quoted(kind) + " is neither object nor aperture"};
+    line.Kind = spelled == 0 ? Kind::Object : Kind::Aperture;
+
+    const std::string_view type = FormulaUnescaped(Field(fields, TypeColumn));
+    line.Type = type;
+    if (NamesAType(line)) return;
+    const auto named = TypeNamed(type, line.Kind);
+    if (!named)
+        throw Fault{ColumnName(TypeColumn), Quoted(type) + " is no type of " + KindName(line.Kind)};
+    line.Type = *named;
+}
+
+void LineReader::ReadSize(std::span<const std::string_view> fields, Line& line) const {
+    line.Size = FormulaUnescaped(Field(fields, SizeColumn));
+    const auto profile = ProfileOf(line);
+    if (line.Kind == Kind::Object && line.Type == SectionType) {
+        const catalogue::Section* section = catalogue::FindSection(line.Size);
+        if (!section)
+            throw Fault{ColumnName(SizeColumn), Quoted(line.Size) + " is no standard section"};
+        line.Size = section->Designation;
+    } else if (!profile && !line.Size.empty()) {
+        throw Fault{ColumnName(SizeColumn),
+                    "only a rolled profile or a standard section has a size"};
+    }
+    if (profile && !line.Size.empty() &&
+        !catalogue::SelectSize(catalogue::SizeTable(*profile), line.Size))
+        throw Fault{ColumnName(SizeColumn), Quoted(line.Size) + " is no size of " + line.Type};
+}
+
+// Each row's number is read here, as the click would read it, so that its
+// fault names its column.
+void LineReader::ReadRows(std::span<const std::string_view> fields, Line& line) {
+    for (int row = 0; row < 3; ++row) {
+        const int text = AColumn + 2 * row, unit = text + 1;
+        calc::DimensionRow& r = line.Rows[std::size_t(row)];
+        r.Text = Number(fields, text);
+        const std::string_view unitCell = FormulaUnescaped(Field(fields, unit));
+        r.Unit = unitCell;
+        if (unitCell.empty() || calc::LengthFactor(unitCell)) {
+            // the window's own name, or none
+        } else if (const auto named = LengthUnitNamed(unitCell)) {
+            r.Unit = *named;
+        } else if (!r.Text.empty()) {
+            throw Fault{ColumnName(unit), Quoted(unitCell) +
+                                              " is no length unit: millimeter, centimeter, meter, "
+                                              "inch, foot or yard (or mm, cm, m, in, ft, yd)"};
+        }
+        if (r.Text.empty()) continue;
+        try {
+            calc::ParseNumber(r.Text);
+        } catch (const calc::Error& e) {
+            throw Fault{ColumnName(text), NumberFault(Field(fields, text), e)};
+        }
+    }
+}
+
+void LineReader::ReadCounts(std::span<const std::string_view> fields, Line& line) {
+    const auto quantity = WholeNumber(Number(fields, QuantityColumn));
+    if (!quantity || *quantity < 1 || *quantity > 1000)
+        throw Fault{ColumnName(QuantityColumn),
+                    Quoted(Field(fields, QuantityColumn)) + " is no whole number from 1 to 1000"};
+    line.Quantity = int(*quantity);
+
+    const auto density = WholeNumber(Number(fields, DensityColumn));
+    if (!density || *density < std::numeric_limits<std::int32_t>::min() ||
+        *density > std::numeric_limits<std::int32_t>::max())
+        throw Fault{ColumnName(DensityColumn), Quoted(Field(fields, DensityColumn)) +
+                                                   " is no whole number of kilograms per cubic "
+                                                   "metre from -2147483648 to 2147483647"};
+    line.Density = std::int32_t(*density);
+}
+
+// Left empty, a hole is cut by weight as the window would cut it: while the
+// Volume field shows the marker, from a profile to the next solid.
+void LineReader::ReadCut(std::span<const std::string_view> fields, Line& line) {
+    const std::string_view cut = Field(fields, CutColumn);
+    const int spelled = cut.empty() ? 1 : Spelled(cut, "yes", "no");
+    if (spelled < 0)
+        throw Fault{ColumnName(CutColumn), Quoted(cut) + " is neither yes nor no"};
+    if (line.Kind == Kind::Object && !cut.empty())
+        throw Fault{ColumnName(CutColumn), "only an aperture is cut by weight"};
+    line.CutByWeight = false;
+    if (line.Kind == Kind::Aperture) {
+        line.CutByWeight = cut.empty() ? volumeMarker_ : spelled == 0;
+        if (!line.CutByWeight) volumeMarker_ = false;
+    } else {
+        volumeMarker_ = ProfileOf(line).has_value();
+    }
+}
+
+// One price for the whole list.
+void LineReader::ReadPrice(std::span<const std::string_view> fields) {
+    const std::string_view text = Number(fields, PriceColumn);
+    if (text.empty()) return;
+    const std::string_view cell = Field(fields, PriceColumn);
+    double value = 0.0;
+    try {
+        value = calc::ParseNumber(text);
+    } catch (const calc::Error& e) {
+        throw Fault{ColumnName(PriceColumn), NumberFault(cell, e)};
+    }
+    if (value < 0.0) throw Fault{ColumnName(PriceColumn), Quoted(cell) + " is below zero"};
+    if (price_ && *price_ != value)
+        throw Fault{ColumnName(PriceColumn), Quoted(cell) + " differs from the price of the lines "
+                                                            "above; a list has one price per "
+                                                            "kilogram"};
+    price_ = value;
+}
+
+} // namespace partslist::cells
