@@ -53,10 +53,13 @@ QString densityText(std::int32_t density) {
     return QStringLiteral("%1 kg/m\u00B3").arg(density);
 }
 
-// The price as typed in spirit: cents at least, more digits only where it has them.
+// The price as typed in spirit: cents at least, more digits only where it has
+// them; past 15 digits, where the costs show a dash, in scientific form.
 QString priceText(double price, char separator) {
-    QString text = QString::number(price, 'f', 6);
-    while (text.endsWith(QLatin1Char('0')) && text.indexOf(QLatin1Char('.')) < text.size() - 3)
+    const bool fixed = std::fabs(price) < 1e15;
+    QString text = QString::number(price, fixed ? 'f' : 'g', 6);
+    while (fixed && text.endsWith(QLatin1Char('0')) &&
+           text.indexOf(QLatin1Char('.')) < text.size() - 3)
         text.chop(1);
     return text.replace(QLatin1Char('.'), QLatin1Char(separator));
 }
