@@ -1,5 +1,6 @@
 // Start-up: the application and its title, the main window, the about
-// dialog, and the event loop until the main window closes. Nothing is saved.
+// dialog, and the event loop until the main window closes. Only the parts
+// list window remembers anything (QSettings, under the organisation's name).
 #include "ui/AboutDialog.h"
 #include "ui/MainWindow.h"
 
@@ -9,6 +10,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("ORVEL"));
     QApplication::setApplicationName(QStringLiteral("Kubatrix 3.1"));
     QApplication::setDesktopFileName(QStringLiteral("io.example.orvel.kubatrix"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kubatrix.svg")));

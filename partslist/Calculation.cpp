@@ -131,8 +131,7 @@ void Calculation::Undo() {
     } else if (before.What == Before::AllLines) {
         lines_ = std::move(before.Lines);
         results_ = std::move(before.Results);
-        change_ = before.Removed.empty() ? LinesChange{LinesChange::Reset, {}}
-                                         : LinesChange{LinesChange::Inserted, before.Removed};
+        change_ = std::move(before.Undone);
     }
     if (before.What != Before::Nothing) Reweigh(before.WeighedAt);
 }
@@ -160,17 +159,33 @@ void Calculation::Remove(std::span<const std::size_t> rows) {
     for (std::size_t i = 0; i < lines_.size(); ++i)
         gone[i] ? change.Rows.push_back(i) : kept.push_back(lines_[i]);
     Replay replay = ReplayLines(kept); // may throw: nothing has changed yet
-    ShowReplay(std::move(kept), std::move(replay), std::move(change));
+    LinesChange undone{LinesChange::Inserted, change.Rows};
+    ShowReplay(std::move(kept), std::move(replay), std::move(change), std::move(undone));
 }
 
 void Calculation::Replace(std::vector<Line> lines, Replay replay) {
     if (!lines.empty()) state_.Density = replay.State.Density;
-    ShowReplay(std::move(lines), std::move(replay), {LinesChange::Reset, {}});
+    ShowReplay(std::move(lines), std::move(replay), {LinesChange::Reset, {}},
+               {LinesChange::Reset, {}});
+}
+
+void Calculation::Paste(std::vector<Line> lines) {
+    if (lines.empty()) return;
+    LinesChange change{LinesChange::Inserted, {}};
+    for (std::size_t row = lines_.size(); row < lines_.size() + lines.size(); ++row)
+        change.Rows.push_back(row);
+    std::vector<Line> all = lines_;
+    all.insert(all.end(), std::make_move_iterator(lines.begin()),
+               std::make_move_iterator(lines.end()));
+    Replay replay = ReplayLines(all); // may throw: nothing has changed yet
+    state_.Density = replay.State.Density;
+    ShowReplay(std::move(all), std::move(replay), change, {LinesChange::Removed, change.Rows});
 }
 
 // The totals of the replayed lines, shown as an Add shows its totals; Undo
 // brings back those from before, with the lines.
-void Calculation::ShowReplay(std::vector<Line> lines, Replay replay, LinesChange change) {
+void Calculation::ShowReplay(std::vector<Line> lines, Replay replay, LinesChange change,
+                             LinesChange undone) {
     state_.UndoWeight = state_.TotalWeight;
     state_.UndoVolume = state_.TotalVolume;
     state_.UndoProfileWeight = state_.ProfileWeight;
@@ -180,7 +195,7 @@ void Calculation::ShowReplay(std::vector<Line> lines, Replay replay, LinesChange
     shown_ = replay.VolumeMarker ? TotalsShown::WeightAndMarker : TotalsShown::WeightAndVolume;
     before_ = {Before::AllLines, weighedAt_, std::exchange(lines_, std::move(lines)),
                std::exchange(results_, std::move(replay.Lines)),
-               change.What == LinesChange::Removed ? change.Rows : std::vector<std::size_t>{}};
+               std::move(undone)};
     weighedAt_ = replay.WeighedAt;
     change_ = std::move(change);
     ++revision_;

@@ -90,10 +90,15 @@ public:
     // density of its last line is the one in force, so the next Add weighs
     // as the file does.
     void Replace(std::vector<Line> lines, Replay replay);
+    // Rows pasted from a spreadsheet, after the lines there are, replayed
+    // with them as an opened file is; Undo takes them all back. Throws
+    // calc::Error, and then nothing changed.
+    void Paste(std::vector<Line> lines);
 
 private:
     void Added(std::optional<Line> line, const calc::AddOutcome& outcome);
-    void ShowReplay(std::vector<Line> lines, Replay replay, LinesChange change);
+    void ShowReplay(std::vector<Line> lines, Replay replay, LinesChange change,
+                    LinesChange undone);
     void Reweigh(std::int32_t density);
 
     calc::CalcState state_;
@@ -114,7 +119,7 @@ private:
         std::int32_t WeighedAt = 0;
         std::vector<Line> Lines; // AllLines: the list as it was
         std::vector<LineResult> Results;
-        std::vector<std::size_t> Removed; // the rows a removal took
+        LinesChange Undone; // AllLines: what Undo does to the rows
     };
     Before before_;
 };

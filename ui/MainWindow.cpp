@@ -20,6 +20,9 @@
 #include "ui/SpinEdit.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -32,6 +35,11 @@ namespace {
 
 template <typename Control> std::string str(const Control* control) {
     return control->text().toStdString();
+}
+
+std::optional<QString> LastMaterial(const std::vector<partslist::Line>& lines) {
+    if (lines.empty()) return std::nullopt;
+    return FromCore(lines.back().Material);
 }
 
 QString Total(double value) {
@@ -55,6 +63,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     setFont(SansFont());
     CreateControls();
     setFixedSize(662, 453);
+    setAcceptDrops(true);
     ConnectHandlers();
     SetStartState();
     // Every calculation starts with the type of the object; typing replaces
@@ -127,10 +136,23 @@ void MainWindow::Exit() {
 
 // A parts list saved or opened and changed since is not thrown away unasked.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (partsWindow_ && !partsWindow_->MayDiscardList())
-        event->ignore();
-    else
-        QWidget::closeEvent(event);
+    if (partsWindow_ && !partsWindow_->MayDiscardList()) return event->ignore();
+    if (partsWindow_) partsWindow_->close(); // it remembers its place
+    QWidget::closeEvent(event);
+}
+
+// A parts list dropped on the window opens in the list window, as Open does.
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    const auto urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.front().isLocalFile() &&
+        urls.front().toLocalFile().endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    event->acceptProposedAction();
+    ShowPartsList();
+    if (partsWindow_) partsWindow_->OpenFile(event->mimeData()->urls().front().toLocalFile());
 }
 
 void MainWindow::ShowHelp() {
@@ -303,23 +325,29 @@ void MainWindow::AddSection(const QString& designation, const QString& length,
 
 void MainWindow::RemoveLines(std::span<const std::size_t> rows) {
     calculation_.Remove(rows);
-    ShowTotals();
+    ShowTotals({});
 }
 
 // The material and density of the file's last line come with it.
 void MainWindow::ReplaceLines(std::vector<partslist::Line> lines, partslist::Replay replay) {
-    const std::optional<QString> material =
-        lines.empty() ? std::nullopt : std::optional(FromCore(lines.back().Material));
+    const std::optional<QString> material = LastMaterial(lines);
     calculation_.Replace(std::move(lines), std::move(replay));
+    ShowTotals(material);
+}
+
+void MainWindow::PasteLines(std::vector<partslist::Line> lines) {
+    const std::optional<QString> material = LastMaterial(lines);
+    calculation_.Paste(std::move(lines));
+    ShowTotals(material);
+}
+
+// The totals of a removal or an opened file, shown as an Add shows its totals;
+// with lines that came in, the material and density in force after them.
+void MainWindow::ShowTotals(const std::optional<QString>& material) {
     if (material) {
         MaterialBox->setText(*material);
         DensityField->setText(QString::number(State().Density));
     }
-    ShowTotals();
-}
-
-// The totals of a removal or an opened file, shown as an Add shows its totals.
-void MainWindow::ShowTotals() {
     WeightUnitBox->setText(QStringLiteral("kilogram"));
     VolumeUnitBox->setText(QStringLiteral("meter"));
     VolumeField->setText(calculation_.Shown() == partslist::TotalsShown::WeightAndMarker

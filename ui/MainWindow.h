@@ -87,6 +87,8 @@ public:
     void RemoveLines(std::span<const std::size_t> rows);
     // The lines of an opened file, and their replay, take the list's place.
     void ReplaceLines(std::vector<partslist::Line> lines, partslist::Replay replay);
+    // Rows pasted into the list: lines after the others, replayed as a file's.
+    void PasteLines(std::vector<partslist::Line> lines);
     void SetPricePerKg(std::optional<double> price) { calculation_.SetPricePerKg(price); }
     // The list was saved to, or opened from, this file.
     void ListSaved(const QString& path) { calculation_.Saved(path.toStdString()); }
@@ -110,6 +112,8 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateControls(); // Layout.cpp
@@ -134,7 +138,7 @@ private:
 
     void ShowPicture(QLabel* image, const QString& name);
     void ShowAddOutcome(const calc::AddOutcome& outcome);
-    void ShowTotals();
+    void ShowTotals(const std::optional<QString>& material);
     calc::AddInput ObjectInput() const;
     calc::AddInput ApertureInput() const;
 

@@ -13,6 +13,7 @@
 #include <QAbstractTableModel>
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -22,11 +23,18 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QSettings>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
@@ -68,10 +76,6 @@ public:
     }
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-
-    // The rows (all of them when none is given) as tab-separated text with a
-    // header row, one cell per value for a spreadsheet.
-    QString TabSeparated(const std::vector<int>& rows) const;
 
     // A number as typed into a field: its shortest exact form, with the
     // user's decimal separator (a price read from a file, say).
@@ -217,40 +221,22 @@ QVariant PartsListModel::headerData(int section, Qt::Orientation orientation, in
     return orientation == Qt::Horizontal ? QVariant(Heading(section)) : QVariant(section + 1);
 }
 
-QString PartsListModel::TabSeparated(const std::vector<int>& rows) const {
-    // A tab or line break inside a text would split its cell.
-    const auto cell = [](QString text) {
-        for (QChar& c : text)
-            if (c == u'\t' || c == u'\n' || c == u'\r') c = u' ';
-        return text;
-    };
-    // With a price, each row carries it before its cost, as a saved file does.
-    const QString price = price_ ? NumberText(*price_) : QString();
-    QString out = QStringLiteral("No.");
-    for (int column = 0; column < columnCount(); ++column) {
-        if (column == Cost) out += QStringLiteral("\tPrice per kg");
-        out += u'\t' + Heading(column);
-    }
-    out += u'\n';
-    const auto addRow = [&](int row) {
-        out += QString::number(row + 1);
-        for (int column = 0; column < columnCount(); ++column) {
-            if (column == Cost) out += u'\t' + price;
-            out += u'\t' + cell(Text(row, column, false));
-        }
-        out += u'\n';
-    };
-    if (rows.empty())
-        for (int row = 0; row < rowCount(); ++row)
-            addRow(row);
-    for (int row : rows)
-        addRow(row);
-    return out;
-}
-
 namespace {
 
 const QString FileFilter = QStringLiteral("Parts lists (*.csv);;All files (*)");
+// What the list window remembers between runs (the main window nothing).
+const QString GeometryKey = QStringLiteral("PartsList/Geometry");
+const QString PriceKey = QStringLiteral("PartsList/PricePerKg");
+const QString FolderKey = QStringLiteral("PartsList/LastFolder");
+const QString RecentKey = QStringLiteral("PartsList/RecentFiles");
+constexpr int RecentCount = 8;
+
+// The one local .csv file a drag carries, or nothing.
+QString DroppedFile(const QMimeData* data) {
+    if (!data || data->urls().size() != 1 || !data->urls().front().isLocalFile()) return {};
+    const QString path = data->urls().front().toLocalFile();
+    return path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) ? path : QString();
+}
 
 QLineEdit* totalField(QWidget* parent, const char* name, const QString& spoken) {
     auto* field = new QLineEdit(parent);
@@ -261,12 +247,40 @@ QLineEdit* totalField(QWidget* parent, const char* name, const QString& spoken) 
     return field;
 }
 
+// Long work in steps: a progress dialog with Cancel, shown once the work has
+// taken half a second; the windows repaint meanwhile, and take no other input
+// that could change the list under the work.
+class ProgressBox {
+public:
+    ProgressBox(QWidget* parent, const QString& what)
+        : dialog_(what, QStringLiteral("Cancel"), 0, Steps, parent) {
+        dialog_.setObjectName(QStringLiteral("ProgressBox"));
+        dialog_.setWindowModality(Qt::ApplicationModal);
+        dialog_.setMinimumDuration(500);
+        dialog_.setAutoReset(false);
+    }
+    // The function to call with what is done of the whole; false once cancelled.
+    template <typename Count> std::function<bool(Count, Count)> Step() {
+        return [this](Count done, Count total) {
+            dialog_.setValue(total > 0 ? int(double(done) / double(total) * Steps) : 0);
+            QCoreApplication::processEvents(); // setValue does not while the value stays
+            return !dialog_.wasCanceled();
+        };
+    }
+    std::function<bool(int, int)> Step() { return Step<int>(); }
+
+private:
+    static constexpr int Steps = 1000;
+    QProgressDialog dialog_;
+};
+
 } // namespace
 
 PartsListWindow::PartsListWindow(MainWindow* main) : QWidget(main, Qt::Window), main_(main) {
     setObjectName(QStringLiteral("PartsListWindow"));
     setWindowTitle(QStringLiteral("Parts list"));
     resize(760, 420);
+    setAcceptDrops(true);
 
     model_ = new PartsListModel(main_->Calculation(), this);
     Table = new QTableView(this);
@@ -331,6 +345,9 @@ PartsListWindow::PartsListWindow(MainWindow* main) : QWidget(main, Qt::Window), 
     CopyAction = command(CopyButton, "CopyAction", QStringLiteral("Copy"),
                          QStringLiteral("Copies the selected lines, or all, for a spreadsheet"),
                          QKeySequence::Copy, &PartsListWindow::CopyLines);
+    PasteAction = command(PasteButton, "PasteAction", QStringLiteral("Paste"),
+                          QStringLiteral("Adds the rows copied from a spreadsheet as lines"),
+                          QKeySequence::Paste, &PartsListWindow::PasteLines);
     OpenAction = command(OpenButton, "OpenAction", QStringLiteral("Open…"),
                          QStringLiteral("Replaces the list with the lines of a file"),
                          QKeySequence::Open, &PartsListWindow::Open);
@@ -344,6 +361,11 @@ PartsListWindow::PartsListWindow(MainWindow* main) : QWidget(main, Qt::Window), 
                           QStringLiteral("Prints the quote sheet of the list"),
                           QKeySequence::Print, &PartsListWindow::Print);
     buttons->addStretch();
+    recentFiles_ = new QMenu(OpenButton);
+    recentFiles_->setObjectName(QStringLiteral("RecentFilesMenu"));
+    OpenButton->setMenu(recentFiles_);
+    OpenButton->setPopupMode(QToolButton::MenuButtonPopup);
+    ShowRecentFiles();
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Table, 1);
@@ -362,6 +384,27 @@ PartsListWindow::PartsListWindow(MainWindow* main) : QWidget(main, Qt::Window), 
         });
     });
     ShowTotals();
+    QSettings settings;
+    restoreGeometry(settings.value(GeometryKey).toByteArray());
+    PriceField->setText(settings.value(PriceKey).toString());
+}
+
+void PartsListWindow::closeEvent(QCloseEvent* event) {
+    QSettings settings;
+    settings.setValue(GeometryKey, saveGeometry());
+    settings.setValue(PriceKey, PriceField->text());
+    QWidget::closeEvent(event);
+}
+
+void PartsListWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void PartsListWindow::dropEvent(QDropEvent* event) {
+    const QString path = DroppedFile(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    OpenFile(path);
 }
 
 // A command of the window: its shortcut works anywhere in it and is named in
@@ -387,7 +430,8 @@ bool PartsListWindow::eventFilter(QObject* watched, QEvent* event) {
         return QWidget::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     QAction* action = key->matches(QKeySequence::Delete) ? RemoveAction
-                      : key->matches(QKeySequence::Copy) ? CopyAction
+                      : key->matches(QKeySequence::Copy)  ? CopyAction
+                      : key->matches(QKeySequence::Paste) ? PasteAction
                                                           : nullptr;
     if (!action) return false;
     event->accept();
@@ -510,17 +554,43 @@ void PartsListWindow::RemoveSelected() {
     });
 }
 
+// The file's columns, tab-separated, numbers with the user's decimal mark:
+// a spreadsheet takes each value as a cell of its own, and Paste reads it back.
 void PartsListWindow::CopyLines() {
-    Guarded(this,
-            [&] { QGuiApplication::clipboard()->setText(model_->TabSeparated(SelectedRows())); });
+    Guarded(this, [&] {
+        const partslist::Calculation& calculation = main_->Calculation();
+        partslist::Replay replay = calculation.Totals();
+        std::vector<partslist::Line> lines;
+        std::vector<partslist::LineResult> results;
+        for (const int row : SelectedRows()) {
+            lines.push_back(calculation.Lines()[std::size_t(row)]);
+            results.push_back(calculation.Results()[std::size_t(row)]);
+        }
+        if (!lines.empty()) replay.Lines = std::move(results);
+        const std::string text = partslist::WriteRows(
+            lines.empty() ? calculation.Lines() : lines, calculation.PricePerKg(), replay,
+            {'\t', DecimalSeparator(), true});
+        QGuiApplication::clipboard()->setText(FromCore(text));
+    });
+}
+
+// Rows copied from a spreadsheet, all or none, as lines after the others.
+void PartsListWindow::PasteLines() {
+    Guarded(this, [&] {
+        const std::string text = QGuiApplication::clipboard()->text().toStdString();
+        main_->PasteLines(partslist::ReadPastedRows(
+            text, DecimalSeparator(),
+            main_->Calculation().Shown() == partslist::TotalsShown::WeightAndMarker));
+    });
 }
 
 // The file's name offered is the list's own; a name without a suffix gets
 // ".csv", so that Open's filter shows it.
 void PartsListWindow::Save() {
+    const QString own = FromCore(main_->Calculation().FilePath());
     QString path = QFileDialog::getSaveFileName(
         this, QStringLiteral("Save parts list"),
-        FromCore(main_->Calculation().FilePath()), FileFilter);
+        own.isEmpty() ? QSettings().value(FolderKey).toString() : own, FileFilter);
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
     SaveTo(path);
@@ -528,9 +598,38 @@ void PartsListWindow::Save() {
 
 void PartsListWindow::Open() {
     if (!MayDiscardList()) return;
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open parts list"),
-                                                      QString(), FileFilter);
+    const QString path = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Open parts list"), QSettings().value(FolderKey).toString(), FileFilter);
     if (!path.isEmpty()) OpenFrom(path);
+}
+
+void PartsListWindow::OpenFile(const QString& path) {
+    if (MayDiscardList()) OpenFrom(path);
+}
+
+void PartsListWindow::Remember(const QString& path) {
+    QSettings settings;
+    const QString full = QFileInfo(path).absoluteFilePath();
+    QStringList recent = settings.value(RecentKey).toStringList();
+    recent.removeAll(full);
+    recent.prepend(full);
+    settings.setValue(RecentKey, recent.mid(0, RecentCount));
+    settings.setValue(FolderKey, QFileInfo(full).absolutePath());
+    ShowRecentFiles();
+}
+
+// The last files saved or opened, the newest first, under the Open button.
+void PartsListWindow::ShowRecentFiles() {
+    recentFiles_->clear();
+    const QStringList recent = QSettings().value(RecentKey).toStringList();
+    for (int i = 0; i < recent.size(); ++i) {
+        QAction* item = recentFiles_->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(recent[i]).fileName()));
+        item->setToolTip(recent[i]);
+        const QString path = recent[i];
+        connect(item, &QAction::triggered, this, [this, path] { OpenFile(path); });
+    }
+    recentFiles_->setEnabled(!recent.isEmpty());
 }
 
 bool PartsListWindow::MayDiscardList() {
@@ -568,6 +667,7 @@ bool PartsListWindow::SaveTo(const QString& path) {
         }
         main_->ListSaved(path);
         ShowTitle();
+        Remember(path);
         saved = true;
     });
     return saved;
@@ -580,13 +680,30 @@ void PartsListWindow::OpenFrom(const QString& path) {
             throw calc::Error("Could not open '" + path.toStdString() +
                               "': " + file.errorString().toStdString());
         const QByteArray bytes = file.readAll();
-        auto list = partslist::ReadPartsList(std::string_view(bytes.constData(), bytes.size()),
-                                             path.toStdString());
+        partslist::OpenedList list;
+        try {
+            ProgressBox progress(this, QStringLiteral("Reading the parts list…"));
+            list = partslist::ReadPartsList(std::string_view(bytes.constData(), bytes.size()),
+                                            path.toStdString(), {}, {},
+                                            progress.Step<std::size_t>());
+        } catch (const partslist::Cancelled&) {
+            return; // as if never asked
+        }
+        main_->ReplaceLines(std::move(list.Lines), std::move(list.Totals));
         PriceField->setText(list.PricePerKg ? PartsListModel::NumberText(*list.PricePerKg)
                                             : QString());
-        main_->ReplaceLines(std::move(list.Lines), std::move(list.Totals));
         main_->ListSaved(path);
         ShowTitle();
+        Remember(path);
+        if (!list.IgnoredColumns.empty()) {
+            QStringList names;
+            for (const std::string& name : list.IgnoredColumns)
+                names << QStringLiteral("\u201C%1\u201D").arg(FromCore(name));
+            QMessageBox::information(this, AppTitle,
+                                     QStringLiteral("Columns this program does not use were left "
+                                                    "out: %1")
+                                         .arg(names.join(QStringLiteral(", "))));
+        }
     });
 }
 
@@ -605,7 +722,8 @@ QuoteSheet PartsListWindow::Sheet() const {
 }
 
 void PartsListWindow::Report() {
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save quote sheet"), QString(),
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save quote sheet"),
+                                                QSettings().value(FolderKey).toString(),
                                                 QStringLiteral("PDF files (*.pdf)"));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
@@ -614,7 +732,8 @@ void PartsListWindow::Report() {
 
 void PartsListWindow::ReportTo(const QString& path) {
     Guarded(this, [&] {
-        if (const QString error = SaveQuoteSheetPdf(path, Sheet()); !error.isEmpty())
+        ProgressBox progress(this, QStringLiteral("Writing the quote sheet…"));
+        if (const QString error = SaveQuoteSheetPdf(path, Sheet(), progress.Step()); !error.isEmpty())
             ShowError(this, error);
     });
 }
@@ -622,10 +741,11 @@ void PartsListWindow::ReportTo(const QString& path) {
 void PartsListWindow::Print() {
     Guarded(this, [&] {
         QPrinter printer(QPrinter::HighResolution);
-        printer.setPageSize(QuotePageSize(QLocale()));
+        printer.setPageSize(QuotePageSize());
         QPrintDialog dialog(&printer, this);
         if (dialog.exec() != QDialog::Accepted) return;
-        if (const QString error = PaintQuoteSheet(printer, Sheet()); !error.isEmpty())
+        ProgressBox progress(this, QStringLiteral("Printing the quote sheet…"));
+        if (const QString error = PrintQuoteSheet(printer, Sheet(), progress.Step()); !error.isEmpty())
             ShowError(this, error);
     });
 }

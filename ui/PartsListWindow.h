@@ -11,6 +11,7 @@
 
 class QAction;
 class QLineEdit;
+class QMenu;
 class QTableView;
 class QToolButton;
 
@@ -31,6 +32,9 @@ public:
     void OpenFrom(const QString& path);
     void ReportTo(const QString& path);
 
+    // Opens a file (dropped, or one of the recent ones) once MayDiscardList().
+    void OpenFile(const QString& path);
+
     // Whether the list may be replaced or thrown away: yes unless it is a
     // saved or opened file with changes, and then as the user answers
     // Save (and it saved), Discard or Cancel.
@@ -41,11 +45,16 @@ public:
 
     QTableView* Table;
     QLineEdit *VolumeTotal, *WeightTotal, *CostTotal, *PriceField;
-    QAction *RemoveAction, *CopyAction, *OpenAction, *SaveAction, *ReportAction, *PrintAction;
-    QToolButton *RemoveButton, *CopyButton, *OpenButton, *SaveButton, *ReportButton, *PrintButton;
+    QAction *RemoveAction, *CopyAction, *PasteAction, *OpenAction, *SaveAction, *ReportAction,
+        *PrintAction;
+    QToolButton *RemoveButton, *CopyButton, *PasteButton, *OpenButton, *SaveButton, *ReportButton,
+        *PrintButton;
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -55,9 +64,12 @@ private:
     void PriceChanged();
     void ShowTotals();
     void ShowTitle();
+    void Remember(const QString& path); // among the recent files, and its folder
+    void ShowRecentFiles();
     void FitColumns();
     void RemoveSelected();
     void CopyLines();
+    void PasteLines();
     void Save();
     void Open();
     void Report();
@@ -68,6 +80,7 @@ private:
 
     MainWindow* main_;
     PartsListModel* model_;
+    QMenu* recentFiles_;
 };
 
 } // namespace ui

@@ -13,6 +13,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 
@@ -66,6 +67,7 @@ private:
 class WindowTest : public testing::Test {
 protected:
     void SetUp() override {
+        QSettings().clear(); // each test starts as a first run
         form = std::make_unique<ui::MainWindow>();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));

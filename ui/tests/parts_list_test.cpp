@@ -8,6 +8,9 @@
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QClipboard>
+#include <QDropEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -112,7 +115,8 @@ TEST_F(PartsList, TheSelectionHoldsThroughAPriceAnAddAndAnUndo) {
     QTest::keyClick(list->Table, Qt::Key_C, Qt::ControlModifier);
     const QStringList rows = QGuiApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts);
     ASSERT_EQ(rows.size(), 3);
-    EXPECT_TRUE(rows[1].startsWith(QStringLiteral("1\t")) && rows[2].startsWith(QStringLiteral("3\t")));
+    EXPECT_TRUE(rows[1].contains(QStringLiteral("\t100\t")) &&
+                rows[2].contains(QStringLiteral("\t300\t"))); // the first and the third
     QTest::keyClick(list->Table, Qt::Key_Delete);
     EXPECT_EQ(Rows(list), 1);
     Click(form->UndoButton);
@@ -178,10 +182,39 @@ TEST_F(PartsList, ASavedListIsNotResetWithoutAQuestion) {
     EXPECT_EQ(Rows(list), 2) << "Save wrote the changes before Reset";
 }
 
-TEST_F(PartsList, CopyGivesOneCellPerValueWithAHeaderRow) {
+// A .csv dropped on the main window opens in the list, which then offers it
+// among the recent files, and its price comes back in the next run.
+TEST_F(PartsList, ADroppedFileOpensAndIsRemembered) {
+    QTemporaryDir dir;
+    ui::PartsListWindow* list = OpenList();
+    AddObject("Cylinder", "20", "1000");
+    list->PriceField->setText(Localised("2.5"));
+    const QString path = dir.filePath(QStringLiteral("dropped.csv"));
+    ASSERT_TRUE(list->SaveTo(path));
+    Click(form->ResetButton);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(form.get(), &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(form.get(), &drop);
+    EXPECT_EQ(Rows(list), 1);
+    const QList<QAction*> recent = list->OpenButton->menu()->actions();
+    ASSERT_EQ(recent.size(), 1);
+    EXPECT_EQ(recent[0]->toolTip(), QFileInfo(path).absoluteFilePath());
+    list->close();
+    EXPECT_EQ(ui::PartsListWindow(form.get()).PriceField->text(), Localised("2.5"));
+}
+
+// A copy is the file's columns, a value a cell, numbers with the user's
+// decimal mark; pasted back, its rows come in as lines, all or none, and one
+// Undo takes them out again.
+TEST_F(PartsList, ACopyPastesBackAsLinesAllOrNone) {
     ui::PartsListWindow* list = OpenList();
     AddObject("Cylinder", "20", "1000");
     AddObject("Cone", "10", "10");
+    AddIBeams();
     Activate(list);
     QTest::keyClick(list, Qt::Key_F1);
     ASSERT_NE(ui::HelpWindow::Instance(), nullptr);
@@ -191,15 +224,34 @@ TEST_F(PartsList, CopyGivesOneCellPerValueWithAHeaderRow) {
     Activate(list);
     QTest::keyClicks(list->PriceField, Localised("2.5"));
     QTest::keyClick(list->Table, Qt::Key_C, Qt::ControlModifier);
-    const QStringList rows = QGuiApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(rows.size(), 3);
-    EXPECT_TRUE(rows[0].startsWith(QStringLiteral("No.\tKind\tType\ta\tb\tc\t")));
-    const QStringList cells = rows[1].split(u'\t');
-    ASSERT_EQ(cells.size(), rows[0].split(u'\t').size());
-    EXPECT_EQ(cells[3], "20 millimeter");
-    EXPECT_TRUE(rows[0].endsWith(QStringLiteral("\tWeight, kg\tPrice per kg\tCost")));
-    // 2.473687966 kg at 2.5 a kilogram.
-    EXPECT_EQ(cells.mid(cells.size() - 3).join(u'|'), Localised("2.4737000000|2.5|6.18"));
+    QStringList rows = QGuiApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(rows.size(), 4);
+    const QStringList header = rows[0].split(u'\t');
+    EXPECT_TRUE(rows[0].startsWith(QStringLiteral("kind\ttype\tsize\ta\ta_unit\tb\tb_unit\t")));
+    QStringList cells = rows[1].split(u'\t');
+    ASSERT_EQ(cells.size(), header.size());
+    EXPECT_EQ(cells[header.indexOf("a")] + cells[header.indexOf("a_unit")], "20millimeter");
+    // 0.7853975 * 20^2 * 1000 mm3 at 7874 kg/m3 is 2.473687966 kg; at 2.5 a kilogram 6.18.
+    EXPECT_EQ(cells[header.indexOf("cost")], Localised("6.18"));
+
+    const double before = form->State().TotalWeight;
+    QGuiApplication::clipboard()->setText(rows.join(u'\n'));
+    QTest::keyClick(list->Table, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Rows(list), 6);
+    EXPECT_NEAR(form->State().TotalWeight, 2 * before, 1e-9);
+
+    cells = rows[2].split(u'\t');
+    cells[header.indexOf("quantity")] = QStringLiteral("0");
+    rows[2] = cells.join(u'\t');
+    QGuiApplication::clipboard()->setText(rows.join(u'\n'));
+    QTest::keyClick(list->Table, Qt::Key_V, Qt::ControlModifier);
+    const auto boxes = TakeBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].Text.contains(QStringLiteral("row 2, column \"quantity\"")))
+        << boxes[0].Text.toStdString();
+    EXPECT_EQ(Rows(list), 6);
+    Click(form->UndoButton);
+    EXPECT_EQ(Rows(list), 3);
 }
 
 } // namespace
