@@ -26,6 +26,8 @@ inline constexpr const char* FormatTotal = "core/FormatTotal";
 inline constexpr const char* ToChars = "core/std::to_chars";
 inline constexpr const char* ListRemove = "list/remove a line of 1000";
 inline constexpr const char* ListRead = "list/read 10000 lines";
+inline constexpr const char* ListOpenWindow = "list/open 10000 lines in the window";
+inline constexpr const char* ListAddWindow = "list/Add with 1000 lines in the window";
 inline constexpr const char* CliTotals = "cli/kubatrix-calc --totals 1000000 lines";
 inline constexpr const char* CliTable = "cli/kubatrix-calc table 1000000 lines";
 

@@ -151,6 +151,12 @@ void PrintSummary(const Collector& c, const MainWindowShape& shape) {
                     removal, Verdict(removal < 2.0));
     if (const double read = Get(c, ListRead) / 1e6; read > 0)
         std::printf("  %-34s %10.3f ms\n", "read a file of 10000 lines", read);
+    if (const double open = Get(c, ListOpenWindow) / 1e6; open > 0)
+        std::printf("  %-34s %10.3f ms  (target < 50 ms: %s)\n", "open 10000 lines in the window",
+                    open, Verdict(open < 50));
+    if (const double add = Get(c, ListAddWindow) / 1e6; add > 0)
+        std::printf("  %-34s %10.3f ms  (target < 2 ms: %s)\n", "Add with 1000 lines listed", add,
+                    Verdict(add < 2));
     // On one core: the program's CPU time.
     const auto cli = [&](const char* what, const char* name, double target) {
         const auto it = c.CpuNanoseconds.find(name);

@@ -6,14 +6,19 @@
 #include "calc/Shapes.h"
 #include "ui/EditCombo.h"
 #include "ui/MainWindow.h"
+#include "ui/PartsListWindow.h"
 #include "ui/SectionsWindow.h"
+#include "PartsLists.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
 
+#include <stdexcept>
 #include <vector>
 
 namespace bench {
@@ -166,6 +171,56 @@ void SectionsSearchKeystroke(benchmark::State& state) {
     }
 }
 
+// The parts list window in sight, beside a main window, and a parts-list file
+// of `lines` lines to open in it.
+struct ListWindow {
+    std::unique_ptr<ui::MainWindow> Form = bench::Form();
+    ui::PartsListWindow* List = nullptr;
+    QTemporaryDir Folder;
+    QString File;
+
+    explicit ListWindow(std::size_t lines) : File(Folder.filePath(QStringLiteral("list.csv"))) {
+        QFile out(File);
+        const std::string text = PartsText(lines);
+        if (!out.open(QIODevice::WriteOnly) || out.write(text.data(), qint64(text.size())) < 0)
+            throw std::runtime_error("cannot write the list's file");
+        out.close();
+        Form->PartsListButton->click();
+        List = Form->findChild<ui::PartsListWindow*>();
+        Settle();
+    }
+};
+
+// Open of a long list: read, replayed, its table shown and painted.
+void OpenList(benchmark::State& state) {
+    ListWindow w(ListFileLines);
+    for (auto _ : state) {
+        w.List->OpenFrom(w.File);
+        Settle();
+        state.PauseTiming();
+        w.Form->ResetButton->click();
+        Settle();
+        state.ResumeTiming();
+    }
+}
+
+// An Add with a thousand lines in the list: the totals, the new row and the
+// weights of all, until both windows are painted. Undone untimed.
+void AddToList(benchmark::State& state) {
+    ListWindow w(ListLines);
+    w.List->OpenFrom(w.File);
+    ReadyCube(*w.Form);
+    Settle();
+    for (auto _ : state) {
+        w.Form->AddObjectButton->click();
+        Settle();
+        state.PauseTiming();
+        w.Form->UndoButton->click();
+        Settle();
+        state.ResumeTiming();
+    }
+}
+
 } // namespace
 
 void RegisterWindowBenchmarks(const MainWindowShape& shape) {
@@ -194,6 +249,8 @@ void RegisterWindowBenchmarks(const MainWindowShape& shape) {
     benchmark::RegisterBenchmark("sections/window, a keystroke of the search",
                                  SectionsSearchKeystroke)
         ->Unit(micro);
+    benchmark::RegisterBenchmark(ListOpenWindow, OpenList)->Unit(milli);
+    benchmark::RegisterBenchmark(ListAddWindow, AddToList)->Unit(micro);
 }
 
 } // namespace bench
