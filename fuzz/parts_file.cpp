@@ -1,14 +1,22 @@
 // Reading a parts-list file from any bytes. Either the reader refuses it with
 // calc::Error, whose message starts "FILE:LINE: " with the name it was given
-// and a line of the text (from 1, no further than its last line); or it
-// returns lines that, written back and read again, are the same lines with
-// the same price and bit for bit the same totals. Nothing else is thrown.
+// and a line of the text (from 1, no further than its last line; of the text
+// made UTF-8 where it was UTF-16) and holds no control byte; or it returns
+// lines that, written back and read again, are the same lines (each
+// dimension the same number, written as the shortest text of it) with the
+// same price and bit for bit the same totals, and that written again are the
+// same text. Copied as tab-separated rows with decimal commas, they paste
+// back as the same lines. Nothing else is thrown.
 #include "Check.h"
 
 #include "calc/Error.h"
+#include "calc/ParseNumber.h"
 #include "partslist/PartsFile.h"
+#include "partslist/Text.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -39,6 +47,8 @@ std::size_t StartOf(std::size_t line, std::string_view text) {
 // "FILE:LINE: " at the start of the message, and the line.
 void RequireWhere(const std::string& message, std::string_view text) {
     const std::string context = "refused with " + fuzz::Shown(message);
+    fuzz::Require(std::ranges::none_of(message, [](char c) { return c >= 0 && c < 0x20; }),
+                  context + ": a control byte in the message");
     const std::string prefix = std::string(FileName) + ":";
     fuzz::Require(message.rfind(prefix, 0) == 0, context + ": not the file's name first");
     std::size_t at = prefix.size();
@@ -69,6 +79,38 @@ bool SameTotals(const partslist::Replay& a, const partslist::Replay& b) {
            a.VolumeMarker == b.VolumeMarker;
 }
 
+// The same line, each dimension the same number however it is written.
+bool SameLine(partslist::Line a, partslist::Line b) {
+    for (std::size_t row = 0; row < a.Rows.size(); ++row) {
+        std::string& x = a.Rows[row].Text;
+        std::string& y = b.Rows[row].Text;
+        if (!x.empty() && !y.empty() && fuzz::SameBits(calc::ParseNumber(x), calc::ParseNumber(y)))
+            x = y;
+    }
+    return a == b;
+}
+
+bool SameLines(std::span<const partslist::Line> a, std::span<const partslist::Line> b) {
+    return std::ranges::equal(a, b, SameLine);
+}
+
+// A copy pastes back, unless a text cell holds a tab or a line break, which
+// the copy makes a blank.
+void RequirePastesBack(const partslist::OpenedList& list) {
+    for (const partslist::Line& line : list.Lines)
+        for (const std::string* text : {&line.Type, &line.Size, &line.Material, &line.Rows[0].Unit,
+                                        &line.Rows[1].Unit, &line.Rows[2].Unit})
+            if (text->find_first_of("\t\r\n") != std::string::npos) return;
+    const std::string copy =
+        partslist::WriteRows(list.Lines, list.PricePerKg, list.Totals, {'\t', ',', false});
+    const std::string context = "copied as " + fuzz::Shown(copy);
+    try {
+        fuzz::Require(partslist::ReadPastedRows(copy, ',') == list.Lines, context + ": other lines");
+    } catch (const calc::Error& e) {
+        fuzz::Fail(context + ": refused with " + fuzz::Shown(e.Message()));
+    }
+}
+
 void RequireReadsBack(const partslist::OpenedList& list) {
     const std::string written = partslist::WritePartsList(list.Lines, list.PricePerKg, list.Totals);
     const std::string context = "written as " + fuzz::Shown(written);
@@ -78,7 +120,10 @@ void RequireReadsBack(const partslist::OpenedList& list) {
     } catch (const calc::Error& e) {
         fuzz::Fail(context + ": refused with " + fuzz::Shown(e.Message()));
     }
-    fuzz::Require(again.Lines == list.Lines, context + ": other lines");
+    fuzz::Require(SameLines(again.Lines, list.Lines), context + ": other lines");
+    fuzz::Require(partslist::WritePartsList(again.Lines, again.PricePerKg, again.Totals) == written,
+                  context + ": written again otherwise");
+    RequirePastesBack(again);
     fuzz::Require(again.PricePerKg.has_value() == list.PricePerKg.has_value() &&
                       (!list.PricePerKg || fuzz::SameBits(*again.PricePerKg, *list.PricePerKg)),
                   context + ": another price");
@@ -93,7 +138,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         list = partslist::ReadPartsList(text, FileName);
     } catch (const calc::Error& e) {
-        RequireWhere(e.Message(), text);
+        const auto utf8 = partslist::Utf8FromUtf16(text);
+        RequireWhere(e.Message(), utf8 ? std::string_view(*utf8) : text);
         return 0;
     }
     RequireReadsBack(list);

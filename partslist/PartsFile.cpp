@@ -16,6 +16,7 @@ using cells::Fault;
 // write where the comma is the decimal mark. The header is the first line
 // with more than separators on it.
 char SeparatorOf(std::string_view text) {
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     for (std::size_t at = 0; at < text.size();) {
         const std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
         const std::string_view line = text.substr(at, end - at);
@@ -127,8 +128,13 @@ public:
     cells::Reading reading;
 
 private:
+    // Lines of only separators come before the header, whichever separator
+    // they have: they did not decide it (SeparatorOf).
     void ReadHeader(std::span<const std::string_view> fields) {
-        if (std::ranges::all_of(fields, &std::string_view::empty)) return;
+        if (std::ranges::all_of(fields, [](std::string_view field) {
+                return field.find_first_not_of(",;") == std::string_view::npos;
+            }))
+            return;
         layout_ = cells::HeaderLayout(fields, reading.KnownUtf8, reading.Encoding);
         lines_reader_.emplace(*layout_, reading);
     }
