@@ -41,8 +41,16 @@ std::string Sixty() {
         text += "object,Parallelepiped,100,millimeter,100,millimeter,10,millimeter,1,7850,0.01,\n";
     return text;
 }
-const std::map<std::string, std::string> Files{
-    {"workshop", Workshop}, {"profiled", Profiled}, {"bad", Bad}, {"sixty", Sixty()}};
+// A spreadsheet's columns beside the bars and holes.
+const std::string Noted =
+    "kind,type,size,a,a_unit,b,b_unit,c,c_unit,quantity,notes,density,part no.\n"
+    "object,Parallelepiped,,100,millimeter,50,millimeter,20,millimeter,2,bars,7874,P-1\n"
+    "aperture,Cylinder,,10,millimeter,20,millimeter,,,4,holes,7874,P-2\n";
+const std::map<std::string, std::string> Files{{"workshop", Workshop},
+                                               {"profiled", Profiled},
+                                               {"bad", Bad},
+                                               {"sixty", Sixty()},
+                                               {"noted", Noted}};
 
 // The files PathOf wrote, removed as the process ends.
 struct Written {
@@ -242,6 +250,13 @@ TEST(Run, FullDeviceExitsOneWithTheReason) {
         EXPECT_EQ(r.Status, 1) << args[0];
         EXPECT_EQ(r.Err, "kubatrix-calc: writing the output: No space left on device\n") << args[0];
     }
+}
+
+// Columns a spreadsheet added are named once and change nothing printed.
+TEST(Run, IgnoredColumnsNamedOnce) {
+    const Result r = Calc({"-t", "@noted"});
+    EXPECT_EQ(r.Err, "kubatrix-calc: " + PathOf("noted") + ": ignored columns: notes, part no.\n");
+    EXPECT_EQ(r.Out, Calc({"-t", "-"}, Profiled.substr(0, Profiled.find("object,I"))).Out);
 }
 
 // --json gives the figures of --totals as numbers, the lines' costs adding up.
