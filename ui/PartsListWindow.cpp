@@ -63,7 +63,7 @@ public:
           volumeDensity_(calculation.VolumeDensity()) {}
 
     // After each change of the calculation: the rows it added or removed, and
-    // the weights and costs of all (a new density weighs every volume again).
+    // the weights and costs of all when a new density weighs every volume again.
     void LinesChanged();
     // After the price changed: the Cost column, or its coming or going.
     void PriceChanged();
@@ -138,9 +138,10 @@ void PartsListModel::LinesChanged() {
         endResetModel();
         return;
     }
+    // The rows kept change only when their volume is weighed at a new density.
     results_ = results;
-    volumeDensity_ = calculation_.VolumeDensity();
-    AllChanged(Density, columnCount() - 1);
+    if (std::exchange(volumeDensity_, calculation_.VolumeDensity()) != volumeDensity_)
+        AllChanged(Density, columnCount() - 1);
 }
 
 void PartsListModel::PriceChanged() {
@@ -290,7 +291,6 @@ PartsListWindow::PartsListWindow(MainWindow* main) : QWidget(main, Qt::Window), 
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
     Table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Table->horizontalHeader()->setStretchLastSection(true);
     Table->setWordWrap(false);
     // Columns fit the rows in sight: measuring every row of a long list would
     // slow each Add.
@@ -441,21 +441,26 @@ bool PartsListWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void PartsListWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    FitColumns();
+    FitColumns(-1);
 }
 
 // Columns as wide as what they show, and the window as wide as the columns,
 // as far as the screen allows: a line's weight and cost in sight without
 // scrolling.
-void PartsListWindow::FitColumns() {
+void PartsListWindow::FitColumns(int row) {
     if (!isVisible()) return;
     QHeaderView* header = Table->horizontalHeader();
-    header->setStretchLastSection(false); // the last column too as wide as it needs
-    Table->resizeColumnsToContents();
+    if (row < 0) {
+        Table->resizeColumnsToContents();
+    } else { // one new row: only its cells can ask for more room
+        for (int column = 0; column < model_->columnCount(); ++column) {
+            const int needed = Table->sizeHintForIndex(model_->index(row, column)).width() + 1;
+            if (needed > header->sectionSize(column)) header->resizeSection(column, needed);
+        }
+    }
     const QMargins margins = layout()->contentsMargins();
     int width = header->length() + Table->verticalHeader()->width() + 2 * Table->frameWidth() +
                 Table->verticalScrollBar()->sizeHint().width() + margins.left() + margins.right();
-    header->setStretchLastSection(true);
     if (const QScreen* s = screen()) width = std::min(width, s->availableGeometry().width());
     if (width > this->width()) resize(width, height());
 }
@@ -479,8 +484,12 @@ void PartsListWindow::CalculationChanged() {
         const auto change = main_->Calculation().LastChange().What;
         if (change == partslist::LinesChange::None || change == partslist::LinesChange::Removed)
             return;
-        FitColumns();
-        if (change == partslist::LinesChange::Appended) Table->scrollToBottom();
+        if (change == partslist::LinesChange::Appended) {
+            Table->scrollToBottom();
+            FitColumns(model_->rowCount() - 1);
+        } else {
+            FitColumns(-1);
+        }
     });
 }
 

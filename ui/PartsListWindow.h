@@ -66,7 +66,8 @@ private:
     void ShowTitle();
     void Remember(const QString& path); // among the recent files, and its folder
     void ShowRecentFiles();
-    void FitColumns();
+    // Columns as wide as the rows in sight need, or as one new row needs.
+    void FitColumns(int row);
     void RemoveSelected();
     void CopyLines();
     void PasteLines();
