@@ -87,14 +87,16 @@ struct Figures {
     std::string Volume, Weight, Cost;
 };
 
-// A kept row's cells with its figures.
-Cells CellsOf(std::string_view row, const Figures& figures) {
+// A kept row's cells with its figures; a line with a volume is weighed at the
+// density the whole volume is, so density × volume = weight on every row.
+Cells CellsOf(std::string_view row, const Figures& figures, std::string_view volumeDensity) {
     Cells cells{};
     for (std::size_t c = 0; c < VolumeColumn; ++c) {
         const std::size_t tab = row.find('\t');
         cells[c] = row.substr(0, tab);
         row.remove_prefix(tab + 1);
     }
+    if (!figures.Volume.empty()) cells[DensityColumn] = volumeDensity;
     cells[VolumeColumn] = figures.Volume;
     cells[WeightColumn] = figures.Weight;
     cells[CostColumn] = figures.Cost;
@@ -161,16 +163,17 @@ void Table::Write(Writer& out, const partslist::Replay& replay, const Units& uni
     totals[WeightColumn] = totalWeight;
     totals[CostColumn] = totalCost;
 
+    const std::string volumeDensity = std::to_string(replay.WeighedAt);
     Layout layout(pricePerKg ? ColumnCount : CostColumn);
     layout.Measure(heading);
     layout.Measure(totals);
     for (std::size_t i = 0; i < rows_.size(); ++i)
-        layout.Measure(CellsOf(rows_[i], Figures(replay.Lines[i], units, pricePerKg)));
+        layout.Measure(CellsOf(rows_[i], Figures(replay.Lines[i], units, pricePerKg), volumeDensity));
 
     std::string buffer;
     layout.Write(buffer, heading);
     for (std::size_t i = 0; i < rows_.size(); ++i) {
-        layout.Write(buffer, CellsOf(rows_[i], Figures(replay.Lines[i], units, pricePerKg)));
+        layout.Write(buffer, CellsOf(rows_[i], Figures(replay.Lines[i], units, pricePerKg), volumeDensity));
         if (buffer.size() >= 1 << 16) {
             out.Write(buffer);
             buffer.clear();

@@ -507,11 +507,13 @@ void PartsListWindow::PriceChanged() {
         }
         const QItemSelection selected = Table->selectionModel()->selection();
         main_->SetPricePerKg(price);
+        const int columns = model_->columnCount();
         model_->PriceChanged();
         Table->selectionModel()->select(selected, QItemSelectionModel::Select |
                                                       QItemSelectionModel::Rows);
         ShowTotals();
         ShowTitle();
+        if (model_->columnCount() != columns) FitColumns(-1); // the cost column came
     });
 }
 
