@@ -42,6 +42,14 @@ std::optional<QString> LastMaterial(const std::vector<partslist::Line>& lines) {
     return FromCore(lines.back().Material);
 }
 
+// A window of ours shown, not minimised, in front and active.
+void ShowInFront(QWidget* window) {
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 QString Total(double value) {
     return FromCore(calc::FormatTotal(value, DecimalSeparator()));
 }
@@ -361,10 +369,7 @@ void MainWindow::ShowTotals(const std::optional<QString>& material) {
 void MainWindow::ShowPartsList() {
     Guarded(this, [&] {
         if (!partsWindow_) partsWindow_ = new PartsListWindow(this);
-        partsWindow_->setWindowState(partsWindow_->windowState() & ~Qt::WindowMinimized);
-        partsWindow_->show();
-        partsWindow_->raise();
-        partsWindow_->activateWindow();
+        ShowInFront(partsWindow_);
     });
 }
 
@@ -372,10 +377,7 @@ void MainWindow::ShowPartsList() {
 void MainWindow::ShowSections() {
     Guarded(this, [&] {
         if (!sectionsWindow_) sectionsWindow_ = new SectionsWindow(this);
-        sectionsWindow_->setWindowState(sectionsWindow_->windowState() & ~Qt::WindowMinimized);
-        sectionsWindow_->show();
-        sectionsWindow_->raise();
-        sectionsWindow_->activateWindow();
+        ShowInFront(sectionsWindow_);
     });
 }
 
