@@ -105,7 +105,8 @@ void RequirePastesBack(const partslist::OpenedList& list) {
         partslist::WriteRows(list.Lines, list.PricePerKg, list.Totals, {'\t', ',', false});
     const std::string context = "copied as " + fuzz::Shown(copy);
     try {
-        fuzz::Require(partslist::ReadPastedRows(copy, ',') == list.Lines, context + ": other lines");
+        fuzz::Require(partslist::ReadPastedRows(copy, ',') == list.Lines,
+                      context + ": other lines");
     } catch (const calc::Error& e) {
         fuzz::Fail(context + ": refused with " + fuzz::Shown(e.Message()));
     }

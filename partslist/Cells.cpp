@@ -251,8 +251,7 @@ void LineReader::ReadCounts(std::span<const std::string_view> fields, Line& line
 void LineReader::ReadCut(std::span<const std::string_view> fields, Line& line) {
     const std::string_view cut = Field(fields, CutColumn);
     const int spelled = cut.empty() ? 1 : Spelled(cut, "yes", "no");
-    if (spelled < 0)
-        throw Fault{ColumnName(CutColumn), Quoted(cut) + " is neither yes nor no"};
+    if (spelled < 0) throw Fault{ColumnName(CutColumn), Quoted(cut) + " is neither yes nor no"};
     if (line.Kind == Kind::Object && !cut.empty())
         throw Fault{ColumnName(CutColumn), "only an aperture is cut by weight"};
     line.CutByWeight = false;
