@@ -177,7 +177,18 @@ void Calculation::Paste(std::vector<Line> lines) {
     std::vector<Line> all = lines_;
     all.insert(all.end(), std::make_move_iterator(lines.begin()),
                std::make_move_iterator(lines.end()));
-    Replay replay = ReplayLines(all); // may throw: nothing has changed yet
+    // A row the replay refuses is named as Paste counts them; nothing has
+    // changed yet.
+    Replayer replayer;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        try {
+            replayer.Add(all[i]);
+        } catch (const calc::Error& e) {
+            if (i < lines_.size()) throw;
+            throw calc::Error("row " + std::to_string(i - lines_.size() + 1) + ": " + e.Message());
+        }
+    }
+    Replay replay = std::move(replayer).Finish();
     state_.Density = replay.State.Density;
     ShowReplay(std::move(all), std::move(replay), change, {LinesChange::Removed, change.Rows});
 }
