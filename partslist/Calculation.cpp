@@ -48,7 +48,12 @@ void Calculation::SelectSize(catalogue::Profile profile, std::string_view label)
 std::optional<calc::AddOutcome> Calculation::AddObject(const calc::AddInput& input,
                                                        std::string_view material) {
     auto outcome = calc::AddObject(state_, input);
-    if (outcome)
+    if (!outcome) return outcome;
+    // A text that names no type of the box adds nothing, "Section" too: a
+    // standard section comes from the Sections window, with its designation.
+    if (outcome->VolumeField == calc::VolumeShown::Unchanged)
+        Added(std::nullopt, *outcome);
+    else
         Added(LineOf(Kind::Object, input, material, outcome->State.Density, sizeLabels_),
               *outcome);
     return outcome;

@@ -92,6 +92,8 @@ TEST(Calculation, ASectionIsASolidThatHolesCutAndAFileKeeps) {
     EXPECT_EQ(read.Lines[0].Size, "IPE 200");
     EXPECT_EQ(read.Totals.State.TotalWeight, c.State().TotalWeight);
     EXPECT_THROW(c.AddSection(length, "IPE 210", "Steel"), calc::Error);
+    c.AddObject(Cube("Section", "1", "7850"), "Steel"); // typed into the type box: no type there
+    EXPECT_EQ(c.Lines().size(), 2u);
 }
 
 // An opened list brings its density: the next Add weighs the list as the
