@@ -139,7 +139,12 @@ bool NeedsFormulaEscape(std::string_view text) {
 }
 
 std::string FormulaEscaped(std::string_view text) {
-    return NeedsFormulaEscape(text) ? "'" + std::string(text) : std::string(text);
+    // Appended rather than "'" + text, which GCC 12 at -O3 mistakes for an
+    // overlapping copy.
+    std::string out;
+    if (NeedsFormulaEscape(text)) out += '\'';
+    out += text;
+    return out;
 }
 
 std::string_view FormulaUnescaped(std::string_view cell) {
