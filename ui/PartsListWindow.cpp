@@ -248,6 +248,19 @@ QLineEdit* totalField(QWidget* parent, const char* name, const QString& spoken) 
     return field;
 }
 
+// The lines' numbers, at the left of the table. Qt would measure a hundred
+// numbers at each end of the list after every row that comes or goes; the
+// last is the widest, and the first as high as any.
+class LineNumbers : public QHeaderView {
+public:
+    explicit LineNumbers(QWidget* parent) : QHeaderView(Qt::Vertical, parent) {}
+
+    QSize sizeHint() const override {
+        if (count() == 0) return QHeaderView::sizeHint();
+        return sectionSizeFromContents(count() - 1).expandedTo(sectionSizeFromContents(0));
+    }
+};
+
 // Long work in steps: a progress dialog with Cancel, shown once the work has
 // taken half a second; the windows repaint meanwhile, and take no other input
 // that could change the list under the work.
@@ -285,6 +298,7 @@ PartsListWindow::PartsListWindow(MainWindow* main) : QWidget(main, Qt::Window), 
 
     model_ = new PartsListModel(main_->Calculation(), this);
     Table = new QTableView(this);
+    Table->setVerticalHeader(new LineNumbers(Table));
     Table->setObjectName(QStringLiteral("PartsTable"));
     Table->setAccessibleName(QStringLiteral("Lines of the calculation"));
     Table->setModel(model_);
