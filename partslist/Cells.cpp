@@ -154,12 +154,13 @@ std::string_view LineReader::Number(std::span<const std::string_view> fields, in
 
 bool LineReader::Read(std::span<const std::string_view> fields, Line& line) {
     if (std::ranges::all_of(fields, &std::string_view::empty)) return false;
-    CheckWidth(fields);
+    // Bytes that are no text first: they may be what made the fields too few.
     if (!reading_.KnownUtf8)
         for (std::size_t i = 0; i < fields.size(); ++i)
             if (!IsUtf8(fields[i]))
                 throw Fault{FieldName(layout_, i),
                             "not " + std::string(reading_.Encoding) + " text"};
+    CheckWidth(fields);
     ReadKindAndType(fields, line);
     ReadSize(fields, line);
     ReadRows(fields, line);
@@ -212,8 +213,8 @@ void LineReader::ReadRows(std::span<const std::string_view> fields, Line& line) 
         r.Text = Number(fields, text);
         const std::string_view unitCell = FormulaUnescaped(Field(fields, unit));
         r.Unit = unitCell;
-        if (unitCell.empty() || calc::LengthFactor(unitCell)) {
-            // the window's own name, or none
+        if ((unitCell.empty() && r.Text.empty()) || calc::LengthFactor(unitCell)) {
+            // the window's own name, or none for a row left empty
         } else if (const auto named = LengthUnitNamed(unitCell)) {
             r.Unit = *named;
         } else if (!r.Text.empty()) {

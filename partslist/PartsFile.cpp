@@ -57,13 +57,18 @@ Fault ReplayFault(const Line& line, std::optional<std::int32_t> density, const s
     return {"the totals with this line", what};
 }
 
-// About as many lines as the text has, to make room for them once.
+// About as many lines as the text has, to make room for them once: its line
+// feeds, or its carriage returns where it has none (an old Mac's lines).
 std::size_t RowsOf(std::string_view text) {
-    std::size_t rows = 0;
-    for (std::size_t at = text.find('\n'); at != std::string_view::npos;
-         at = text.find('\n', at + 1))
-        ++rows;
-    return rows;
+    const auto count = [&](char end) {
+        std::size_t rows = 0;
+        for (std::size_t at = text.find(end); at != std::string_view::npos;
+             at = text.find(end, at + 1))
+            ++rows;
+        return rows;
+    };
+    const std::size_t feeds = count('\n');
+    return feeds ? feeds : count('\r');
 }
 
 constexpr std::size_t ProgressEvery = 4096;
@@ -165,7 +170,7 @@ OpenedList ReadPartsList(std::string_view text, std::string_view fileName,
     Reader reader(
         fileName, density, onLine ? onLine : [&](const Line& line) { lines.push_back(line); },
         progress);
-    reader.Expect(rows + (text.ends_with('\n') ? 0 : 1));
+    reader.Expect(rows + (text.ends_with('\n') || text.ends_with('\r') ? 0 : 1));
     const char separator = SeparatorOf(text);
     reader.reading.Decimal = separator == ';' ? ',' : '.';
     reader.reading.KnownUtf8 = IsUtf8(text);

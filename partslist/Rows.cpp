@@ -34,12 +34,15 @@ public:
             [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
     }
 
-    // Type, size, a unit, material: never a formula.
+    // Type, size, a unit, material: never a formula. In a copy the blank
+    // that stands for a tab or line break is what the escape looks at.
     void Text(std::string_view text) {
-        if (NeedsFormulaEscape(text))
-            Cell(FormulaEscaped(text));
-        else
-            Cell(text);
+        if (format_.Separator != '\t') return Cell(FormulaEscaped(text));
+        std::string blanked(text);
+        std::replace_if(
+            blanked.begin(), blanked.end(),
+            [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+        Cell(FormulaEscaped(blanked));
     }
 
     void Number(double value) { Cell(WithDecimal(ExactNumber(value))); }

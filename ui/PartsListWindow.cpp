@@ -276,7 +276,8 @@ public:
     // The function to call with what is done of the whole; false once cancelled.
     template <typename Count> std::function<bool(Count, Count)> Step() {
         return [this](Count done, Count total) {
-            dialog_.setValue(total > 0 ? int(double(done) / double(total) * Steps) : 0);
+            const double part = total > 0 ? std::min(1.0, double(done) / double(total)) : 0.0;
+            dialog_.setValue(int(part * Steps));
             QCoreApplication::processEvents(); // setValue does not while the value stays
             return !dialog_.wasCanceled();
         };

@@ -83,6 +83,7 @@ TEST(PartsFile, ABadFileNamesItsLineAndColumn) {
         {"not a number", h + "object,Cone,,1.2x,millimeter,,,,,1,7874\n",
          "f.csv:2: column \"a\": '1.2x' is not a valid floating point value"},
         {"unit", h + "object,Cone,,1,furlong,,,,,1,7874\n", "f.csv:2: column \"a_unit\""},
+        {"no unit", h + "object,Cone,,1,,,,,,1,7874\n", "f.csv:2: column \"a_unit\""},
         {"density past 32 bits", h + "object,Cone,,1,millimeter,,,,,1,2147483648\n",
          "f.csv:2: column \"density\""},
         {"not UTF-8", hm + ok.substr(0, ok.size() - 1) + ",Fe\xff\n",
