@@ -7,6 +7,8 @@
 #include "Windows.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <cstring>
 #include <string>
@@ -18,6 +20,10 @@ int main(int argc, char** argv) {
         if (std::strncmp(argv[i], "--child=", 8) == 0) child = argv[i] + 8;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kubatrix 3.1"));
+    // What the windows remember stays in a folder of this run's own, never
+    // the user's (and a first run's windows look the same every time).
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     if (!child.empty()) return bench::RunChild(child);
 
     benchmark::Initialize(&argc, argv);

@@ -67,6 +67,7 @@ AddOutcome AddSection(const CalcState& state, const AddInput& input, long double
     s.ObjectQuantity = input.Quantity;
     s.ObjectA = s.ObjectB = 0.0;
     s.ObjectC = ReadDimension(input.Rows[2]);
+    if (!(s.ObjectC > 0.0)) throw Error("Type the length of the section: a number more than 0");
     const long double volume = areaMm2 * s.ObjectC * s.ObjectQuantity / 1000000000.0L;
     s.TotalVolume = StoreDouble(volume + state.TotalVolume);
     s.TotalWeight = WeightOfTotals(s);

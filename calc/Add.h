@@ -43,7 +43,8 @@ std::optional<AddOutcome> AddObject(const CalcState& state, const AddInput& inpu
 
 // "Add object" for a standard section: a solid of known cross-section,
 // `areaMm2` square millimetres, whose length is row c. Its volume is area ×
-// length × quantity, and it is weighed like any solid.
+// length × quantity, and it is weighed like any solid. A length that is
+// empty, 0 or less is an error: a section is bought by its length.
 AddOutcome AddSection(const CalcState& state, const AddInput& input, long double areaMm2);
 
 // "Add aperture". A type that names no aperture subtracts nothing but still

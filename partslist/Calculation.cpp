@@ -54,13 +54,11 @@ std::optional<calc::AddOutcome> Calculation::AddObject(const calc::AddInput& inp
     if (outcome->VolumeField == calc::VolumeShown::Unchanged)
         Added(std::nullopt, *outcome);
     else
-        Added(LineOf(Kind::Object, input, material, outcome->State.Density, sizeLabels_),
-              *outcome);
+        Added(LineOf(Kind::Object, input, material, outcome->State.Density, sizeLabels_), *outcome);
     return outcome;
 }
 
-calc::AddOutcome Calculation::AddAperture(const calc::AddInput& input,
-                                          std::string_view material) {
+calc::AddOutcome Calculation::AddAperture(const calc::AddInput& input, std::string_view material) {
     auto outcome = calc::AddAperture(state_, input);
     Added(LineOf(Kind::Aperture, input, material, outcome.State.Density, sizeLabels_), outcome);
     return outcome;
@@ -82,9 +80,16 @@ calc::AddOutcome Calculation::AddSection(calc::AddInput input, std::string_view 
 // Commits an Add. Every Add that shows a volume weighs all of it again at its
 // density, so the lines with a volume are weighed again with it.
 void Calculation::Added(std::optional<Line> line, const calc::AddOutcome& outcome) {
-    before_ = {line ? Before::LineAdded : Before::Totals, weighedAt_, {}, {}, {}};
+    if (outcome.VolumeField == calc::VolumeShown::Total) {
+        // Each line's weight at the new density, checked before anything
+        // changes: WeightOfVolume throws for one past a double's range.
+        for (const LineResult& r : results_)
+            if (r.Volume) WeightOfVolume(*r.Volume, outcome.State.Density);
+        if (line) WeightOfVolume(outcome.AddedVolume, outcome.State.Density);
+    }
+    before_ = {line ? Before::LineAdded : Before::Totals, weighedAt_, {}, {}, {}, Saving()};
     state_ = outcome.State;
-    ++revision_;
+    revision_ = ++revisions_;
     if (outcome.VolumeField == calc::VolumeShown::Marker)
         shown_ = TotalsShown::WeightAndMarker;
     else if (outcome.VolumeField == calc::VolumeShown::Total)
@@ -104,7 +109,9 @@ void Calculation::Added(std::optional<Line> line, const calc::AddOutcome& outcom
 }
 
 void Calculation::SetPricePerKg(std::optional<double> price) {
-    if (price != price_) ++revision_;
+    if (price == price_) return;
+    revision_ = ++revisions_;
+    before_.Saved.Revision = 0; // Undo keeps the price: what it brings back is new
     price_ = price;
 }
 
@@ -125,9 +132,19 @@ void Calculation::Reweigh(std::int32_t density) {
 
 void Calculation::Undo() {
     state_ = calc::Undo(state_);
-    ++revision_;
     shown_ = TotalsShown::WeightAndVolume; // Undo writes both fields
     Before before = std::exchange(before_, {});
+    // The document too, as it was: after an Open, the list before it and its
+    // own file; after an Add to a saved list, saved again.
+    if (before.What == Before::Nothing) {
+        revision_ = ++revisions_;
+    } else {
+        revision_ = before.Saved.Revision ? before.Saved.Revision : ++revisions_;
+        if (before.Saved.Path != path_) { // an Open undone: the file before it
+            path_ = before.Saved.Path;
+            savedRevision_ = before.Saved.SavedRevision;
+        }
+    }
     change_ = {};
     if (before.What == Before::LineAdded) {
         lines_.pop_back();
@@ -151,7 +168,7 @@ void Calculation::Reset() {
     before_ = {};
     change_ = {LinesChange::Reset, {}};
     path_.clear();
-    ++revision_;
+    revision_ = ++revisions_;
 }
 
 void Calculation::Remove(std::span<const std::size_t> rows) {
@@ -209,12 +226,15 @@ void Calculation::ShowReplay(std::vector<Line> lines, Replay replay, LinesChange
     state_.TotalVolume = replay.State.TotalVolume;
     state_.ProfileWeight = replay.State.ProfileWeight;
     shown_ = replay.VolumeMarker ? TotalsShown::WeightAndMarker : TotalsShown::WeightAndVolume;
-    before_ = {Before::AllLines, weighedAt_, std::exchange(lines_, std::move(lines)),
+    before_ = {Before::AllLines,
+               weighedAt_,
+               std::exchange(lines_, std::move(lines)),
                std::exchange(results_, std::move(replay.Lines)),
-               std::move(undone)};
+               std::move(undone),
+               Saving()};
     weighedAt_ = replay.WeighedAt;
     change_ = std::move(change);
-    ++revision_;
+    revision_ = ++revisions_;
 }
 
 } // namespace partslist

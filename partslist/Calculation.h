@@ -97,8 +97,7 @@ public:
 
 private:
     void Added(std::optional<Line> line, const calc::AddOutcome& outcome);
-    void ShowReplay(std::vector<Line> lines, Replay replay, LinesChange change,
-                    LinesChange undone);
+    void ShowReplay(std::vector<Line> lines, Replay replay, LinesChange change, LinesChange undone);
     void Reweigh(std::int32_t density);
 
     calc::CalcState state_;
@@ -111,7 +110,9 @@ private:
     LinesChange change_;
     std::optional<double> price_;
     std::string path_;
-    std::uint64_t revision_ = 0, savedRevision_ = 0; // counts the changes
+    // Each state of the list has a number of its own, never given twice;
+    // Undo brings back the number of the state it brings back.
+    std::uint64_t revision_ = 0, savedRevision_ = 0, revisions_ = 0;
 
     // What Undo brings back of the lines.
     struct Before {
@@ -120,7 +121,13 @@ private:
         std::vector<Line> Lines; // AllLines: the list as it was
         std::vector<LineResult> Results;
         LinesChange Undone; // AllLines: what Undo does to the rows
+        // The document as it was: its file, and whether it was saved.
+        struct Saving {
+            std::string Path;
+            std::uint64_t Revision = 0, SavedRevision = 0;
+        } Saved;
     };
+    Before::Saving Saving() const { return {path_, revision_, savedRevision_}; }
     Before before_;
 };
 

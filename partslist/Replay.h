@@ -5,6 +5,7 @@
 // the last bit.
 #include "calc/CalcState.h"
 #include "calc/Error.h"
+#include "calc/StoreDouble.h"
 #include "partslist/Line.h"
 
 #include <cstddef>
@@ -28,14 +29,17 @@ struct Replay {
 };
 
 // The weight of a line's volume at the density the totals are weighed at.
+// The totals may be finite where a line's weight is not (a solid and a hole
+// of nearly the same huge volume): such a weight is an overflow.
 inline double WeightOfVolume(double volume, std::int32_t density) {
-    return static_cast<double>(volume * static_cast<long double>(density));
+    return calc::StoreDouble(volume * static_cast<long double>(density));
 }
 
 // The density a line is weighed at: the one in force for what has a volume,
 // its own click's for a profile or a hole cut by weight. Density × volume is
 // then the line's weight.
-inline std::int32_t WeighedAt(const Line& line, const LineResult& result, std::int32_t volumeDensity) {
+inline std::int32_t WeighedAt(const Line& line, const LineResult& result,
+                              std::int32_t volumeDensity) {
     return result.Volume ? volumeDensity : line.Density;
 }
 

@@ -15,7 +15,9 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -71,6 +73,10 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kubatrix 3.1"));
+    // What the windows remember stays in a folder of this run's own, never
+    // the user's (and a first run's windows look the same every time).
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(folder.path());
 

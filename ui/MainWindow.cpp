@@ -14,18 +14,18 @@
 #include "ui/HelpWindow.h"
 #include "ui/LinkLabel.h"
 #include "ui/PartsListWindow.h"
-#include "ui/SectionsWindow.h"
 #include "ui/PictureText.h"
+#include "ui/SectionsWindow.h"
 #include "ui/ShapePicture.h"
 #include "ui/SpinEdit.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QMimeData>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMimeData>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
@@ -159,8 +159,13 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
 
 void MainWindow::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
-    ShowPartsList();
-    if (partsWindow_) partsWindow_->OpenFile(event->mimeData()->urls().front().toLocalFile());
+    const QString path = event->mimeData()->urls().front().toLocalFile();
+    // After the drop is done, so that a question does not hold up the program
+    // the file came from.
+    QTimer::singleShot(0, this, [this, path] {
+        ShowPartsList();
+        if (partsWindow_) partsWindow_->OpenFile(path);
+    });
 }
 
 void MainWindow::ShowHelp() {
@@ -228,8 +233,8 @@ void MainWindow::SizeChanged(catalogue::Profile profile) {
 
 void MainWindow::WeightUnitChanged() {
     Guarded(this, [&] {
-        WeightField->setText(
-            FromCore(calc::WeightText(State().TotalWeight, str(WeightUnitBox), DecimalSeparator())));
+        WeightField->setText(FromCore(
+            calc::WeightText(State().TotalWeight, str(WeightUnitBox), DecimalSeparator())));
     });
 }
 
@@ -316,11 +321,12 @@ void MainWindow::AddObject() {
 }
 
 void MainWindow::AddAperture() {
-    Guarded(this, [&] { ShowAddOutcome(calculation_.AddAperture(ApertureInput(), str(MaterialBox))); });
+    Guarded(this,
+            [&] { ShowAddOutcome(calculation_.AddAperture(ApertureInput(), str(MaterialBox))); });
 }
 
-void MainWindow::AddSection(const QString& designation, const QString& length,
-                            const QString& unit, int quantity) {
+void MainWindow::AddSection(const QString& designation, const QString& length, const QString& unit,
+                            int quantity) {
     Guarded(this, [&] {
         calc::AddInput input;
         input.Density = str(DensityField);

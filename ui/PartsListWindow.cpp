@@ -13,7 +13,10 @@
 #include <QAbstractTableModel>
 #include <QAction>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -23,28 +26,27 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
-#include <QMenu>
-#include <QMimeData>
-#include <QSettings>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
 #include <QShortcut>
 #include <QTableView>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 
 namespace ui {
@@ -55,7 +57,20 @@ namespace ui {
 // vertical header numbers them.
 class PartsListModel : public QAbstractTableModel {
 public:
-    enum Column { Kind, Type, A, B, C, Quantity, Material, Density, Volume, Weight, Cost, ColumnCount };
+    enum Column {
+        Kind,
+        Type,
+        A,
+        B,
+        C,
+        Quantity,
+        Material,
+        Density,
+        Volume,
+        Weight,
+        Cost,
+        ColumnCount
+    };
 
     PartsListModel(const partslist::Calculation& calculation, QObject* parent)
         : QAbstractTableModel(parent), calculation_(calculation), lines_(calculation.Lines()),
@@ -76,13 +91,6 @@ public:
     }
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-
-    // A number as typed into a field: its shortest exact form, with the
-    // user's decimal separator (a price read from a file, say).
-    static QString NumberText(double value) {
-        return FromCore(partslist::ExactNumber(value))
-            .replace(u'.', QChar::fromLatin1(DecimalSeparator()));
-    }
 
 private:
     static QString Heading(int column);
@@ -108,7 +116,8 @@ void PartsListModel::LinesChanged() {
         results_.push_back(results.back());
         endInsertRows();
     } else if (change.What == partslist::LinesChange::Inserted) {
-        for (const std::size_t row : change.Rows) { // ascending: each at its place among those before
+        for (const std::size_t row :
+             change.Rows) { // ascending: each at its place among those before
             beginInsertRows({}, int(row), int(row));
             lines_.insert(lines_.begin() + std::ptrdiff_t(row), lines[row]);
             results_.insert(results_.begin() + std::ptrdiff_t(row), results[row]);
@@ -167,10 +176,12 @@ void PartsListModel::AllChanged(int fromColumn, int toColumn) {
 
 QString PartsListModel::Heading(int column) {
     static const std::array<QString, ColumnCount> headings{
-        QStringLiteral("Kind"),     QStringLiteral("Type"),           QStringLiteral("a"),
-        QStringLiteral("b"),        QStringLiteral("c"),              QStringLiteral("Quantity"),
-        QStringLiteral("Material"), QStringLiteral("Density, kg/m³"), QStringLiteral("Volume, m³"),
-        QStringLiteral("Weight, kg"), QStringLiteral("Cost")};
+        QStringLiteral("Kind"),       QStringLiteral("Type"),
+        QStringLiteral("a"),          QStringLiteral("b"),
+        QStringLiteral("c"),          QStringLiteral("Quantity"),
+        QStringLiteral("Material"),   QStringLiteral("Density, kg/m³"),
+        QStringLiteral("Volume, m³"), QStringLiteral("Weight, kg"),
+        QStringLiteral("Cost")};
     return column >= 0 && column < ColumnCount ? headings[std::size_t(column)] : QString();
 }
 
@@ -209,7 +220,13 @@ QString PartsListModel::Text(int row, int column, bool symbols) const {
 
 QVariant PartsListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) return {};
-    if (role == Qt::DisplayRole) return Text(index.row(), index.column(), true);
+    if (role == Qt::DisplayRole) {
+        try { // a view's painting must never meet an exception
+            return Text(index.row(), index.column(), true);
+        } catch (const calc::Error&) {
+            return QStringLiteral("\u2014");
+        }
+    }
     if (role == Qt::TextAlignmentRole) {
         const bool number = index.column() == Quantity || index.column() >= Density;
         return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
@@ -231,6 +248,28 @@ const QString PriceKey = QStringLiteral("PartsList/PricePerKg");
 const QString FolderKey = QStringLiteral("PartsList/LastFolder");
 const QString RecentKey = QStringLiteral("PartsList/RecentFiles");
 constexpr int RecentCount = 8;
+
+// A price as a person types it into its field: the shortest digits that read
+// back as the same number, with no exponent ("200000", not "2e+05"), with the
+// user's decimal separator.
+QString PriceText(double value) {
+    char digits[400]; // room for every digit of any double in fixed notation
+    const char* end =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed).ptr;
+    return QString::fromLatin1(digits, end - digits)
+        .replace(u'.', QChar::fromLatin1(DecimalSeparator()));
+}
+
+// A name to save to: one typed without a suffix gets `suffix`, and the dialog
+// asks before it replaces a file of that full name.
+QString SaveFileName(QWidget* parent, const QString& title, const QString& start,
+                     const QString& filter, const QString& suffix) {
+    QFileDialog dialog(parent, title, start, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front();
+}
 
 // The one local .csv file a drag carries, or nothing.
 QString DroppedFile(const QMimeData* data) {
@@ -278,7 +317,10 @@ public:
         return [this](Count done, Count total) {
             const double part = total > 0 ? std::min(1.0, double(done) / double(total)) : 0.0;
             dialog_.setValue(int(part * Steps));
-            QCoreApplication::processEvents(); // setValue does not while the value stays
+            // setValue does not while the value stays; a click has no place
+            // before the dialog is there to take it.
+            QCoreApplication::processEvents(
+                dialog_.isVisible() ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
             return !dialog_.wasCanceled();
         };
     }
@@ -342,7 +384,8 @@ PartsListWindow::PartsListWindow(MainWindow* main) : QWidget(main, Qt::Window), 
                              void (PartsListWindow::*run)()) {
         QAction* action = AddCommand(name, caption, description, keys, run);
         button = new QToolButton(this);
-        button->setObjectName(QString::fromLatin1(name).replace(QStringLiteral("Action"), QStringLiteral("Button")));
+        button->setObjectName(
+            QString::fromLatin1(name).replace(QStringLiteral("Action"), QStringLiteral("Button")));
         button->setDefaultAction(action);
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
         button->setAccessibleDescription(description);
@@ -373,8 +416,8 @@ PartsListWindow::PartsListWindow(MainWindow* main) : QWidget(main, Qt::Window), 
                            QStringLiteral("Saves a quote sheet of the list as a PDF file"),
                            QKeySequence(Qt::CTRL | Qt::Key_R), &PartsListWindow::Report);
     PrintAction = command(PrintButton, "PrintAction", QStringLiteral("Print…"),
-                          QStringLiteral("Prints the quote sheet of the list"),
-                          QKeySequence::Print, &PartsListWindow::Print);
+                          QStringLiteral("Prints the quote sheet of the list"), QKeySequence::Print,
+                          &PartsListWindow::Print);
     buttons->addStretch();
     recentFiles_ = new QMenu(OpenButton);
     recentFiles_->setObjectName(QStringLiteral("RecentFilesMenu"));
@@ -419,7 +462,9 @@ void PartsListWindow::dropEvent(QDropEvent* event) {
     const QString path = DroppedFile(event->mimeData());
     if (path.isEmpty()) return;
     event->acceptProposedAction();
-    OpenFile(path);
+    // After the drop is done, so that a question does not hold up the program
+    // the file came from.
+    QTimer::singleShot(0, this, [this, path] { OpenFile(path); });
 }
 
 // A command of the window: its shortcut works anywhere in it and is named in
@@ -430,8 +475,8 @@ QAction* PartsListWindow::AddCommand(const char* name, const QString& caption,
     auto* action = new QAction(caption, this);
     action->setObjectName(QLatin1String(name));
     action->setShortcut(keys);
-    action->setToolTip(QStringLiteral("%1 (%2)").arg(description,
-                                                     keys.toString(QKeySequence::NativeText)));
+    action->setToolTip(
+        QStringLiteral("%1 (%2)").arg(description, keys.toString(QKeySequence::NativeText)));
     connect(action, &QAction::triggered, this, run);
     addAction(action);
     return action;
@@ -444,7 +489,7 @@ bool PartsListWindow::eventFilter(QObject* watched, QEvent* event) {
         (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress))
         return QWidget::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
-    QAction* action = key->matches(QKeySequence::Delete) ? RemoveAction
+    QAction* action = key->matches(QKeySequence::Delete)  ? RemoveAction
                       : key->matches(QKeySequence::Copy)  ? CopyAction
                       : key->matches(QKeySequence::Paste) ? PasteAction
                                                           : nullptr;
@@ -517,15 +562,15 @@ void PartsListWindow::PriceChanged() {
             const std::string typed = PriceField->text().toStdString();
             const QSignalBlocker quiet(PriceField);
             const auto before = main_->Calculation().PricePerKg();
-            PriceField->setText(before ? PartsListModel::NumberText(*before) : QString());
+            PriceField->setText(before ? PriceText(*before) : QString());
             throw calc::Error("A price of " + typed + " a kilogram gives costs past 15 digits");
         }
         const QItemSelection selected = Table->selectionModel()->selection();
         main_->SetPricePerKg(price);
         const int columns = model_->columnCount();
         model_->PriceChanged();
-        Table->selectionModel()->select(selected, QItemSelectionModel::Select |
-                                                      QItemSelectionModel::Rows);
+        Table->selectionModel()->select(selected,
+                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
         ShowTotals();
         ShowTitle();
         if (model_->columnCount() != columns) FitColumns(-1); // the cost column came
@@ -541,16 +586,17 @@ void PartsListWindow::ShowTotals() {
     const char separator = DecimalSeparator();
     const auto price = calculation.PricePerKg();
     const bool none = shown == partslist::TotalsShown::Nothing;
-    WeightTotal->setText(none ? QString() : FromCore(calc::FormatTotal(state.TotalWeight, separator)));
+    WeightTotal->setText(none ? QString()
+                              : FromCore(calc::FormatTotal(state.TotalWeight, separator)));
     VolumeTotal->setText(shown == partslist::TotalsShown::WeightAndMarker
                              ? FromCore(calc::NoVolumeMarker)
                          : shown == partslist::TotalsShown::WeightAndVolume
                              ? FromCore(calc::FormatTotal(state.TotalVolume, separator))
                              : QString());
-    CostTotal->setText(price && !none ? FromCore(partslist::CentsText(
-                                            partslist::TotalCostCents(calculation.Results(), *price),
-                                            separator))
-                                      : QString());
+    CostTotal->setText(
+        price && !none ? FromCore(partslist::CentsText(
+                             partslist::TotalCostCents(calculation.Results(), *price), separator))
+                       : QString());
 }
 
 // The file's name with a mark while it has unsaved changes.
@@ -558,8 +604,9 @@ void PartsListWindow::ShowTitle() {
     const partslist::Calculation& calculation = main_->Calculation();
     const QString path = FromCore(calculation.FilePath());
     setWindowFilePath(path);
-    setWindowTitle(path.isEmpty() ? QStringLiteral("Parts list")
-                                  : QFileInfo(path).fileName() + QStringLiteral("[*] \u2014 Parts list"));
+    setWindowTitle(path.isEmpty()
+                       ? QStringLiteral("Parts list")
+                       : QFileInfo(path).fileName() + QStringLiteral("[*] \u2014 Parts list"));
     setWindowModified(calculation.Modified());
 }
 
@@ -593,9 +640,9 @@ void PartsListWindow::CopyLines() {
             results.push_back(calculation.Results()[std::size_t(row)]);
         }
         if (!lines.empty()) replay.Lines = std::move(results);
-        const std::string text = partslist::WriteRows(
-            lines.empty() ? calculation.Lines() : lines, calculation.PricePerKg(), replay,
-            {'\t', DecimalSeparator(), true});
+        const std::string text = partslist::WriteRows(lines.empty() ? calculation.Lines() : lines,
+                                                      calculation.PricePerKg(), replay,
+                                                      {'\t', DecimalSeparator(), true});
         QGuiApplication::clipboard()->setText(FromCore(text));
     });
 }
@@ -604,9 +651,9 @@ void PartsListWindow::CopyLines() {
 void PartsListWindow::PasteLines() {
     Guarded(this, [&] {
         const std::string text = QGuiApplication::clipboard()->text().toStdString();
-        main_->PasteLines(partslist::ReadPastedRows(
-            text, DecimalSeparator(),
-            main_->Calculation().Shown() == partslist::TotalsShown::WeightAndMarker));
+        main_->PasteLines(partslist::ReadPastedRows(text, DecimalSeparator(),
+                                                    main_->Calculation().Shown() ==
+                                                        partslist::TotalsShown::WeightAndMarker));
     });
 }
 
@@ -614,18 +661,17 @@ void PartsListWindow::PasteLines() {
 // ".csv", so that Open's filter shows it.
 void PartsListWindow::Save() {
     const QString own = FromCore(main_->Calculation().FilePath());
-    QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save parts list"),
-        own.isEmpty() ? QSettings().value(FolderKey).toString() : own, FileFilter);
-    if (path.isEmpty()) return;
-    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
-    SaveTo(path);
+    const QString path = SaveFileName(this, QStringLiteral("Save parts list"),
+                                      own.isEmpty() ? QSettings().value(FolderKey).toString() : own,
+                                      FileFilter, QStringLiteral("csv"));
+    if (!path.isEmpty()) SaveTo(path);
 }
 
 void PartsListWindow::Open() {
     if (!MayDiscardList()) return;
-    const QString path = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Open parts list"), QSettings().value(FolderKey).toString(), FileFilter);
+    const QString path =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Open parts list"),
+                                     QSettings().value(FolderKey).toString(), FileFilter);
     if (!path.isEmpty()) OpenFrom(path);
 }
 
@@ -709,15 +755,18 @@ void PartsListWindow::OpenFrom(const QString& path) {
         partslist::OpenedList list;
         try {
             ProgressBox progress(this, QStringLiteral("Reading the parts list…"));
-            list = partslist::ReadPartsList(std::string_view(bytes.constData(), bytes.size()),
-                                            path.toStdString(), {}, {},
-                                            progress.Step<std::size_t>());
+            list =
+                partslist::ReadPartsList(std::string_view(bytes.constData(), bytes.size()),
+                                         path.toStdString(), {}, {}, progress.Step<std::size_t>());
         } catch (const partslist::Cancelled&) {
             return; // as if never asked
         }
+        if (list.PricePerKg && !partslist::TotalCostCents(list.Totals.Lines, *list.PricePerKg))
+            throw calc::Error(path.toStdString() + ": a price of " +
+                              partslist::ExactNumber(*list.PricePerKg) +
+                              " a kilogram gives costs past 15 digits");
         main_->ReplaceLines(std::move(list.Lines), std::move(list.Totals));
-        PriceField->setText(list.PricePerKg ? PartsListModel::NumberText(*list.PricePerKg)
-                                            : QString());
+        PriceField->setText(list.PricePerKg ? PriceText(*list.PricePerKg) : QString());
         main_->ListSaved(path);
         ShowTitle();
         Remember(path);
@@ -748,18 +797,17 @@ QuoteSheet PartsListWindow::Sheet() const {
 }
 
 void PartsListWindow::Report() {
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save quote sheet"),
-                                                QSettings().value(FolderKey).toString(),
-                                                QStringLiteral("PDF files (*.pdf)"));
-    if (path.isEmpty()) return;
-    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
-    ReportTo(path);
+    const QString path = SaveFileName(this, QStringLiteral("Save quote sheet"),
+                                      QSettings().value(FolderKey).toString(),
+                                      QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"));
+    if (!path.isEmpty()) ReportTo(path);
 }
 
 void PartsListWindow::ReportTo(const QString& path) {
     Guarded(this, [&] {
         ProgressBox progress(this, QStringLiteral("Writing the quote sheet…"));
-        if (const QString error = SaveQuoteSheetPdf(path, Sheet(), progress.Step()); !error.isEmpty())
+        if (const QString error = SaveQuoteSheetPdf(path, Sheet(), progress.Step());
+            !error.isEmpty())
             ShowError(this, error);
     });
 }
@@ -771,7 +819,8 @@ void PartsListWindow::Print() {
         QPrintDialog dialog(&printer, this);
         if (dialog.exec() != QDialog::Accepted) return;
         ProgressBox progress(this, QStringLiteral("Printing the quote sheet…"));
-        if (const QString error = PrintQuoteSheet(printer, Sheet(), progress.Step()); !error.isEmpty())
+        if (const QString error = PrintQuoteSheet(printer, Sheet(), progress.Step());
+            !error.isEmpty())
             ShowError(this, error);
     });
 }

@@ -19,8 +19,9 @@ calc::AddInput Cube(const char* type, const char* side, const char* density) {
 }
 
 double LinesWeight(const partslist::Calculation& c) {
-    return std::accumulate(c.Results().begin(), c.Results().end(), 0.0,
-                           [](double sum, const partslist::LineResult& r) { return sum + r.Weight; });
+    return std::accumulate(
+        c.Results().begin(), c.Results().end(), 0.0,
+        [](double sum, const partslist::LineResult& r) { return sum + r.Weight; });
 }
 
 // Cubes of 100 and 200 mm of water (1000 kg/m3): 1 and 8 kg.
@@ -86,12 +87,16 @@ TEST(Calculation, ASectionIsASolidThatHolesCutAndAFileKeeps) {
     c.Undo();
     EXPECT_NEAR(c.State().TotalVolume, 0.017088 - 1.7592904e-6, 1e-15);
 
-    const auto read = partslist::ReadPartsList(
-        partslist::WritePartsList(c.Lines(), {}, c.Totals()), "s.csv");
+    const auto read =
+        partslist::ReadPartsList(partslist::WritePartsList(c.Lines(), {}, c.Totals()), "s.csv");
     EXPECT_EQ(read.Lines, c.Lines());
     EXPECT_EQ(read.Lines[0].Size, "IPE 200");
     EXPECT_EQ(read.Totals.State.TotalWeight, c.State().TotalWeight);
     EXPECT_THROW(c.AddSection(length, "IPE 210", "Steel"), calc::Error);
+    for (const char* none : {"", "0", "-6"}) {
+        length.Rows[2].Text = none;
+        EXPECT_THROW(c.AddSection(length, "IPE 200", "Steel"), calc::Error) << none;
+    }
     c.AddObject(Cube("Section", "1", "7850"), "Steel"); // typed into the type box: no type there
     EXPECT_EQ(c.Lines().size(), 2u);
 }
@@ -107,4 +112,29 @@ TEST(Calculation, AnOpenedListKeepsItsDensityForTheNextAdd) {
     c.Replace(steel, partslist::ReplayLines(steel));
     EXPECT_EQ(c.State().Density, 7850);
     EXPECT_DOUBLE_EQ(c.State().TotalWeight, 7.85);
+}
+
+// The totals can stay finite where a line's weight cannot: a solid and a hole
+// of the same huge volume, the hole at a density that weighs the solid past
+// a double's range. The Add is refused whole.
+TEST(Calculation, AnAddThatWouldWeighALinePastADoubleChangesNothing) {
+    partslist::Calculation c;
+    c.AddObject(Cube("Cylinder", "1e103", "1"), "");
+    EXPECT_THROW(c.AddAperture(Cube("Cylinder", "1e103", "2000000000"), ""), calc::Error);
+    EXPECT_EQ(c.Lines().size(), 1u);
+    EXPECT_EQ(c.VolumeDensity(), 1);
+}
+
+// Undo of an Open brings back the list before it with its own file, as
+// saved as it was.
+TEST(Calculation, UndoOfAnOpenBringsBackTheFileBeforeIt) {
+    partslist::Calculation c;
+    c.AddObject(Cube("Parallelepiped", "100", "7850"), "Steel");
+    c.Saved("a.csv");
+    c.Replace({}, partslist::ReplayLines({}));
+    c.Saved("b.csv");
+    c.Undo();
+    EXPECT_EQ(c.FilePath(), "a.csv");
+    EXPECT_FALSE(c.Modified());
+    EXPECT_EQ(c.Lines().size(), 1u);
 }

@@ -8,12 +8,12 @@
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QClipboard>
-#include <QDropEvent>
-#include <QMenu>
-#include <QMimeData>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QMenu>
+#include <QMimeData>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -199,7 +199,7 @@ TEST_F(PartsList, ADroppedFileOpensAndIsRemembered) {
     ASSERT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
     QApplication::sendEvent(form.get(), &drop);
-    EXPECT_EQ(Rows(list), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Rows(list) == 1; }));
     const QList<QAction*> recent = list->OpenButton->menu()->actions();
     ASSERT_EQ(recent.size(), 1);
     EXPECT_EQ(recent[0]->toolTip(), QFileInfo(path).absoluteFilePath());
