@@ -1,5 +1,7 @@
 #include "partslist/Replay.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 namespace partslist {
@@ -40,6 +42,11 @@ void Replayer::Add(const Line& line) {
             : calc::AddObject(state, input_);
     LineResult result;
     if (outcome->VolumeField == calc::VolumeShown::Total) {
+        // Every line with a volume is weighed again at this density; the
+        // largest of them is the one that could weigh past a double.
+        const double largest = std::max(largestVolume_, std::fabs(outcome->AddedVolume));
+        WeightOfVolume(largest, outcome->State.Density); // throws: this line counts for nothing
+        largestVolume_ = largest;
         result.Volume = outcome->AddedVolume;
         volumeDensity_ = outcome->State.Density;
     }

@@ -67,6 +67,7 @@ private:
     // The density the volume was last weighed at: every Add that changes the
     // volume weighs all of it again; a profile or a hole cut by weight does not.
     std::int32_t volumeDensity_ = 0;
+    double largestVolume_ = 0.0; // of a line, without its sign
     calc::AddInput input_; // one for every line, so that its texts keep their memory
     std::optional<std::int32_t> densityShown_;
 };

@@ -127,6 +127,10 @@ TEST(PartsFile, ABadFileNamesItsLineAndColumn) {
          "f.csv:2: columns \"a\", \"b\", \"c\": Floating point overflow"},
         {"overflow of the totals", h + big + big,
          "f.csv:3: the totals with this line: Floating point overflow"},
+        {"a line weighed past a double", // the totals stay finite: 0
+         h + "object,Cylinder,,1e103,mm,1e103,mm,,,1,1\n" +
+             "aperture,Cylinder,,1e103,mm,1e103,mm,,,1,2000000000\n",
+         "f.csv:3: columns \"a\", \"b\", \"density\": Floating point overflow"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Fault(c.text).rfind(c.starts, 0), 0u) << c.name << ": " << Fault(c.text);
