@@ -159,6 +159,27 @@ TEST_F(PartsList, ASavedListOpensToTheSameTotalsAndABadFileChangesNothing) {
     EXPECT_EQ(form->WeightField->text(), weight);
 }
 
+// An opened list of steel brings its density: the next Add weighs the steel
+// as the file did, not at the copper picked before it was opened. Two cubes
+// of 100 mm at 7850 kg/m3 weigh 15.7 kg.
+TEST_F(PartsList, AnOpenedSteelListStaysSteelAfterTheNextAdd) {
+    QTemporaryDir dir;
+    ui::PartsListWindow* list = OpenList();
+    Type(form->MaterialBox, QStringLiteral("Steel"));
+    Type(form->DensityField, QStringLiteral("7850"));
+    Pick(form->ObjectTypeBox, "Parallelepiped");
+    for (QLineEdit* side : {form->ObjectAField, form->ObjectBField, form->ObjectCField})
+        Type(side, QStringLiteral("100"));
+    Click(form->AddObjectButton);
+    ASSERT_TRUE(list->SaveTo(dir.filePath(QStringLiteral("steel.csv"))));
+    Pick(form->MaterialBox, "Copper ( Cu )");
+    list->OpenFrom(dir.filePath(QStringLiteral("steel.csv")));
+    EXPECT_EQ(form->MaterialBox->text(), "Steel");
+    EXPECT_EQ(form->DensityField->text(), "7850");
+    Click(form->AddObjectButton);
+    EXPECT_EQ(form->WeightField->text(), Localised("15.7000000000"));
+}
+
 // A saved list is a document: its name and a mark of changes in the title,
 // and a question before Reset throws its changes away.
 TEST_F(PartsList, ASavedListIsNotResetWithoutAQuestion) {
