@@ -124,7 +124,6 @@ private:
         s.MassKgPerM = Number(f[Mass], true);
         if (f[AreaSource] != "published" && f[AreaSource] != "computed")
             Fail("area source \"" + f[AreaSource] + "\"");
-        s.AreaPublished = f[AreaSource] == "published";
         s.LgplExtra = file_.LgplExtra;
         return out;
     }

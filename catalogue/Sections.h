@@ -59,10 +59,9 @@ struct Section {
     std::string Designation; // the name it is found by: "IPE 200", "SHS 100x100x5 EN 10210"
     std::string Standard;    // as the table gives it: "EN 10365", "EN 10210-2", "ASME B36.10M"
     double H = 0, B = 0, Tw = 0, Tf = 0, R1 = 0, R2 = 0, T = 0, D = 0;
-    double AreaCm2 = 0;         // what volumes are computed from
-    double MassKgPerM = 0;      // at 7850 kg/m3, for comparison with table books
-    bool AreaPublished = false; // from a published table, not computed from the dimensions
-    bool LgplExtra = false;     // a size only an LGPL source named (see the data's README)
+    double AreaCm2 = 0;     // what volumes are computed from
+    double MassKgPerM = 0;  // at 7850 kg/m3, for comparison with table books
+    bool LgplExtra = false; // a size only an LGPL source named (see the data's README)
 };
 
 // Every section: the families in SectionFamilies() order, each in its

@@ -7,17 +7,13 @@
 #include "calc/Units.h"
 
 #include <charconv>
-#include <span>
 
 namespace cli {
 namespace {
 
+using partslist::Alias;
+using partslist::Aliased;
 using partslist::Folded;
-
-struct Alias {
-    std::string_view Word;
-    std::string_view Unit; // the window's name
-};
 
 constexpr Alias WeightAliases[] = {
     {"g", "gram"},
@@ -37,13 +33,6 @@ constexpr Alias WeightAliases[] = {
 // The symbols of the headings, in the order of the window's unit boxes.
 constexpr std::string_view VolumeSymbols[] = {"mm3", "cm3", "m3", "in3", "ft3", "yd3"};
 constexpr std::string_view WeightSymbols[] = {"g", "kg", "centner", "t", "lb"};
-
-std::optional<std::string_view> Aliased(std::string_view word, std::span<const Alias> aliases) {
-    const std::string folded = Folded(word);
-    for (const Alias& alias : aliases)
-        if (Folded(alias.Word) == folded) return alias.Unit;
-    return std::nullopt;
-}
 
 std::string Quoted(std::string_view text) {
     return "'" + std::string(text) + "'";

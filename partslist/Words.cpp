@@ -6,11 +6,6 @@
 namespace partslist {
 namespace {
 
-struct Alias {
-    std::string_view Word;
-    std::string_view Unit; // the window's name
-};
-
 constexpr Alias LengthAliases[] = {
     {"mm", "millimeter"},
     {"millimeters", "millimeter"},
@@ -62,13 +57,17 @@ std::optional<std::string_view> TypeNamed(std::string_view word, Kind kind) {
     return std::nullopt;
 }
 
-std::optional<std::string_view> LengthUnitNamed(std::string_view word) {
+std::optional<std::string_view> Aliased(std::string_view word, std::span<const Alias> aliases) {
     const std::string folded = Folded(word);
-    for (const auto& unit : calc::LengthUnits)
-        if (Folded(unit.Name) == folded) return unit.Name;
-    for (const Alias& alias : LengthAliases)
-        if (alias.Word == folded) return alias.Unit;
+    for (const Alias& alias : aliases)
+        if (Folded(alias.Word) == folded) return alias.Unit;
     return std::nullopt;
+}
+
+std::optional<std::string_view> LengthUnitNamed(std::string_view word) {
+    for (const auto& unit : calc::LengthUnits)
+        if (SameWord(word, unit.Name)) return unit.Name;
+    return Aliased(word, LengthAliases);
 }
 
 } // namespace partslist

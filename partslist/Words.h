@@ -7,6 +7,7 @@
 #include "partslist/Line.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,15 @@ bool SameWord(std::string_view typed, std::string_view name);
 // The window's name of a type of that kind, "Pipe", "Hexahedron" and, for an
 // object, "Section" included.
 std::optional<std::string_view> TypeNamed(std::string_view word, Kind kind);
+
+// A word people type for a unit, and the window's name of that unit.
+struct Alias {
+    std::string_view Word;
+    std::string_view Unit;
+};
+
+// The unit a word stands for among these, as Folded compares them.
+std::optional<std::string_view> Aliased(std::string_view word, std::span<const Alias> aliases);
 
 // The window's length unit for "mm", "meter", "inches", "Centimetre" and the
 // like.
