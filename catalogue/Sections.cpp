@@ -2,7 +2,7 @@
 
 #include "catalogue/SectionData.h"
 
-#include "calc/StoreDouble.h"
+#include "calc/Error.h"
 
 #include <algorithm>
 #include <array>
@@ -204,10 +204,8 @@ const Section* FindSection(std::string_view designation) {
     return found == index.ByName.end() ? nullptr : &index.All[found->second];
 }
 
-double SectionVolume(const Section& section, double lengthMm, int quantity) {
-    // cm2 times mm is 1e-4 m2 times 1e-3 m.
-    return calc::StoreDouble(static_cast<long double>(section.AreaCm2) * lengthMm * quantity /
-                             1.0e7L);
+long double CrossSectionMm2(const Section& section) {
+    return static_cast<long double>(section.AreaCm2) * 100.0L;
 }
 
 } // namespace catalogue

@@ -92,10 +92,8 @@ std::vector<const Section*> SearchSections(std::string_view words);
 // designations fewest edits away.
 std::vector<const Section*> NearSections(std::string_view designation, std::size_t n = 5);
 
-// The volume in cubic metres of quantity pieces lengthMm long: area times
-// length times quantity, in extended precision, stored as a double as every
-// result of calc/ is. Throws calc::Error for a length that is not a number
-// or a volume past the range of a double.
-double SectionVolume(const Section& section, double lengthMm, int quantity);
+// The cross-section a length of the section is weighed by, in square
+// millimetres: its area. A length's volume is this times the length.
+long double CrossSectionMm2(const Section& section);
 
 } // namespace catalogue

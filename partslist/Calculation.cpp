@@ -71,7 +71,7 @@ calc::AddOutcome Calculation::AddSection(calc::AddInput input, std::string_view 
     line->Size = designation;
     const catalogue::Section& section = SectionOf(*line);
     line->Size = section.Designation; // as the catalogue writes it
-    auto outcome = calc::AddSection(state_, input, section.AreaCm2 * 100.0L);
+    auto outcome = calc::AddSection(state_, input, catalogue::CrossSectionMm2(section));
     line->Density = outcome.State.Density;
     Added(std::move(line), outcome);
     return outcome;

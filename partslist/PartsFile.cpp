@@ -1,13 +1,14 @@
 #include "partslist/PartsFile.h"
 
 #include "partslist/Cells.h"
-#include "partslist/Csv.h"
+#include "catalogue/Csv.h"
 #include "partslist/Text.h"
 
 #include <algorithm>
 #include <utility>
 
 namespace partslist {
+namespace csv = catalogue::csv;
 namespace {
 
 using cells::Fault;

@@ -1,13 +1,14 @@
 // Rows pasted from a spreadsheet, read cell by cell as a file's lines are.
 #include "calc/Error.h"
 #include "partslist/Cells.h"
-#include "partslist/Csv.h"
+#include "catalogue/Csv.h"
 #include "partslist/PartsFile.h"
 #include "partslist/Text.h"
 
 #include <algorithm>
 
 namespace partslist {
+namespace csv = catalogue::csv;
 
 std::vector<Line> ReadPastedRows(std::string_view text, char decimal, bool volumeMarker) {
     std::vector<Line> lines;

@@ -38,7 +38,7 @@ void Replayer::Add(const Line& line) {
     const auto outcome =
         line.Kind == Kind::Aperture ? std::optional(calc::AddAperture(state, input_))
         : line.Type == SectionType
-            ? std::optional(calc::AddSection(state, input_, SectionOf(line).AreaCm2 * 100.0L))
+            ? std::optional(calc::AddSection(state, input_, catalogue::CrossSectionMm2(SectionOf(line))))
             : calc::AddObject(state, input_);
     LineResult result;
     if (outcome->VolumeField == calc::VolumeShown::Total) {

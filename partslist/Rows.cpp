@@ -1,7 +1,7 @@
 // Writing a list's rows: the file, and the copy a spreadsheet takes.
 #include "calc/ParseNumber.h"
 #include "partslist/Cells.h"
-#include "partslist/Csv.h"
+#include "catalogue/Csv.h"
 #include "partslist/Describe.h"
 #include "partslist/PartsFile.h"
 #include "partslist/Text.h"
@@ -10,6 +10,7 @@
 #include <charconv>
 
 namespace partslist {
+namespace csv = catalogue::csv;
 namespace {
 
 // The cells of one row after another, separated and quoted as the format has

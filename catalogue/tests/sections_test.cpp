@@ -127,14 +127,9 @@ TEST(SectionData, FindSection) {
     }
 }
 
-TEST(SectionData, VolumeIsAreaTimesLength) {
-    const Section& ipe = *FindSection("IPE 200");
-    const double volume = SectionVolume(ipe, 6000, 1); // 28.48 cm2 x 600 cm = 17088 cm3
-    EXPECT_DOUBLE_EQ(volume, 0.017088);
-    EXPECT_NEAR(volume * 7850, 134.14, 0.005);
-    EXPECT_DOUBLE_EQ(SectionVolume(*FindSection("HEB 200"), 2500, 3), 0.05856); // 78.08 x 250 x 3
-    // 1e308 mm x 2e9 pieces is 5.7e310 m3, past the range of a double.
-    EXPECT_THROW(SectionVolume(ipe, 1e308, 2000000000), calc::Error);
+TEST(SectionData, WeighedByItsArea) {
+    EXPECT_DOUBLE_EQ(double(CrossSectionMm2(*FindSection("IPE 200"))), 2848); // 28.48 cm2
+    EXPECT_DOUBLE_EQ(double(CrossSectionMm2(*FindSection("HEB 200"))), 7808);
 }
 
 struct Search {

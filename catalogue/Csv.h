@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace partslist::csv {
+namespace catalogue::csv {
 
 // One record and the line of the text it starts on (from 1). The fields are
 // valid while the record is handled.
@@ -39,4 +39,4 @@ void Split(std::string_view text, const std::function<void(const Record&)>& onRe
 // Appends a field, quoted where RFC 4180 needs it.
 void AppendField(std::string& out, std::string_view field, char separator = ',');
 
-} // namespace partslist::csv
+} // namespace catalogue::csv

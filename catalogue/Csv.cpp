@@ -1,4 +1,4 @@
-#include "partslist/Csv.h"
+#include "catalogue/Csv.h"
 
 #include <csv.h>
 
@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-namespace partslist::csv {
+namespace catalogue::csv {
 namespace {
 
 // The records libcsv reports, with the lines they start on. libcsv reports
@@ -127,4 +127,4 @@ void AppendField(std::string& out, std::string_view field, char separator) {
     out += '"';
 }
 
-} // namespace partslist::csv
+} // namespace catalogue::csv

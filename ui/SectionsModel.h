@@ -1,0 +1,75 @@
+#pragma once
+#include "catalogue/Sections.h"
+
+#include <QAbstractTableModel>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace ui {
+
+// The sizes the table lists: the search's finds, each row one section. A new
+// search is a new list, so the model is reset; the density in force changes
+// one column.
+class SectionsModel : public QAbstractTableModel {
+public:
+    enum Column {
+        Designation,
+        H,
+        B,
+        Tw,
+        Tf,
+        T,
+        D,
+        A,
+        R,
+        Area,
+        Mass,
+        MassAtDensity,
+        Standard,
+        ColumnCount
+    };
+    static constexpr Column Dimensions[] = {H, B, Tw, Tf, T, D, A, R};
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void Show(std::vector<const catalogue::Section*> rows);
+    void SetDensity(std::optional<std::int32_t> density);
+
+    const catalogue::Section* At(int row) const {
+        return row >= 0 && row < rowCount() ? rows_[std::size_t(row)] : nullptr;
+    }
+    int RowOf(const catalogue::Section* section) const {
+        const auto it = std::find(rows_.begin(), rows_.end(), section);
+        return it == rows_.end() ? -1 : int(it - rows_.begin());
+    }
+    // Whether a row of the list has a figure in that column.
+    bool Used(int column) const { return used_[std::size_t(column)]; }
+
+    // A dimension of the section, or nothing where its family has none.
+    static std::optional<double> Dimension(const catalogue::Section& section, Column column);
+    // "h", "tw", "D": the letters of the drawing.
+    static QString Letter(Column column);
+    // A figure of the table as it gives it, with the user's decimal separator.
+    static QString Number(double value);
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : int(rows_.size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : ColumnCount;
+    }
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    static bool Applies(catalogue::SectionFamily family, Column column);
+    QString Text(const catalogue::Section& section, int column) const;
+
+    std::vector<const catalogue::Section*> rows_;
+    std::array<bool, ColumnCount> used_{};
+    std::optional<std::int32_t> density_;
+};
+} // namespace ui
