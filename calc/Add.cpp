@@ -1,27 +1,14 @@
 #include "calc/Add.h"
 
-#include "calc/Calculator.h"
-#include "calc/ParseNumber.h"
-#include "calc/Shapes.h"
 #include "calc/StoreDouble.h"
-#include "calc/Units.h"
 
 namespace calc {
 namespace {
 
-// A dimension in millimetres. An empty edit is 0; so is an edit whose unit
-// box names no unit, and then its text is not even read.
-double ReadDimension(const DimensionRow& row) {
-    if (row.Text.empty()) return 0.0;
-    const auto factor = LengthFactor(row.Unit);
-    if (!factor) return 0.0;
-    return StoreDouble(ParseNumber(row.Text) * *factor);
-}
-
-// The density, the undo snapshot of the totals as they are before the click.
-CalcState WithSnapshot(const CalcState& state, const AddInput& input) {
+// The density, and the undo snapshot of the totals as they are before the click.
+CalcState WithSnapshot(const CalcState& state, const Part& part) {
     CalcState next = state;
-    next.Density = ReadDensity(input.Density);
+    next.Density = part.Density;
     next.UndoWeight = state.TotalWeight;
     next.UndoVolume = state.TotalVolume;
     next.UndoProfileWeight = state.ProfileWeight;
@@ -34,59 +21,55 @@ double WeightOfTotals(const CalcState& s) {
     return StoreDouble(static_cast<long double>(s.Density) * s.TotalVolume + s.ProfileWeight);
 }
 
+// The rows in millimetres, in the order a, b, c: the first that overflows throws.
+std::array<double, 3> Millimetres(const Part& part) {
+    return {part.Rows[0].Millimetres(), part.Rows[1].Millimetres(), part.Rows[2].Millimetres()};
+}
+
+long double Volume(const Shape& shape, const std::array<double, 3>& mm, const Part& part) {
+    return shape.Volume({mm[0], mm[1], mm[2], static_cast<long double>(part.Quantity),
+                         part.SectionArea});
+}
+
 constexpr long double ProfileTableDensity = 7874.0L;
 
 } // namespace
 
-std::optional<AddOutcome> AddObject(const CalcState& state, const AddInput& input) {
-    if (input.Type == "Choose Type") return std::nullopt;
-    CalcState s = WithSnapshot(state, input);
-    s.ObjectQuantity = input.Quantity;
-    s.ObjectA = ReadDimension(input.Rows[0]);
-    s.ObjectB = ReadDimension(input.Rows[1]);
-    s.ObjectC = ReadDimension(input.Rows[2]);
+AddOutcome AddObject(const CalcState& state, const Part& part) {
+    CalcState s = WithSnapshot(state, part);
+    s.ObjectQuantity = part.Quantity;
+    const auto mm = Millimetres(part);
+    s.ObjectA = mm[0];
+    s.ObjectB = mm[1];
+    s.ObjectC = mm[2];
 
-    const ObjectType* type = FindObjectType(input.Type);
-    if (type && type->Profile != NoProfile) {
-        const long double weight = s.Density / ProfileTableDensity *
-                                   s.ProfileMass[static_cast<std::size_t>(type->Profile)] *
-                                   s.ObjectC * s.ObjectQuantity / 1000.0L;
+    const Shape* type = part.Type && part.Type->Object ? part.Type : nullptr;
+    if (!type) return AddOutcome{s, VolumeShown::Unchanged}; // a typed name of no type
+    if (type->Profile != NoProfile) {
+        const long double weight = s.Density / ProfileTableDensity * part.ProfileMass * s.ObjectC *
+                                   s.ObjectQuantity / 1000.0L;
         s.TotalWeight = StoreDouble(weight + state.TotalWeight);
         s.ProfileWeight = StoreDouble(weight + state.ProfileWeight);
         return AddOutcome{s, VolumeShown::Marker, 0.0, StoreDouble(weight)};
     }
-    const auto volume = SolidVolume(input.Type, s.ObjectA, s.ObjectB, s.ObjectC, s.ObjectQuantity);
-    if (!volume) return AddOutcome{s, VolumeShown::Unchanged}; // a typed name of no type
-    s.TotalVolume = StoreDouble(*volume + state.TotalVolume);
-    s.TotalWeight = WeightOfTotals(s);
-    return AddOutcome{s, VolumeShown::Total, StoreDouble(*volume), 0.0};
-}
-
-AddOutcome AddSection(const CalcState& state, const AddInput& input, long double areaMm2) {
-    CalcState s = WithSnapshot(state, input);
-    s.ObjectQuantity = input.Quantity;
-    s.ObjectA = s.ObjectB = 0.0;
-    s.ObjectC = ReadDimension(input.Rows[2]);
-    if (!(s.ObjectC > 0.0)) throw Error("Type the length of the section: a number more than 0");
-    const long double volume = areaMm2 * s.ObjectC * s.ObjectQuantity / 1000000000.0L;
+    const long double volume = Volume(*type, mm, part);
     s.TotalVolume = StoreDouble(volume + state.TotalVolume);
     s.TotalWeight = WeightOfTotals(s);
     return AddOutcome{s, VolumeShown::Total, StoreDouble(volume), 0.0};
 }
 
-AddOutcome AddAperture(const CalcState& state, const AddInput& input) {
-    CalcState s = WithSnapshot(state, input);
-    s.ApertureQuantity = input.Quantity;
-    s.ApertureA = ReadDimension(input.Rows[0]);
-    s.ApertureB = ReadDimension(input.Rows[1]);
-    s.ApertureC = ReadDimension(input.Rows[2]);
+AddOutcome AddAperture(const CalcState& state, const Part& part) {
+    CalcState s = WithSnapshot(state, part);
+    s.ApertureQuantity = part.Quantity;
+    const auto mm = Millimetres(part);
+    s.ApertureA = mm[0];
+    s.ApertureB = mm[1];
+    s.ApertureC = mm[2];
 
-    double volume = 0.0; // "Choose Type" or any other text subtracts nothing
-    if (FindApertureType(input.Type) || input.Type == "Hexahedron")
-        volume = StoreDouble(*SolidVolume(input.Type, s.ApertureA, s.ApertureB, s.ApertureC,
-                                          s.ApertureQuantity));
+    double volume = 0.0; // any text that names no aperture subtracts nothing
+    if (part.Type && part.Type->Aperture) volume = StoreDouble(Volume(*part.Type, mm, part));
 
-    if (input.VolumeField == NoVolumeMarker) {
+    if (part.CutByWeight) {
         // The totals hold profiles without a volume: cut the aperture's weight.
         const long double cut = static_cast<long double>(s.Density) * volume;
         s.TotalWeight = StoreDouble(state.TotalWeight - cut);
@@ -96,6 +79,10 @@ AddOutcome AddAperture(const CalcState& state, const AddInput& input) {
     s.TotalVolume = StoreDouble(static_cast<long double>(state.TotalVolume) - volume);
     s.TotalWeight = WeightOfTotals(s);
     return AddOutcome{s, VolumeShown::Total, -volume, 0.0};
+}
+
+AddOutcome Add(const CalcState& state, const Part& part) {
+    return part.Kind == Kind::Aperture ? AddAperture(state, part) : AddObject(state, part);
 }
 
 } // namespace calc

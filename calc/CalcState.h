@@ -4,13 +4,8 @@
 // leaves the window's state exactly as it was.
 #include <array>
 #include <cstdint>
-#include <string_view>
 
 namespace calc {
-
-// The text of the Volume field once a rolled profile was added: its volume is
-// not computed, and apertures subtract weight while the field shows it.
-inline constexpr std::string_view NoVolumeMarker = "Is not calculate";
 
 struct CalcState {
     std::int32_t Density = 0;   // kilograms per cubic metre

@@ -1,38 +1,31 @@
 #include "calc/Shapes.h"
 
-#include <cmath>
+#include "calc/Spelling.h"
 
 namespace calc {
+namespace {
 
-const ObjectType* FindObjectType(std::string_view name) {
-    for (const auto& t : ObjectTypes)
-        if (t.Name == name) return &t;
+template <typename Same> const Shape* Find(bool aperture, bool section, Same same) {
+    for (const Shape& shape : Shapes)
+        if ((aperture ? shape.Aperture : shape.Object) && (section || &shape != &SectionShape()) &&
+            same(shape.Name))
+            return &shape;
     return nullptr;
 }
 
-const ApertureType* FindApertureType(std::string_view name) {
-    for (const auto& t : ApertureTypes)
-        if (t.Name == name) return &t;
-    return nullptr;
+} // namespace
+
+const Shape* FindShape(std::string_view name, bool aperture) {
+    return Find(aperture, false, [&](std::string_view n) { return n == name; });
 }
 
-std::optional<long double> SolidVolume(std::string_view name, long double a, long double b,
-                                       long double c, long double q) {
-    if (name == "Parallelepiped") return a * b * c * q / 1000000000.0L;
-    if (name == "Cylinder") return 0.7853975L * a * a * b * q / 1000000000.0L;
-    if (name == "Pipe") return (a * a - b * b) * 0.7853975L * c * q / 1000000000.0L;
-    if (name == "Prism1") return 0.5L * a * b * c * q / 1000000000.0L;
-    // A side shorter than half the base has no triangle: the root of a
-    // negative number, reported as an invalid operation.
-    if (name == "Prism2") return std::sqrt(b * b - a * a / 4.0L) * (0.5L * a) * c * q / 1000000000.0L;
-    if (name == "Hexahedron") return 0.866L * a * a * b * q / 1000000000.0L;
-    if (name == "Sphere") return 3.14159L * a * a * a * q / 6000000000.0L;
-    if (name == "Part of sphere") return 3.14159L * b * b * (a - b / 3.0L) * q / 1000000000.0L;
-    if (name == "Cone") return 3.14159L * a * a * b / 12.0L * q / 1000000000.0L;
-    if (name == "Truncated cone")
-        return (a * a + b * b + a * b) * 3.14159L * c * q / 12.0L / 1000000000.0L;
-    if (name == "Pyramid") return a * b * c * q / 3.0L / 1000000000.0L;
-    return std::nullopt;
+const Shape* ShapeSpelled(std::string_view word, bool aperture) {
+    const std::string folded = Folded(word);
+    return Find(aperture, true, [&](std::string_view n) { return Folded(n) == folded; });
+}
+
+const Shape& SectionShape() {
+    return Shapes.back();
 }
 
 } // namespace calc

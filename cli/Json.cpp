@@ -1,6 +1,5 @@
 #include "cli/Json.h"
 
-#include "calc/ParseNumber.h"
 #include "partslist/Describe.h"
 
 #include <nlohmann/json.hpp>
@@ -32,13 +31,12 @@ Json LineJson(const partslist::Line& line, const partslist::LineResult& result,
         {"a", "a_unit"}, {"b", "b_unit"}, {"c", "c_unit"}};
     Json j;
     j["kind"] = partslist::KindName(line.Kind);
-    j["type"] = line.Type;
+    j["type"] = partslist::TypeName(line);
     j["size"] = line.Size.empty() ? Json() : Json(line.Size);
     for (std::size_t r = 0; r < 3; ++r) {
-        const calc::DimensionRow& row = line.Rows[r];
-        // The replay has read the text already: it is a number.
-        j[RowKeys[r][0]] = row.Text.empty() ? Json() : Json(calc::ParseNumber(row.Text));
-        j[RowKeys[r][1]] = row.Text.empty() ? Json() : Json(row.Unit);
+        const calc::Length& row = line.Rows[r];
+        j[RowKeys[r][0]] = row.Unit ? Json(row.Value) : Json();
+        j[RowKeys[r][1]] = row.Unit ? Json(row.Unit->Name) : Json();
     }
     j["quantity"] = line.Quantity;
     j["material"] = line.Material;

@@ -1,7 +1,7 @@
 #include "cli/Output.h"
 
 #include "calc/Calculator.h"
-#include "cli/Words.h"
+#include "calc/Units.h"
 #include "partslist/Describe.h"
 #include "partslist/PartsFile.h"
 
@@ -19,12 +19,20 @@ std::string WeightText(double kilograms, const Units& units) {
 }
 
 std::string VolumeText(double cubicMetres, const Units& units) {
-    return *calc::VolumeText("", cubicMetres, units.Volume, Point);
+    return calc::VolumeText(cubicMetres, units.Volume, Point);
+}
+
+std::string_view WeightSymbol(const Units& units) {
+    return calc::FindWeightUnit(units.Weight)->Symbol;
+}
+
+std::string_view VolumeSymbol(const Units& units) {
+    return calc::FindLengthUnit(units.Volume)->CubicSymbol;
 }
 
 // What the Volume field shows: the marker once a profile made it so.
 std::string TotalVolumeText(const partslist::Replay& replay, const Units& units) {
-    if (replay.VolumeMarker) return std::string(calc::NoVolumeMarker);
+    if (replay.VolumeMarker) return std::string(NoVolumeMarker);
     return VolumeText(replay.State.TotalVolume, units);
 }
 
@@ -130,12 +138,10 @@ void Writer::Check() const {
 void Table::Add(const partslist::Line& line, std::int32_t density) {
     std::string row = partslist::KindName(line.Kind);
     row += '\t';
-    row += line.Type;
-    if (!line.Size.empty()) row += ' ' + line.Size;
+    row += partslist::TypeAndSize(line);
     row += '\t';
-    for (const calc::DimensionRow& r : line.Rows) {
-        row += r.Text;
-        if (!r.Text.empty() && !r.Unit.empty()) row += ' ' + r.Unit;
+    for (const calc::Length& r : line.Rows) {
+        row += partslist::Dimension(r);
         row += '\t';
     }
     row += std::to_string(line.Quantity);
@@ -149,8 +155,8 @@ void Table::Add(const partslist::Line& line, std::int32_t density) {
 // kept, they would take more memory than the rows.
 void Table::Write(Writer& out, const partslist::Replay& replay, const Units& units,
                   std::optional<double> pricePerKg) const {
-    const std::string volume = "volume " + std::string(VolumeSymbol(units.Volume));
-    const std::string weight = "weight " + std::string(WeightSymbol(units.Weight));
+    const std::string volume = "volume " + std::string(VolumeSymbol(units));
+    const std::string weight = "weight " + std::string(WeightSymbol(units));
     const Cells heading = {"kind",     "type and size", "a",    "b",    "c",
                            "quantity", "density kg/m3", volume, weight, "cost"};
 
@@ -196,7 +202,7 @@ std::string PartText(const partslist::Line& line, const partslist::Replay& repla
     std::string out =
         std::string(partslist::KindName(line.Kind)) + ' ' + partslist::TypeAndSize(line);
     for (std::size_t r = 0; r < 3; ++r)
-        if (!line.Rows[r].Text.empty())
+        if (line.Rows[r].Unit)
             out += ", " + std::string(1, char('a' + r)) + ' ' + partslist::Dimension(line.Rows[r]);
     out += ", quantity " + std::to_string(line.Quantity) + ", density " +
            std::to_string(line.Density) + " kg/m3\n";
@@ -207,8 +213,8 @@ std::string PartText(const partslist::Line& line, const partslist::Replay& repla
                                              TotalVolumeText(replay, units),
                                              pricePerKg ? TotalCost(replay, *pricePerKg) : ""};
     const std::array<std::string_view, 3> labels{"weight", "volume", "cost"};
-    const std::array<std::string, 3> symbols{std::string(WeightSymbol(units.Weight)),
-                                             marker ? "" : std::string(VolumeSymbol(units.Volume)),
+    const std::array<std::string, 3> symbols{std::string(WeightSymbol(units)),
+                                             marker ? "" : std::string(VolumeSymbol(units)),
                                              ""};
     std::size_t width = 0;
     for (const std::string& f : figures)

@@ -38,6 +38,10 @@ struct WriteFailed {
     int Errno = 0;
 };
 
+// What the window's Volume field shows once a rolled profile was added: its
+// volume is not computed.
+inline constexpr std::string_view NoVolumeMarker = "Is not calculate";
+
 struct Units {
     std::string_view Weight = "kilogram";
     std::string_view Volume = "meter";

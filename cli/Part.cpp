@@ -1,7 +1,8 @@
 #include "cli/Part.h"
 
 #include "calc/Error.h"
-#include "calc/Shapes.h"
+#include "calc/ReadPart.h"
+#include "calc/Spelling.h"
 #include "cli/Words.h"
 
 namespace cli {
@@ -9,46 +10,24 @@ namespace {
 
 std::string TypeList(partslist::Kind kind) {
     std::string out;
-    const auto add = [&](std::string_view name) {
-        out += (out.empty() ? "" : ", ") + std::string(name);
-    };
-    if (kind == partslist::Kind::Aperture)
-        for (const auto& type : calc::ApertureTypes)
-            add(type.Name);
-    else
-        for (const auto& type : calc::ObjectTypes)
-            add(type.Name);
-    if (kind == partslist::Kind::Object) add("Pipe");
-    add("Hexahedron");
-    if (kind == partslist::Kind::Object) add(partslist::SectionType);
+    for (const calc::Shape& shape : calc::Shapes)
+        if (kind == partslist::Kind::Aperture ? shape.Aperture : shape.Object)
+            out += (out.empty() ? "" : ", ") + std::string(shape.Name);
     return out;
-}
-
-// The rows a solid's dimensions go to, in order: the rows its picture shows.
-// "Pipe" and "Hexahedron" have no picture; they read a, b, c and a, b.
-std::size_t RowCount(const partslist::Line& line) {
-    if (line.Type == "Pipe") return 3;
-    if (line.Type == "Hexahedron") return 2;
-    if (line.Kind == partslist::Kind::Aperture) {
-        const calc::ApertureType* type = calc::FindApertureType(line.Type);
-        return 1 + type->RowB + type->RowC;
-    }
-    const calc::ObjectType* type = calc::FindObjectType(line.Type);
-    return std::size_t(type->RowA) + type->RowB + type->RowC;
 }
 
 // The size label of the profile's table that the word spells, in any case.
 void ReadSize(partslist::Line& line, catalogue::Profile profile, const std::string* word) {
     std::string labels;
     for (const catalogue::ProfileSize& size : catalogue::SizeTable(profile)) {
-        if (word && SameWord(*word, size.Label)) {
-            line.Size = size.Label;
+        if (word && calc::SameWord(*word, size.Label)) {
+            partslist::SetSize(line, size.Label);
             return;
         }
         labels += (labels.empty() ? "" : ", ") + std::string(size.Label);
     }
-    throw UsageError((word ? "'" + *word + "' is no size of " : "give the size of ") + line.Type +
-                     ": " + labels);
+    throw UsageError((word ? "'" + *word + "' is no size of " : "give the size of ") +
+                     std::string(partslist::TypeName(line)) + ": " + labels);
 }
 
 std::string Joined(std::span<const std::string> words) {
@@ -67,7 +46,7 @@ std::size_t ReadSection(partslist::Line& line, std::span<const std::string> word
         throw UsageError("give the length of " + Joined(words) + ", such as 6m");
     std::size_t length = words.size() > 1;
     if (const std::size_t n = words.size();
-        n > 2 && LengthUnitNamed(words[n - 1]) && DimensionOf(words[n - 2]))
+        n > 2 && calc::LengthUnitSpelled(words[n - 1]) && DimensionOf(words[n - 2]))
         length = 2;
     const std::string designation = Joined(words.first(words.size() - length));
     if (designation.empty())
@@ -81,15 +60,15 @@ std::size_t ReadSection(partslist::Line& line, std::span<const std::string> word
         throw calc::Error("kubatrix-calc: no standard section \"" + designation + '"' +
                           (near.empty() ? "; kubatrix-calc --sections lists them" : near));
     }
-    line.Size = section->Designation;
+    partslist::SetSize(line, section->Designation);
     return words.size() - length;
 }
 
 } // namespace
 
 bool StartsAPart(std::string_view word) {
-    return SameWord(word, "object") || SameWord(word, "aperture") ||
-           TypeNamed(word, partslist::Kind::Object) || TypeNamed(word, partslist::Kind::Aperture);
+    return calc::SameWord(word, "object") || calc::SameWord(word, "aperture") ||
+           calc::ShapeSpelled(word, false) || calc::ShapeSpelled(word, true);
 }
 
 partslist::Line PartLine(std::span<const std::string> words, int quantity, std::int32_t density,
@@ -99,28 +78,27 @@ partslist::Line PartLine(std::span<const std::string> words, int quantity, std::
     line.Density = density;
     line.Material = std::move(material);
     std::size_t i = 0;
-    if (SameWord(words[0], "aperture")) line.Kind = partslist::Kind::Aperture;
-    if (SameWord(words[0], "aperture") || SameWord(words[0], "object")) ++i;
-    const auto type = i < words.size() ? TypeNamed(words[i], line.Kind) : std::nullopt;
-    if (!type)
+    if (calc::SameWord(words[0], "aperture")) line.Kind = partslist::Kind::Aperture;
+    if (calc::SameWord(words[0], "aperture") || calc::SameWord(words[0], "object")) ++i;
+    const bool aperture = line.Kind == partslist::Kind::Aperture;
+    line.Type = i < words.size() ? calc::ShapeSpelled(words[i], aperture) : nullptr;
+    if (!line.Type)
         throw UsageError(
             (i < words.size() ? "'" + words[i] + "' is no type of " : "give a type of ") +
             std::string(partslist::KindName(line.Kind)) + ": " + TypeList(line.Kind));
-    line.Type = *type;
     ++i;
 
-    std::size_t rows = 0, first = 0;
-    if (const auto profile = partslist::ProfileOf(line)) {
+    // The rows a solid's dimensions go to, in order: the rows it reads; a
+    // profile and a section take their length, in c.
+    if (const auto profile = partslist::ProfileOf(line))
         ReadSize(line, *profile, i < words.size() ? &words[i++] : nullptr);
-        rows = 1, first = 2; // the length
-    } else if (line.Type == partslist::SectionType) {
+    else if (partslist::IsSection(line))
         i += ReadSection(line, words.subspan(i));
-        rows = 1, first = 2;
-    } else {
-        rows = RowCount(line);
-    }
-    std::size_t given = 0;
-    for (; i < words.size(); ++i, ++given) {
+    std::vector<std::size_t> rows;
+    for (std::size_t r = 0; r < 3; ++r)
+        if (line.Type->Rows[r]) rows.push_back(r);
+    std::vector<Dimension> given;
+    for (; i < words.size(); ++i) {
         auto row = DimensionOf(words[i]);
         if (!row)
             throw UsageError("'" + words[i] +
@@ -128,18 +106,31 @@ partslist::Line PartLine(std::span<const std::string> words, int quantity, std::
         RefuseComma(row->Text);
         // "2 cm" as two words; a number alone is in millimetres, as the
         // window's unit boxes start.
-        if (row->Unit.empty() && i + 1 < words.size())
-            if (const auto unit = LengthUnitNamed(words[i + 1])) row->Unit = *unit, ++i;
-        if (row->Unit.empty()) row->Unit = "millimeter";
-        if (given < rows) line.Rows[first + given] = std::move(*row);
+        if (!row->Unit && i + 1 < words.size())
+            if (const calc::LengthUnit* unit = calc::LengthUnitSpelled(words[i + 1]))
+                row->Unit = unit, ++i;
+        if (!row->Unit) row->Unit = &calc::LengthUnits[0];
+        given.push_back(std::move(*row));
     }
-    if (given != rows) {
-        const std::string names = first == 2  ? "its length"
-                                  : rows == 1 ? "a"
-                                  : rows == 2 ? "a, b"
-                                              : "a, b, c";
-        throw UsageError(line.Type + " takes " + std::to_string(rows) + " dimension" +
-                         (rows == 1 ? "" : "s") + " (" + names + "), not " + std::to_string(given));
+    if (given.size() != rows.size()) {
+        const bool length = rows.size() == 1 && rows[0] == 2;
+        const std::string names = length                ? "its length"
+                                  : rows.size() == 1    ? "a"
+                                  : rows.size() == 2    ? "a, b"
+                                                        : "a, b, c";
+        throw UsageError(std::string(partslist::TypeName(line)) + " takes " +
+                         std::to_string(rows.size()) + " dimension" +
+                         (rows.size() == 1 ? "" : "s") + " (" + names + "), not " +
+                         std::to_string(given.size()));
+    }
+    // Read as the window reads its rows, a to c; what fails is the part's
+    // fault, as an impossible triangle is.
+    try {
+        for (std::size_t r = 0; r < rows.size(); ++r)
+            line.Rows[rows[r]] = calc::ReadLength(given[r].Text, given[r].Unit);
+        if (partslist::IsSection(line)) calc::RequireSectionLength(line.Rows[2]);
+    } catch (const calc::Error& e) {
+        throw calc::Error("kubatrix-calc: " + e.Message());
     }
     return line;
 }

@@ -1,38 +1,16 @@
 #include "cli/Words.h"
 
-#include "calc/Calculator.h"
 #include "calc/Error.h"
 #include "calc/ParseNumber.h"
-#include "calc/Shapes.h"
-#include "calc/Units.h"
+#include "calc/ReadPart.h"
+#include "calc/Spelling.h"
 
 #include <charconv>
 
 namespace cli {
 namespace {
 
-using partslist::Alias;
-using partslist::Aliased;
-using partslist::Folded;
-
-constexpr Alias WeightAliases[] = {
-    {"g", "gram"},
-    {"grams", "gram"},
-    {"kg", "kilogram"},
-    {"kilograms", "kilogram"},
-    {"centners", "centner"},
-    {"t", "metric ton"},
-    {"tonne", "metric ton"},
-    {"tonnes", "metric ton"},
-    {"metric tons", "metric ton"},
-    {"lb", "pound"},
-    {"lbs", "pound"},
-    {"pounds", "pound"},
-};
-
-// The symbols of the headings, in the order of the window's unit boxes.
-constexpr std::string_view VolumeSymbols[] = {"mm3", "cm3", "m3", "in3", "ft3", "yd3"};
-constexpr std::string_view WeightSymbols[] = {"g", "kg", "centner", "t", "lb"};
+using calc::Folded;
 
 std::string Quoted(std::string_view text) {
     return "'" + std::string(text) + "'";
@@ -60,45 +38,28 @@ const calc::Material& MaterialNamed(std::string_view word) {
     throw UsageError(Quoted(word) + " is no material: " + names);
 }
 
-std::string_view WeightUnitNamed(std::string_view word) {
-    for (const std::string_view unit : calc::WeightUnits)
-        if (Folded(unit) == Folded(word)) return unit;
-    if (const auto unit = Aliased(word, WeightAliases)) return *unit;
+const calc::WeightUnit& WeightUnitNamed(std::string_view word) {
+    if (const calc::WeightUnit* unit = calc::WeightUnitSpelled(word)) return *unit;
     throw UsageError(Quoted(word) +
                      " is no weight unit: gram, kilogram, centner, metric ton or pound");
 }
 
-std::string_view VolumeUnitNamed(std::string_view word) {
-    if (const auto unit = LengthUnitNamed(word)) return *unit;
+const calc::LengthUnit& VolumeUnitNamed(std::string_view word) {
+    if (const calc::LengthUnit* unit = calc::LengthUnitSpelled(word)) return *unit;
     if (word.ends_with('3'))
-        if (const auto unit = LengthUnitNamed(word.substr(0, word.size() - 1))) return *unit;
+        if (const calc::LengthUnit* unit = calc::LengthUnitSpelled(word.substr(0, word.size() - 1)))
+            return *unit;
     throw UsageError(Quoted(word) + " is no volume unit: millimeter, centimeter, meter, inch, "
                                     "foot or yard (cubed), or mm3, cm3, m3, in3, ft3, yd3");
 }
 
-std::string_view WeightSymbol(std::string_view unit) {
-    std::size_t i = 0;
-    while (i + 1 < calc::WeightUnits.size() && calc::WeightUnits[i] != unit)
-        ++i;
-    return WeightSymbols[i];
-}
-
-std::string_view VolumeSymbol(std::string_view unit) {
-    std::size_t i = 0;
-    while (i + 1 < calc::LengthUnits.size() && calc::LengthUnits[i].Name != unit)
-        ++i;
-    return VolumeSymbols[i];
-}
-
-std::optional<calc::DimensionRow> DimensionOf(std::string_view word) {
+std::optional<Dimension> DimensionOf(std::string_view word) {
     // The longest unit the word ends with: "2mm" is in millimetres, not metres.
-    calc::DimensionRow row{std::string(word), ""};
+    Dimension row{std::string(word), nullptr};
     std::size_t longest = 0;
     for (std::size_t n = 1; n < word.size(); ++n)
-        if (const auto unit = LengthUnitNamed(word.substr(word.size() - n)); unit && n > longest) {
-            longest = n;
-            row.Unit = *unit;
-        }
+        if (const calc::LengthUnit* unit = calc::LengthUnitSpelled(word.substr(word.size() - n)))
+            longest = n, row.Unit = unit;
     row.Text.resize(word.size() - longest);
     while (!row.Text.empty() && row.Text.back() == ' ')
         row.Text.pop_back();

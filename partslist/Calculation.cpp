@@ -1,38 +1,14 @@
 #include "partslist/Calculation.h"
 
 #include "calc/Calculator.h"
-#include "calc/Units.h"
+#include "calc/ReadPart.h"
 
 #include <utility>
 
 namespace partslist {
-namespace {
-
-// The line of an Add: what the click read, and the size whose mass it used.
-// A click on a text that names no type adds none.
-std::optional<Line> LineOf(Kind kind, const calc::AddInput& input, std::string_view material,
-                           std::int32_t density,
-                           const std::array<std::string, catalogue::ProfileCount>& sizeLabels) {
-    Line line;
-    line.Kind = kind;
-    line.Type = input.Type;
-    if (const auto profile = ProfileOf(line))
-        line.Size = sizeLabels[static_cast<std::size_t>(*profile)];
-    line.Rows = input.Rows;
-    // A row whose unit box names no unit was not read: it counts as empty.
-    for (calc::DimensionRow& row : line.Rows)
-        if (!calc::LengthFactor(row.Unit)) row.Text.clear();
-    line.Quantity = input.Quantity;
-    line.Material = material;
-    line.Density = density;
-    line.CutByWeight = kind == Kind::Aperture && input.VolumeField == calc::NoVolumeMarker;
-    if (!NamesAType(line)) return std::nullopt;
-    return line;
-}
-
-} // namespace
 
 std::int32_t Calculation::SelectMaterial(std::string_view material) {
+    material_ = material;
     state_.Density = calc::MaterialDensity(material, state_.Density);
     return state_.Density;
 }
@@ -45,35 +21,43 @@ void Calculation::SelectSize(catalogue::Profile profile, std::string_view label)
     }
 }
 
-std::optional<calc::AddOutcome> Calculation::AddObject(const calc::AddInput& input,
-                                                       std::string_view material) {
-    auto outcome = calc::AddObject(state_, input);
-    if (!outcome) return outcome;
-    // A text that names no type of the box adds nothing, "Section" too: a
-    // standard section comes from the Sections window, with its designation.
-    if (outcome->VolumeField == calc::VolumeShown::Unchanged)
-        Added(std::nullopt, *outcome);
-    else
-        Added(LineOf(Kind::Object, input, material, outcome->State.Density, sizeLabels_), *outcome);
-    return outcome;
-}
-
-calc::AddOutcome Calculation::AddAperture(const calc::AddInput& input, std::string_view material) {
-    auto outcome = calc::AddAperture(state_, input);
-    Added(LineOf(Kind::Aperture, input, material, outcome.State.Density, sizeLabels_), outcome);
-    return outcome;
-}
-
-calc::AddOutcome Calculation::AddSection(calc::AddInput input, std::string_view designation,
-                                         std::string_view material) {
-    input.Type = SectionType;
-    std::optional<Line> line = LineOf(Kind::Object, input, material, 0, sizeLabels_);
-    line->Size = designation;
-    const catalogue::Section& section = SectionOf(*line);
-    line->Size = section.Designation; // as the catalogue writes it
-    auto outcome = calc::AddSection(state_, input, catalogue::CrossSectionMm2(section));
-    line->Density = outcome.State.Density;
+calc::AddOutcome Calculation::AddObject(calc::Part part, std::string_view material) {
+    part.Kind = Kind::Object;
+    std::optional<Line> line;
+    if (part.Type && part.Type->Profile != calc::NoProfile) {
+        const auto p = static_cast<std::size_t>(part.Type->Profile);
+        part.ProfileMass = state_.ProfileMass[p];
+        line.emplace(Line{part, sizeLabels_[p], std::string(material)});
+    } else if (part.Type) {
+        line.emplace(Line{part, {}, std::string(material)});
+    }
+    const auto outcome = calc::AddObject(state_, part);
     Added(std::move(line), outcome);
+    material_ = material;
+    return outcome;
+}
+
+calc::AddOutcome Calculation::AddAperture(calc::Part part, std::string_view material) {
+    part.Kind = Kind::Aperture;
+    std::optional<Line> line;
+    if (part.Type) line.emplace(Line{part, {}, std::string(material)});
+    const auto outcome = calc::AddAperture(state_, part);
+    Added(std::move(line), outcome);
+    material_ = material;
+    return outcome;
+}
+
+calc::AddOutcome Calculation::AddSection(calc::Part part, std::string_view designation,
+                                         std::string_view material) {
+    part.Kind = Kind::Object;
+    part.Type = &calc::SectionShape();
+    Line line{part, {}, std::string(material)};
+    if (!SetSize(line, designation))
+        throw calc::Error("'" + std::string(designation) + "' is no standard section");
+    calc::RequireSectionLength(line.Rows[2]);
+    const auto outcome = calc::AddObject(state_, line);
+    Added(std::move(line), outcome);
+    material_ = material;
     return outcome;
 }
 
@@ -87,7 +71,10 @@ void Calculation::Added(std::optional<Line> line, const calc::AddOutcome& outcom
             if (r.Volume) WeightOfVolume(*r.Volume, outcome.State.Density);
         if (line) WeightOfVolume(outcome.AddedVolume, outcome.State.Density);
     }
-    before_ = {line ? Before::LineAdded : Before::Totals, weighedAt_, {}, {}, {}, Saving()};
+    before_ = {};
+    before_.What = line ? Before::LineAdded : Before::Totals;
+    before_.WeighedAt = weighedAt_;
+    before_.Revision = revision_;
     state_ = outcome.State;
     revision_ = ++revisions_;
     if (outcome.VolumeField == calc::VolumeShown::Marker)
@@ -96,22 +83,20 @@ void Calculation::Added(std::optional<Line> line, const calc::AddOutcome& outcom
         shown_ = TotalsShown::WeightAndVolume;
     else if (shown_ == TotalsShown::Nothing)
         shown_ = TotalsShown::Weight;
-    change_ = {};
     if (line) {
         LineResult result;
         if (outcome.VolumeField == calc::VolumeShown::Total) result.Volume = outcome.AddedVolume;
         result.Weight = outcome.AddedProfileWeight;
-        lines_.push_back(std::move(*line));
-        results_.push_back(result);
-        change_ = {LinesChange::Appended, {lines_.size() - 1}};
+        if (result.Volume) result.Weight = WeightOfVolume(*result.Volume, outcome.State.Density);
+        AppendRows({&*line, 1}, {&result, 1});
     }
-    if (outcome.VolumeField == calc::VolumeShown::Total) Reweigh(outcome.State.Density);
+    if (outcome.VolumeField == calc::VolumeShown::Total) Reweigh(outcome.State.Density, false);
 }
 
 void Calculation::SetPricePerKg(std::optional<double> price) {
     if (price == price_) return;
     revision_ = ++revisions_;
-    before_.Saved.Revision = 0; // Undo keeps the price: what it brings back is new
+    before_.Revision = 0; // what Undo brings back has this price: a state never saved
     price_ = price;
 }
 
@@ -124,49 +109,62 @@ Replay Calculation::Totals() const {
     return {state_, shown_ == TotalsShown::WeightAndMarker, results_, weighedAt_};
 }
 
-void Calculation::Reweigh(std::int32_t density) {
+// The lines with a volume weighed at the density in force; a watcher hears of
+// it when their weights changed.
+void Calculation::Reweigh(std::int32_t density, bool always) {
+    const bool changed = density != weighedAt_;
     weighedAt_ = density;
     for (LineResult& r : results_)
         if (r.Volume) r.Weight = WeightOfVolume(*r.Volume, density);
+    if ((changed || always) && watcher_) watcher_->Reweighed();
 }
 
 void Calculation::Undo() {
     state_ = calc::Undo(state_);
     shown_ = TotalsShown::WeightAndVolume; // Undo writes both fields
     Before before = std::exchange(before_, {});
-    // The document too, as it was: after an Open, the list before it and its
-    // own file; after an Add to a saved list, saved again.
-    if (before.What == Before::Nothing) {
-        revision_ = ++revisions_;
-    } else {
-        revision_ = before.Saved.Revision ? before.Saved.Revision : ++revisions_;
-        if (before.Saved.Path != path_) { // an Open undone: the file before it
-            path_ = before.Saved.Path;
-            savedRevision_ = before.Saved.SavedRevision;
-        }
+    revision_ = before.What != Before::Nothing && before.Revision ? before.Revision : ++revisions_;
+    switch (before.What) {
+    case Before::Nothing:
+        return;
+    case Before::Totals:
+        return Reweigh(before.WeighedAt, false);
+    case Before::LineAdded: {
+        const std::size_t last[] = {lines_.size() - 1};
+        RemoveRows(last);
+        return Reweigh(before.WeighedAt, false);
     }
-    change_ = {};
-    if (before.What == Before::LineAdded) {
-        lines_.pop_back();
-        results_.pop_back();
-        change_ = {LinesChange::Removed, {lines_.size()}};
-    } else if (before.What == Before::AllLines) {
-        lines_ = std::move(before.Lines);
-        results_ = std::move(before.Results);
-        change_ = std::move(before.Undone);
+    case Before::Removed:
+        InsertRows(before.Rows, before.Lines, before.Results);
+        break;
+    case Before::Pasted:
+        RemoveRows(before.Rows);
+        break;
+    case Before::Replaced:
+        ResetRows(std::move(before.Lines), before.Results);
+        break;
     }
-    if (before.What != Before::Nothing) Reweigh(before.WeighedAt);
+    results_ = std::move(before.Results); // the weights as they were too
+    if (before.What != Before::Removed) {
+        // What the paste or the opened file brought goes with it.
+        material_ = std::move(before.Material);
+        state_.Density = before.Density;
+        if (before.What == Before::Replaced) price_ = before.Price;
+    }
+    if (before.Path != path_) { // an Open undone: the file before it, saved as it was
+        path_ = std::move(before.Path);
+        savedRevision_ = before.SavedRevision;
+    }
+    Reweigh(before.WeighedAt, true);
 }
 
 void Calculation::Reset() {
     state_ = {};
     shown_ = TotalsShown::Nothing;
     sizeLabels_ = {};
-    lines_.clear();
-    results_.clear();
+    ResetRows({}, {});
     weighedAt_ = 0;
     before_ = {};
-    change_ = {LinesChange::Reset, {}};
     path_.clear();
     revision_ = ++revisions_;
 }
@@ -175,30 +173,35 @@ void Calculation::Remove(std::span<const std::size_t> rows) {
     std::vector<bool> gone(lines_.size());
     for (std::size_t row : rows)
         if (row < gone.size()) gone[row] = true;
-    LinesChange change{LinesChange::Removed, {}};
+    std::vector<std::size_t> removed;
     std::vector<Line> kept;
     kept.reserve(lines_.size());
     for (std::size_t i = 0; i < lines_.size(); ++i)
-        gone[i] ? change.Rows.push_back(i) : kept.push_back(lines_[i]);
+        gone[i] ? removed.push_back(i) : kept.push_back(lines_[i]);
     Replay replay = ReplayLines(kept); // may throw: nothing has changed yet
-    LinesChange undone{LinesChange::Inserted, change.Rows};
-    ShowReplay(std::move(kept), std::move(replay), std::move(change), std::move(undone));
+    Keep();
+    before_.What = Before::Removed;
+    before_.Rows = removed;
+    RemoveRows(removed);
+    ShowReplay(std::move(replay));
 }
 
-void Calculation::Replace(std::vector<Line> lines, Replay replay) {
-    if (!lines.empty()) state_.Density = replay.State.Density;
-    ShowReplay(std::move(lines), std::move(replay), {LinesChange::Reset, {}},
-               {LinesChange::Reset, {}});
+void Calculation::Replace(std::vector<Line> lines, Replay replay, std::optional<double> price) {
+    Keep();
+    before_.What = Before::Replaced;
+    if (!lines.empty()) {
+        state_.Density = replay.State.Density;
+        material_ = lines.back().Material;
+    }
+    price_ = price;
+    ResetRows(std::move(lines), replay.Lines);
+    ShowReplay(std::move(replay));
 }
 
 void Calculation::Paste(std::vector<Line> lines) {
     if (lines.empty()) return;
-    LinesChange change{LinesChange::Inserted, {}};
-    for (std::size_t row = lines_.size(); row < lines_.size() + lines.size(); ++row)
-        change.Rows.push_back(row);
     std::vector<Line> all = lines_;
-    all.insert(all.end(), std::make_move_iterator(lines.begin()),
-               std::make_move_iterator(lines.end()));
+    all.insert(all.end(), lines.begin(), lines.end());
     // A row the replay refuses is named as Paste counts them; nothing has
     // changed yet.
     Replayer replayer;
@@ -211,14 +214,33 @@ void Calculation::Paste(std::vector<Line> lines) {
         }
     }
     Replay replay = std::move(replayer).Finish();
+    Keep();
+    before_.What = Before::Pasted;
+    for (std::size_t row = lines_.size(); row < all.size(); ++row)
+        before_.Rows.push_back(row);
     state_.Density = replay.State.Density;
-    ShowReplay(std::move(all), std::move(replay), change, {LinesChange::Removed, change.Rows});
+    material_ = lines.back().Material;
+    AppendRows(lines, std::span(replay.Lines).last(lines.size()));
+    ShowReplay(std::move(replay));
 }
 
-// The totals of the replayed lines, shown as an Add shows its totals; Undo
-// brings back those from before, with the lines.
-void Calculation::ShowReplay(std::vector<Line> lines, Replay replay, LinesChange change,
-                             LinesChange undone) {
+// The document as it is, for Undo of a change of more than one line.
+void Calculation::Keep() {
+    before_ = {};
+    before_.WeighedAt = weighedAt_;
+    before_.Revision = revision_;
+    before_.Lines = lines_;
+    before_.Results = results_;
+    before_.Price = price_;
+    before_.Material = material_;
+    before_.Density = state_.Density;
+    before_.Path = path_;
+    before_.SavedRevision = savedRevision_;
+}
+
+// The totals of the replayed lines, shown as an Add shows its totals; the
+// undo snapshot holds those from before.
+void Calculation::ShowReplay(Replay replay) {
     state_.UndoWeight = state_.TotalWeight;
     state_.UndoVolume = state_.TotalVolume;
     state_.UndoProfileWeight = state_.ProfileWeight;
@@ -226,15 +248,58 @@ void Calculation::ShowReplay(std::vector<Line> lines, Replay replay, LinesChange
     state_.TotalVolume = replay.State.TotalVolume;
     state_.ProfileWeight = replay.State.ProfileWeight;
     shown_ = replay.VolumeMarker ? TotalsShown::WeightAndMarker : TotalsShown::WeightAndVolume;
-    before_ = {Before::AllLines,
-               weighedAt_,
-               std::exchange(lines_, std::move(lines)),
-               std::exchange(results_, std::move(replay.Lines)),
-               std::move(undone),
-               Saving()};
-    weighedAt_ = replay.WeighedAt;
-    change_ = std::move(change);
+    results_ = std::move(replay.Lines);
     revision_ = ++revisions_;
+    weighedAt_ = replay.WeighedAt;
+    if (watcher_) watcher_->Reweighed();
+}
+
+void Calculation::AppendRows(std::span<const Line> lines, std::span<const LineResult> results) {
+    const std::size_t first = lines_.size();
+    if (watcher_) watcher_->Inserting(first, first + lines.size() - 1);
+    lines_.insert(lines_.end(), lines.begin(), lines.end());
+    results_.insert(results_.end(), results.begin(), results.end());
+    if (watcher_) watcher_->Inserted();
+}
+
+// Runs of neighbouring rows at once, the last first, so that the places of
+// the others still hold.
+void Calculation::RemoveRows(std::span<const std::size_t> rows) {
+    for (std::size_t end = rows.size(); end > 0;) {
+        std::size_t first = end - 1;
+        while (first > 0 && rows[first - 1] + 1 == rows[first])
+            --first;
+        const auto from = std::ptrdiff_t(rows[first]), to = std::ptrdiff_t(rows[end - 1]) + 1;
+        if (watcher_) watcher_->Removing(std::size_t(from), std::size_t(to - 1));
+        lines_.erase(lines_.begin() + from, lines_.begin() + to);
+        results_.erase(results_.begin() + from, results_.begin() + to);
+        if (watcher_) watcher_->Removed();
+        end = first;
+    }
+}
+
+// Rows of the list before back at their places, runs of neighbours at once,
+// the first first, so that each lands among those before it.
+void Calculation::InsertRows(std::span<const std::size_t> rows, const std::vector<Line>& lines,
+                             const std::vector<LineResult>& results) {
+    for (std::size_t start = 0; start < rows.size();) {
+        std::size_t end = start + 1;
+        while (end < rows.size() && rows[end] == rows[end - 1] + 1)
+            ++end;
+        const auto first = std::ptrdiff_t(rows[start]), last = std::ptrdiff_t(rows[end - 1]) + 1;
+        if (watcher_) watcher_->Inserting(std::size_t(first), std::size_t(last - 1));
+        lines_.insert(lines_.begin() + first, lines.begin() + first, lines.begin() + last);
+        results_.insert(results_.begin() + first, results.begin() + first, results.begin() + last);
+        if (watcher_) watcher_->Inserted();
+        start = end;
+    }
+}
+
+void Calculation::ResetRows(std::vector<Line> lines, std::vector<LineResult> results) {
+    if (watcher_) watcher_->Resetting();
+    lines_ = std::move(lines);
+    results_ = std::move(results);
+    if (watcher_) watcher_->WasReset();
 }
 
 } // namespace partslist

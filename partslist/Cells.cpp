@@ -2,9 +2,9 @@
 
 #include "calc/Error.h"
 #include "calc/ParseNumber.h"
-#include "calc/Units.h"
+#include "calc/ReadPart.h"
+#include "calc/Spelling.h"
 #include "partslist/Text.h"
-#include "partslist/Words.h"
 
 #include <algorithm>
 #include <charconv>
@@ -36,8 +36,8 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
 int Spelled(std::string_view cell, std::string_view first, std::string_view second) {
     if (cell == first) return 0;
     if (cell == second) return 1;
-    if (SameWord(cell, first)) return 0;
-    if (SameWord(cell, second)) return 1;
+    if (calc::SameWord(cell, first)) return 0;
+    if (calc::SameWord(cell, second)) return 1;
     return -1;
 }
 
@@ -179,55 +179,53 @@ void LineReader::ReadKindAndType(std::span<const std::string_view> fields, Line&
     line.Kind = spelled == 0 ? Kind::Object : Kind::Aperture;
 
     const std::string_view type = FormulaUnescaped(Field(fields, TypeColumn));
-    line.Type = type;
-    if (NamesAType(line)) return;
-    const auto named = TypeNamed(type, line.Kind);
-    if (!named)
+    line.Type = calc::ShapeSpelled(type, line.Kind == Kind::Aperture);
+    if (!line.Type)
         throw Fault{ColumnName(TypeColumn), Quoted(type) + " is no type of " + KindName(line.Kind)};
-    line.Type = *named;
 }
 
 void LineReader::ReadSize(std::span<const std::string_view> fields, Line& line) const {
-    line.Size = FormulaUnescaped(Field(fields, SizeColumn));
-    const auto profile = ProfileOf(line);
-    if (line.Kind == Kind::Object && line.Type == SectionType) {
-        const catalogue::Section* section = catalogue::FindSection(line.Size);
-        if (!section)
-            throw Fault{ColumnName(SizeColumn), Quoted(line.Size) + " is no standard section"};
-        line.Size = section->Designation;
-    } else if (!profile && !line.Size.empty()) {
-        throw Fault{ColumnName(SizeColumn),
-                    "only a rolled profile or a standard section has a size"};
-    }
-    if (profile && !line.Size.empty() &&
-        !catalogue::SelectSize(catalogue::SizeTable(*profile), line.Size))
-        throw Fault{ColumnName(SizeColumn), Quoted(line.Size) + " is no size of " + line.Type};
+    const std::string_view size = FormulaUnescaped(Field(fields, SizeColumn));
+    line.ProfileMass = 0.0;
+    line.SectionArea = 0.0L;
+    if (SetSize(line, size)) return;
+    if (IsSection(line))
+        throw Fault{ColumnName(SizeColumn), Quoted(size) + " is no standard section"};
+    if (!ProfileOf(line))
+        throw Fault{ColumnName(SizeColumn), "only a rolled profile or a standard section has a size"};
+    throw Fault{ColumnName(SizeColumn),
+                Quoted(size) + " is no size of " + std::string(TypeName(line))};
 }
 
 // Each row's number is read here, as the click would read it, so that its
 // fault names its column.
 void LineReader::ReadRows(std::span<const std::string_view> fields, Line& line) {
     for (int row = 0; row < 3; ++row) {
-        const int text = AColumn + 2 * row, unit = text + 1;
-        calc::DimensionRow& r = line.Rows[std::size_t(row)];
-        r.Text = Number(fields, text);
+        const int value = AColumn + 2 * row, unit = value + 1;
+        const std::string_view text = Number(fields, value);
         const std::string_view unitCell = FormulaUnescaped(Field(fields, unit));
-        r.Unit = unitCell;
-        if ((unitCell.empty() && r.Text.empty()) || calc::LengthFactor(unitCell)) {
-            // the window's own name, or none for a row left empty
-        } else if (const auto named = LengthUnitNamed(unitCell)) {
-            r.Unit = *named;
-        } else if (!r.Text.empty()) {
+        const calc::LengthUnit* named = calc::FindLengthUnit(unitCell);
+        if (!named) named = calc::LengthUnitSpelled(unitCell);
+        if (!named && !text.empty())
             throw Fault{ColumnName(unit), Quoted(unitCell) +
                                               " is no length unit: millimeter, centimeter, meter, "
                                               "inch, foot or yard (or mm, cm, m, in, ft, yd)"};
-        }
-        if (r.Text.empty()) continue;
         try {
-            calc::ParseNumber(r.Text);
+            line.Rows[std::size_t(row)] = calc::ReadLength(text, named);
         } catch (const calc::Error& e) {
-            throw Fault{ColumnName(text), NumberFault(Field(fields, text), e)};
+            throw Fault{ColumnName(value), NumberFault(Field(fields, value), e)};
         }
+    }
+    if (!IsSection(line)) return;
+    // A section has a length and nothing else, in c.
+    for (int row = 0; row < 2; ++row)
+        if (line.Rows[std::size_t(row)].Unit)
+            throw Fault{ColumnName(AColumn + 2 * row),
+                        "a standard section has only a length, in column \"c\""};
+    try {
+        calc::RequireSectionLength(line.Rows[2]);
+    } catch (const calc::Error& e) {
+        throw Fault{ColumnName(CColumn), e.Message()};
     }
 }
 

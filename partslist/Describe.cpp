@@ -1,23 +1,23 @@
 #include "partslist/Describe.h"
 
-#include "calc/Units.h"
+#include "partslist/PartsFile.h"
 
 #include <cmath>
 
 namespace partslist {
 
 std::string TypeAndSize(const Line& line) {
-    return line.Size.empty() ? line.Type : line.Type + " " + line.Size;
+    std::string out(TypeName(line));
+    if (!line.Size.empty()) out += " " + line.Size;
+    return out;
 }
 
-std::string Dimension(const calc::DimensionRow& row) {
-    return row.Text.empty() ? std::string() : row.Text + " " + row.Unit;
+std::string Dimension(const calc::Length& row) {
+    return row.Unit ? ExactNumber(row.Value) + " " + std::string(row.Unit->Name) : std::string();
 }
 
-std::string ShortDimension(const calc::DimensionRow& row) {
-    for (const calc::NamedUnit& unit : calc::LengthUnits)
-        if (unit.Name == row.Unit && !row.Text.empty()) return row.Text + " " + std::string(unit.Symbol);
-    return Dimension(row);
+std::string ShortDimension(const calc::Length& row) {
+    return row.Unit ? ExactNumber(row.Value) + " " + std::string(row.Unit->Symbol) : std::string();
 }
 
 namespace {

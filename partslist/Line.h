@@ -1,47 +1,44 @@
 #pragma once
-// One line of a parts list: everything one "Add object" or "Add aperture"
-// click read, so that replaying the lines in order gives the totals again.
-#include "calc/Add.h"
+// One line of a parts list: what one "Add object" or "Add aperture" click
+// read, as its typed part, so that replaying the lines in order gives the
+// totals again, and the names people see with it.
+#include "calc/Part.h"
 #include "catalogue/ProfileSizeTable.h"
 #include "catalogue/Sections.h"
 
-#include <array>
-#include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace partslist {
 
-enum class Kind { Object, Aperture };
+using calc::Kind;
 
-struct Line {
-    partslist::Kind Kind = partslist::Kind::Object;
-    std::string Type;                       // the type box's text
-    std::string Size;                       // a profile's size label; empty for a solid
-    std::array<calc::DimensionRow, 3> Rows; // a, b, c as typed, with their unit box texts
-    int Quantity = 1;
-    std::string Material;     // for people; the density decides
-    std::int32_t Density = 0; // kilograms per cubic metre, as the click used it
-    bool CutByWeight = false; // apertures: the Volume field held the marker
+// Every line has a type: a click on a text that names none adds no line.
+struct Line : calc::Part {
+    std::string Size;     // a profile's size label or a section's designation; empty for a solid
+    std::string Material; // the material box's text, for people; the density decides
 
     bool operator==(const Line&) const = default;
 };
 
-// The type of a standard section's line; its size is the designation.
-inline constexpr std::string_view SectionType = "Section";
-
 // "object" or "aperture", as the file and the tables write it.
 const char* KindName(Kind kind);
 
-// Whether the line's type is one its kind can add: an item of the type box,
-// or a solid reached by typing its name ("Pipe", "Hexahedron").
-bool NamesAType(const Line& line);
+// The type as the type box names it: "Cylinder", "I-Beam", "Section".
+std::string_view TypeName(const Line& line);
 
-// The standard section a line of that type names; throws calc::Error for a
-// designation the catalogue does not have.
-const catalogue::Section& SectionOf(const Line& line);
+// Whether the line is a standard section's: its size is the designation.
+bool IsSection(const Line& line);
 
-// The profile a type of object names, or nothing for a solid.
+// The profile a line is of, or nothing for a solid or a section.
 std::optional<catalogue::Profile> ProfileOf(const Line& line);
+
+// Gives the line its size: a profile's size label with its linear mass, or
+// a standard section's designation (as the catalogue writes it) with its
+// cross-section. An empty label is a profile whose size was never chosen,
+// which weighs nothing; a solid has no size. False, and the line as it was,
+// for a size its type does not have.
+bool SetSize(Line& line, std::string_view size);
 
 } // namespace partslist

@@ -32,7 +32,8 @@ char SeparatorOf(std::string_view text) {
 }
 
 // Where a line the replay refused goes wrong, once every cell read well: its
-// dimensions alone, with its density, or only the totals it adds to.
+// dimensions alone (the part added by itself at density 0), with its
+// density, or only the totals it adds to.
 Fault ReplayFault(const Line& line, std::optional<std::int32_t> density, const std::string& what) {
     const auto replays = [&](std::int32_t at) {
         try {
@@ -45,7 +46,7 @@ Fault ReplayFault(const Line& line, std::optional<std::int32_t> density, const s
     std::string columns;
     int named = 0;
     for (int row = 0; row < 3; ++row)
-        if (!line.Rows[std::size_t(row)].Text.empty()) {
+        if (line.Rows[std::size_t(row)].Unit) {
             columns += (named++ ? ", \"" : "\"") +
                        std::string(cells::ColumnNames[std::size_t(cells::AColumn + 2 * row)]) +
                        "\"";

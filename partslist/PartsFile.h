@@ -11,7 +11,7 @@
 // makes a semicolon file, whose number cells take a comma as the decimal
 // mark (and then no point); header names in any case, blanks around them
 // trimmed; columns of other names ignored; rows of only empty cells skipped;
-// types and units also as kubatrix-calc spells them (partslist/Words.h);
+// types and units also as kubatrix-calc spells them (calc/Spelling.h);
 // UTF-8 with or without a byte-order mark, or UTF-16 with one. A text cell
 // (type, size, a unit, material) that would start a formula is written with
 // a leading "'", which the reader takes off again (partslist/Text.h).

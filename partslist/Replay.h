@@ -1,8 +1,8 @@
 #pragma once
-// The totals of a parts list: its lines replayed in order through the same
-// "Add object" and "Add aperture" as the window's clicks, from a fresh
-// calculation. Nothing else computes them, so a list and the window agree to
-// the last bit.
+// The totals of a parts list: its lines' parts added again in order through
+// the same "Add object" and "Add aperture" as the window's clicks, from a
+// fresh calculation. Nothing else computes them, so a list and the window
+// agree to the last bit.
 #include "calc/CalcState.h"
 #include "calc/Error.h"
 #include "calc/StoreDouble.h"
@@ -68,8 +68,6 @@ private:
     // volume weighs all of it again; a profile or a hole cut by weight does not.
     std::int32_t volumeDensity_ = 0;
     double largestVolume_ = 0.0; // of a line, without its sign
-    calc::AddInput input_; // one for every line, so that its texts keep their memory
-    std::optional<std::int32_t> densityShown_;
 };
 
 // All the lines through a Replayer. Throws calc::Error.

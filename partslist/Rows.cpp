@@ -1,5 +1,4 @@
 // Writing a list's rows: the file, and the copy a spreadsheet takes.
-#include "calc/ParseNumber.h"
 #include "partslist/Cells.h"
 #include "catalogue/Csv.h"
 #include "partslist/Describe.h"
@@ -49,17 +48,13 @@ public:
     void Number(double value) { Cell(WithDecimal(ExactNumber(value))); }
     void Whole(long long value) { Cell(std::to_string(value)); }
 
-    // A dimension as the shortest text of what it reads as; one that reads
-    // as no number (no click could have read it) as it stands.
-    void Dimension(const std::string& text) {
-        if (text.empty()) return Cell({});
-        double value = 0.0;
-        try {
-            value = calc::ParseNumber(text);
-        } catch (const calc::Error&) {
-            return Text(text);
-        }
-        Number(value);
+    // A dimension as the shortest text of the number read, and its unit.
+    void Dimension(const calc::Length& length) {
+        if (length.Unit)
+            Number(length.Value);
+        else
+            Cell({});
+        Text(length.Unit ? length.Unit->Name : std::string_view());
     }
 
     void Cents(std::optional<long long> cents) {
@@ -107,12 +102,10 @@ std::string WriteRows(std::span<const Line> lines, std::optional<double> pricePe
         const Line& line = lines[i];
         const LineResult* result = i < replay.Lines.size() ? &replay.Lines[i] : nullptr;
         w.Cell(KindName(line.Kind));
-        w.Text(line.Type);
+        w.Text(TypeName(line));
         w.Text(line.Size);
-        for (const calc::DimensionRow& row : line.Rows) {
-            w.Dimension(row.Text);
-            w.Text(row.Unit);
-        }
+        for (const calc::Length& row : line.Rows)
+            w.Dimension(row);
         w.Whole(line.Quantity);
         w.Text(line.Material);
         w.Whole(format.ForPeople && result ? WeighedAt(line, *result, replay.WeighedAt)

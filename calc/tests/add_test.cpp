@@ -1,7 +1,7 @@
 #include "calc/Add.h"
 #include "calc/Calculator.h"
 #include "calc/Error.h"
-#include "calc/Shapes.h"
+#include "calc/ReadPart.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,35 @@
 
 namespace {
 
-using calc::AddInput;
 using calc::CalcState;
 using calc::VolumeShown;
+
+// The texts of one click, read as the window reads them and added.
+struct AddInput {
+    std::string Type, Density;
+    int Quantity = 1;
+    std::array<std::pair<std::string, std::string>, 3> Rows;
+    std::string VolumeField;
+};
+
+calc::Part Read(const AddInput& in, calc::Kind kind) {
+    calc::PartTexts texts{in.Type, in.Density, in.Quantity, {}, {}, in.VolumeField == "Is not calculate"};
+    for (std::size_t r = 0; r < 3; ++r)
+        texts.Rows[r] = in.Rows[r].first, texts.Units[r] = in.Rows[r].second;
+    return calc::ReadPart(kind, texts);
+}
+
+// A rolled profile weighs the size chosen last, as the window's Add takes it.
+calc::AddOutcome AddObject(const CalcState& state, const AddInput& input) {
+    calc::Part part = Read(input, calc::Kind::Object);
+    if (part.Type && part.Type->Profile != calc::NoProfile)
+        part.ProfileMass = state.ProfileMass[std::size_t(part.Type->Profile)];
+    return calc::AddObject(state, part);
+}
+
+calc::AddOutcome AddAperture(const CalcState& state, const AddInput& input) {
+    return calc::AddAperture(state, Read(input, calc::Kind::Aperture));
+}
 
 AddInput Input(const char* type, const char* a, const char* b = "", const char* c = "",
                int quantity = 1, const char* density = "7874") {
@@ -56,15 +82,14 @@ const Solid Solids[] = {
 class AddSolid : public testing::TestWithParam<Solid> {};
 
 TEST_P(AddSolid, AddsItsVolumeAndWeighsTheWhole) {
-    const auto out = calc::AddObject(CalcState{}, GetParam().input);
-    ASSERT_TRUE(out);
-    EXPECT_NEAR(out->State.TotalVolume, GetParam().volume, 1e-15);
-    EXPECT_NEAR(out->State.TotalWeight, 7874 * GetParam().volume, 1e-12);
-    EXPECT_EQ(out->VolumeField, VolumeShown::Total);
+    const auto out = AddObject(CalcState{}, GetParam().input);
+    EXPECT_NEAR(out.State.TotalVolume, GetParam().volume, 1e-15);
+    EXPECT_NEAR(out.State.TotalWeight, 7874 * GetParam().volume, 1e-12);
+    EXPECT_EQ(out.VolumeField, VolumeShown::Total);
 }
 
 TEST_P(AddSolid, SubtractsTheSameVolumeAsAnAperture) {
-    const auto out = calc::AddAperture(CalcState{}, GetParam().input);
+    const auto out = AddAperture(CalcState{}, GetParam().input);
     const bool isAperture = GetParam().input.Type != "Pipe";
     EXPECT_NEAR(out.State.TotalVolume, isAperture ? -GetParam().volume : 0.0, 1e-15);
 }
@@ -73,36 +98,31 @@ INSTANTIATE_TEST_SUITE_P(Shapes, AddSolid, testing::ValuesIn(Solids),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AddObject, TheSecondClickDoublesBothTotals) {
-    const auto first = calc::AddObject(CalcState{}, Input("Parallelepiped", "100", "100", "100"));
-    const auto second = calc::AddObject(first->State, Input("Parallelepiped", "100", "100", "100"));
-    EXPECT_DOUBLE_EQ(second->State.TotalVolume, 0.002);
-    EXPECT_DOUBLE_EQ(second->State.TotalWeight, 15.748);
-    EXPECT_DOUBLE_EQ(second->State.UndoVolume, 0.001);
-    EXPECT_DOUBLE_EQ(second->State.UndoWeight, 7.874);
-}
-
-TEST(AddObject, ChooseTypeDoesNothingAtAll) {
-    EXPECT_FALSE(calc::AddObject(CalcState{}, Input("Choose Type", "100", "100", "100")));
+    const auto first = AddObject(CalcState{}, Input("Parallelepiped", "100", "100", "100"));
+    const auto second = AddObject(first.State, Input("Parallelepiped", "100", "100", "100"));
+    EXPECT_DOUBLE_EQ(second.State.TotalVolume, 0.002);
+    EXPECT_DOUBLE_EQ(second.State.TotalWeight, 15.748);
+    EXPECT_DOUBLE_EQ(second.State.UndoVolume, 0.001);
+    EXPECT_DOUBLE_EQ(second.State.UndoWeight, 7.874);
 }
 
 TEST(AddObject, AnUnknownTypeTakesTheSnapshotAndChangesNoTotal) {
     CalcState s;
     s.TotalVolume = 0.5;
     s.TotalWeight = 3937;
-    const auto out = calc::AddObject(s, Input("Box", "100", "100", "100", 1, "1000"));
-    ASSERT_TRUE(out);
-    EXPECT_EQ(out->VolumeField, VolumeShown::Unchanged);
-    EXPECT_EQ(out->State.TotalVolume, 0.5);
-    EXPECT_EQ(out->State.TotalWeight, 3937);
-    EXPECT_EQ(out->State.UndoWeight, 3937);
-    EXPECT_EQ(out->State.Density, 1000);
+    const auto out = AddObject(s, Input("Box", "100", "100", "100", 1, "1000"));
+    EXPECT_EQ(out.VolumeField, VolumeShown::Unchanged);
+    EXPECT_EQ(out.State.TotalVolume, 0.5);
+    EXPECT_EQ(out.State.TotalWeight, 3937);
+    EXPECT_EQ(out.State.UndoWeight, 3937);
+    EXPECT_EQ(out.State.Density, 1000);
 }
 
 TEST(AddObject, ChangingTheMaterialReweighsTheWholeVolume) {
-    const auto steel = calc::AddObject(CalcState{}, Input("Parallelepiped", "100", "100", "100"));
+    const auto steel = AddObject(CalcState{}, Input("Parallelepiped", "100", "100", "100"));
     const auto aluminium =
-        calc::AddObject(steel->State, Input("Parallelepiped", "100", "100", "100", 1, "2700"));
-    EXPECT_DOUBLE_EQ(aluminium->State.TotalWeight, 5.4);
+        AddObject(steel.State, Input("Parallelepiped", "100", "100", "100", 1, "2700"));
+    EXPECT_DOUBLE_EQ(aluminium.State.TotalWeight, 5.4);
 }
 
 CalcState WithHexagonalBar10() {
@@ -116,28 +136,28 @@ AddInput HexagonalBar(const char* density) {
 }
 
 TEST(AddObject, ARolledProfileAddsWeightOnlyAndShowsTheMarker) {
-    const auto steel = calc::AddObject(WithHexagonalBar10(), HexagonalBar("7874"));
-    EXPECT_NEAR(steel->State.TotalWeight, 4.08, 1e-12);
-    EXPECT_EQ(steel->State.TotalVolume, 0.0);
-    EXPECT_EQ(steel->VolumeField, VolumeShown::Marker);
-    const auto aluminium = calc::AddObject(WithHexagonalBar10(), HexagonalBar("2700"));
-    EXPECT_NEAR(aluminium->State.TotalWeight, 1.3990348, 1e-7);
+    const auto steel = AddObject(WithHexagonalBar10(), HexagonalBar("7874"));
+    EXPECT_NEAR(steel.State.TotalWeight, 4.08, 1e-12);
+    EXPECT_EQ(steel.State.TotalVolume, 0.0);
+    EXPECT_EQ(steel.VolumeField, VolumeShown::Marker);
+    const auto aluminium = AddObject(WithHexagonalBar10(), HexagonalBar("2700"));
+    EXPECT_NEAR(aluminium.State.TotalWeight, 1.3990348, 1e-7);
 }
 
 TEST(AddObject, AProfileWithoutAChosenSizeWeighsNothing) {
-    const auto out = calc::AddObject(CalcState{}, HexagonalBar("7874"));
-    EXPECT_EQ(out->State.TotalWeight, 0.0);
-    EXPECT_EQ(out->VolumeField, VolumeShown::Marker);
+    const auto out = AddObject(CalcState{}, HexagonalBar("7874"));
+    EXPECT_EQ(out.State.TotalWeight, 0.0);
+    EXPECT_EQ(out.VolumeField, VolumeShown::Marker);
 }
 
 // A solid added after a profile keeps the profile's weight: 4.08 + 7.874.
 TEST(AddObject, ASolidAfterAProfileKeepsTheProfilesWeight) {
-    const auto bar = calc::AddObject(WithHexagonalBar10(), HexagonalBar("7874"));
-    const auto cube = calc::AddObject(bar->State, Input("Parallelepiped", "100", "100", "100"));
-    EXPECT_DOUBLE_EQ(cube->State.TotalVolume, 0.001);
-    EXPECT_NEAR(cube->State.TotalWeight, 11.954, 1e-12);
-    EXPECT_EQ(cube->VolumeField, VolumeShown::Total);
-    const CalcState undone = calc::Undo(cube->State);
+    const auto bar = AddObject(WithHexagonalBar10(), HexagonalBar("7874"));
+    const auto cube = AddObject(bar.State, Input("Parallelepiped", "100", "100", "100"));
+    EXPECT_DOUBLE_EQ(cube.State.TotalVolume, 0.001);
+    EXPECT_NEAR(cube.State.TotalWeight, 11.954, 1e-12);
+    EXPECT_EQ(cube.VolumeField, VolumeShown::Total);
+    const CalcState undone = calc::Undo(cube.State);
     EXPECT_NEAR(undone.TotalWeight, 4.08, 1e-12);
     EXPECT_NEAR(undone.ProfileWeight, 4.08, 1e-12);
     EXPECT_EQ(undone.TotalVolume, 0.0);
@@ -173,9 +193,9 @@ TEST_P(AddFailure, ReportsTheErrorAndReturnsNoState) {
     for (bool aperture : {false, true}) {
         try {
             if (aperture)
-                calc::AddAperture(CalcState{}, GetParam().input);
+                AddAperture(CalcState{}, GetParam().input);
             else
-                calc::AddObject(CalcState{}, GetParam().input);
+                AddObject(CalcState{}, GetParam().input);
             ADD_FAILURE() << "no error, aperture " << aperture;
         } catch (const calc::Error& e) {
             EXPECT_STREQ(e.what(), GetParam().message);
@@ -187,8 +207,8 @@ INSTANTIATE_TEST_SUITE_P(Inputs, AddFailure, testing::ValuesIn(Failures),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AddAperture, WithoutTheMarkerSubtractsVolumeAndReweighs) {
-    const auto cube = calc::AddObject(CalcState{}, Input("Parallelepiped", "200", "100", "100"));
-    const auto out = calc::AddAperture(cube->State, Input("Parallelepiped", "100", "100", "100"));
+    const auto cube = AddObject(CalcState{}, Input("Parallelepiped", "200", "100", "100"));
+    const auto out = AddAperture(cube.State, Input("Parallelepiped", "100", "100", "100"));
     EXPECT_DOUBLE_EQ(out.State.TotalVolume, 0.001);
     EXPECT_DOUBLE_EQ(out.State.TotalWeight, 7.874);
     EXPECT_EQ(out.VolumeField, VolumeShown::Total);
@@ -200,8 +220,8 @@ TEST(AddAperture, BehindTheMarkerSubtractsWeightOnly) {
     s.ProfileWeight = 10.0;
     s.TotalVolume = 0.25;
     AddInput hole = Input("Parallelepiped", "100", "100", "100");
-    hole.VolumeField = calc::NoVolumeMarker;
-    const auto out = calc::AddAperture(s, hole);
+    hole.VolumeField = "Is not calculate";
+    const auto out = AddAperture(s, hole);
     EXPECT_DOUBLE_EQ(out.State.TotalWeight, 2.126);
     EXPECT_DOUBLE_EQ(out.State.ProfileWeight, 2.126);
     EXPECT_EQ(out.State.TotalVolume, 0.25);
@@ -212,7 +232,7 @@ TEST(AddAperture, ChooseTypeSubtractsNothingButRewritesTheTotals) {
     CalcState s;
     s.TotalVolume = 0.001;
     s.TotalWeight = 7.874;
-    const auto out = calc::AddAperture(s, Input("Choose Type", "100", "100", "100", 1, "2700"));
+    const auto out = AddAperture(s, Input("Choose Type", "100", "100", "100", 1, "2700"));
     EXPECT_EQ(out.State.TotalVolume, 0.001);
     EXPECT_DOUBLE_EQ(out.State.TotalWeight, 2.7);
     EXPECT_EQ(out.State.UndoWeight, 7.874);
@@ -220,14 +240,14 @@ TEST(AddAperture, ChooseTypeSubtractsNothingButRewritesTheTotals) {
 }
 
 TEST(AddAperture, ACapTallerThanThreeRadiiMakesTheTotalsGrow) {
-    const auto out = calc::AddAperture(CalcState{}, Input("Part of sphere", "10", "40"));
+    const auto out = AddAperture(CalcState{}, Input("Part of sphere", "10", "40"));
     EXPECT_NEAR(out.State.TotalVolume, 0.0000167551466666, 1e-15);
 }
 
 TEST(AddAperture, TwoClicksThenUndoKeepsTheFirst) {
-    const auto cube = calc::AddObject(CalcState{}, Input("Parallelepiped", "100", "100", "300"));
-    const auto once = calc::AddAperture(cube->State, Input("Parallelepiped", "100", "100", "100"));
-    const auto twice = calc::AddAperture(once.State, Input("Parallelepiped", "100", "100", "100"));
+    const auto cube = AddObject(CalcState{}, Input("Parallelepiped", "100", "100", "300"));
+    const auto once = AddAperture(cube.State, Input("Parallelepiped", "100", "100", "100"));
+    const auto twice = AddAperture(once.State, Input("Parallelepiped", "100", "100", "100"));
     EXPECT_NEAR(twice.State.TotalVolume, 0.001, 1e-15);
     const CalcState undone = calc::Undo(twice.State);
     EXPECT_NEAR(undone.TotalVolume, 0.002, 1e-15);
@@ -235,13 +255,14 @@ TEST(AddAperture, TwoClicksThenUndoKeepsTheFirst) {
 }
 
 TEST(Shapes, FindsOnlyExactNames) {
-    EXPECT_NE(calc::FindObjectType("Cylinder"), nullptr);
-    EXPECT_EQ(calc::FindObjectType("cylinder"), nullptr);
-    EXPECT_EQ(calc::FindObjectType("Cylinder "), nullptr);
-    EXPECT_EQ(calc::FindObjectType("Pipe"), nullptr); // typed only: a volume, no item
-    EXPECT_TRUE(calc::SolidVolume("Pipe", 2, 1, 1, 1));
-    EXPECT_EQ(calc::FindApertureType("Hexahedron"), nullptr);
-    EXPECT_FALSE(calc::SolidVolume("Hexahedral Bar", 1, 1, 1, 1));
+    EXPECT_NE(calc::FindShape("Cylinder", false), nullptr);
+    EXPECT_EQ(calc::FindShape("cylinder", false), nullptr);
+    EXPECT_EQ(calc::FindShape("Cylinder ", false), nullptr);
+    EXPECT_NE(calc::FindShape("Pipe", false), nullptr); // typed only: a volume, no item
+    EXPECT_EQ(calc::FindShape("Pipe", true), nullptr);
+    EXPECT_NE(calc::FindShape("Hexahedron", true), nullptr);
+    EXPECT_EQ(calc::FindShape("Section", false), nullptr); // it comes with its designation
+    EXPECT_EQ(calc::ShapeSpelled("part_of-sphere", true)->Name, "Part of sphere");
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "calc/Calculator.h"
+#include "calc/ReadPart.h"
 #include "calc/Error.h"
 #include "calc/Materials.h"
 #include "calc/Units.h"
@@ -116,24 +117,23 @@ TEST(VolumeText, ConvertsCubicMetresForDisplay) {
         {"metre", "0.0000000000"},      {"", "0.0000000000"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(calc::VolumeText("0.0060000000", 0.006, c.unit, '.'), c.text) << c.unit;
-}
-
-TEST(VolumeText, KeepsTheNoVolumeMarker) {
-    EXPECT_FALSE(calc::VolumeText("Is not calculate", 0.006, "centimeter", '.'));
-    EXPECT_EQ(calc::VolumeText("Is not calculate ", 0.006, "meter", ','), "0,0060000000");
-    EXPECT_EQ(calc::VolumeText("", 0.0, "meter", '.'), "0.0000000000");
+        EXPECT_EQ(calc::VolumeText(0.006, c.unit, '.'), c.text) << c.unit;
+    EXPECT_EQ(calc::VolumeText(0.006, "meter", ','), "0,0060000000");
 }
 
 TEST(WeightText, AHugeTotalInGramsIsShownNotOverflowed) {
     EXPECT_EQ(calc::WeightText(1e306, "gram", '.'), "1E309");
 }
 
-TEST(LengthFactor, KnowsTheSixUnitsExactly) {
-    EXPECT_EQ(calc::LengthFactor("centimeter"), 10.0L);
-    EXPECT_EQ(calc::LengthFactor("yard"), 914.4L);
-    EXPECT_FALSE(calc::LengthFactor("mm"));
-    EXPECT_FALSE(calc::LengthFactor("Meter"));
+TEST(LengthUnits, TheBoxesNamesExactlyAndTheirSpellings) {
+    EXPECT_EQ(calc::FindLengthUnit("centimeter")->Factor, 10.0L);
+    EXPECT_EQ(calc::FindLengthUnit("yard")->Factor, 914.4L);
+    EXPECT_FALSE(calc::FindLengthUnit("mm"));
+    EXPECT_FALSE(calc::FindLengthUnit("Meter"));
+    EXPECT_EQ(calc::LengthUnitSpelled("Millimetres")->Name, "millimeter");
+    EXPECT_EQ(calc::LengthUnitSpelled("IN")->Name, "inch");
+    EXPECT_EQ(calc::WeightUnitSpelled("metric-tons")->Name, "metric ton");
+    EXPECT_FALSE(calc::LengthUnitSpelled("furlong"));
 }
 
 } // namespace

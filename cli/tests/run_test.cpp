@@ -271,7 +271,7 @@ TEST(Json, ParsesToTheTotals) {
         std::string text = calc::WeightText(totals["weight_kg"], "kilogram", '.') + '\n';
         text += totals["volume_m3"].is_null()
                     ? "Is not calculate\n"
-                    : *calc::VolumeText("", totals["volume_m3"], "meter", '.') + '\n';
+                    : calc::VolumeText(totals["volume_m3"], "meter", '.') + '\n';
         long long cents = 0;
         for (const auto& line : doc["lines"])
             cents += line["cost"].is_null() ? 0 : std::llround(line["cost"].get<double>() * 100);

@@ -1,3 +1,4 @@
+#include "calc/ReadPart.h"
 #include "partslist/Describe.h"
 #include "partslist/PartsFile.h"
 
@@ -166,8 +167,8 @@ TEST(PartsFile, ALongFileReadsInOrderUpToItsFirstFault) {
     };
     const auto list = partslist::ReadPartsList(text(0, ""), "l.csv");
     ASSERT_EQ(list.Lines.size(), 5000u);
-    EXPECT_EQ(list.Lines[4998].Rows[0].Text, "4999");
-    EXPECT_EQ(list.Lines[4999].Rows[0].Text, "5000");
+    EXPECT_EQ(list.Lines[4998].Rows[0].Value, 4999);
+    EXPECT_EQ(list.Lines[4999].Rows[0].Value, 5000);
     EXPECT_EQ(partslist::ReplayLines(list.Lines).State.TotalWeight, list.Totals.State.TotalWeight);
 
     std::string bad = text(4000, "object,Cone,,1,millimeter,,,,,0,7874\n");
@@ -244,9 +245,11 @@ TEST(PartsFile, SpreadsheetExportsReadAsTheCommaFile) {
 
 // A typed "0,5" is saved as 0.5, and a formula as text; both read back.
 TEST(PartsFile, SavedNumbersHaveAPointAndFormulasStayText) {
-    partslist::Line line{
-        partslist::Kind::Object, "Sphere", "", {}, 1, "=HYPERLINK(\"http://x\",\"Click\")", 7874};
-    line.Rows[0] = {"0,5", "meter"};
+    partslist::Line line;
+    line.Type = calc::FindShape("Sphere", false);
+    line.Density = 7874;
+    line.Material = "=HYPERLINK(\"http://x\",\"Click\")";
+    line.Rows[0] = calc::ReadLength("0,5", calc::FindLengthUnit("meter"));
     partslist::Line quoted = line;
     quoted.Material = "'-1";
     const std::vector lines{line, quoted};
@@ -258,7 +261,7 @@ TEST(PartsFile, SavedNumbersHaveAPointAndFormulasStayText) {
     const auto again = partslist::ReadPartsList(text, "w.csv");
     EXPECT_EQ(again.Lines[0].Material, line.Material);
     EXPECT_EQ(again.Lines[1].Material, quoted.Material);
-    EXPECT_EQ(again.Lines[0].Rows[0].Text, "0.5");
+    EXPECT_EQ(again.Lines[0].Rows[0].Value, 0.5);
 }
 
 // A copy pastes back to the same lines, with or without its header; a copy

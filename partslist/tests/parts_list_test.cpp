@@ -1,3 +1,4 @@
+#include "calc/ReadPart.h"
 #include "partslist/Calculation.h"
 #include "partslist/PartsFile.h"
 
@@ -7,16 +8,33 @@
 
 namespace {
 
-using partslist::LinesChange;
-
-calc::AddInput Cube(const char* type, const char* side, const char* density) {
-    calc::AddInput input;
-    input.Type = type;
-    input.Density = density;
-    for (auto& row : input.Rows)
-        row = {side, "millimeter"};
-    return input;
+calc::Part Cube(const char* type, const char* side, const char* density,
+                calc::Kind kind = calc::Kind::Object) {
+    return calc::ReadPart(kind, {type, density, 1, {side, side, side},
+                                 {"millimeter", "millimeter", "millimeter"}});
 }
+
+calc::Part Hole(const char* type, const char* side, const char* density) {
+    return Cube(type, side, density, calc::Kind::Aperture);
+}
+
+// What a view of the lines is told, in order: "+first-last", "-first-last",
+// "reset", "weights".
+struct Recorder : partslist::LinesWatcher {
+    std::vector<std::string> Told;
+    std::pair<std::size_t, std::size_t> Range;
+    void Inserting(std::size_t first, std::size_t last) override { Range = {first, last}; }
+    void Inserted() override { Told.push_back(Said('+')); }
+    void Removing(std::size_t first, std::size_t last) override { Range = {first, last}; }
+    void Removed() override { Told.push_back(Said('-')); }
+    void Resetting() override {}
+    void WasReset() override { Told.push_back("reset"); }
+    void Reweighed() override { Told.push_back("weights"); }
+    std::string Said(char what) const {
+        return what + std::to_string(Range.first) + "-" + std::to_string(Range.second);
+    }
+    std::vector<std::string> Take() { return std::exchange(Told, {}); }
+};
 
 double LinesWeight(const partslist::Calculation& c) {
     return std::accumulate(
@@ -27,30 +45,42 @@ double LinesWeight(const partslist::Calculation& c) {
 // Cubes of 100 and 200 mm of water (1000 kg/m3): 1 and 8 kg.
 TEST(Calculation, UndoTakesBackOneAddOrOneRemovalWithItsTotalsOnce) {
     partslist::Calculation c;
+    Recorder view;
+    c.Watch(&view);
     c.AddObject(Cube("Parallelepiped", "100", "1000"), "Water");
     c.AddObject(Cube("Parallelepiped", "200", "1000"), "Water");
-    EXPECT_EQ(c.LastChange().What, LinesChange::Appended);
+    EXPECT_EQ(view.Take(), (std::vector<std::string>{"+0-0", "weights", "+1-1"}));
     const std::size_t first[] = {0};
     c.Remove(first);
-    EXPECT_EQ(c.LastChange().Rows, std::vector<std::size_t>{0});
+    EXPECT_EQ(view.Take(), (std::vector<std::string>{"-0-0", "weights"}));
     EXPECT_DOUBLE_EQ(c.State().TotalWeight, 8.0);
     ASSERT_EQ(c.Lines().size(), 1u);
     c.Undo();
-    EXPECT_EQ(c.LastChange().What, LinesChange::Inserted);
+    EXPECT_EQ(view.Take(), (std::vector<std::string>{"+0-0", "weights"}));
     EXPECT_EQ(c.Lines().size(), 2u);
     EXPECT_DOUBLE_EQ(c.State().TotalWeight, 9.0);
     c.Undo();
-    EXPECT_EQ(c.LastChange().What, LinesChange::None);
+    EXPECT_TRUE(view.Take().empty());
     EXPECT_EQ(c.Lines().size(), 2u);
 
-    c.AddAperture(Cube("Choose Type", "1", "1000"), "Water"); // subtracts nothing, adds no line
+    c.AddAperture(Hole("Choose Type", "1", "1000"), "Water"); // subtracts nothing, adds no line
     c.Undo();
     EXPECT_EQ(c.Lines().size(), 2u);
     c.AddObject(Cube("Parallelepiped", "300", "1000"), "Water");
+    view.Take();
     c.Undo();
-    EXPECT_EQ(c.LastChange().Rows, std::vector<std::size_t>{2});
-    EXPECT_EQ(c.Lines().back().Rows[0].Text, "200");
+    EXPECT_EQ(view.Take(), (std::vector<std::string>{"-2-2"}));
+    EXPECT_EQ(c.Lines().back().Rows[0].Value, 200);
     EXPECT_DOUBLE_EQ(c.State().TotalWeight, 9.0);
+
+    // Rows 0 and 2 of five pasted ones removed, then brought back.
+    c.Paste(std::vector<partslist::Line>(3, c.Lines()[0]));
+    const std::size_t some[] = {0, 2, 3};
+    c.Remove(some);
+    view.Take();
+    c.Undo();
+    EXPECT_EQ(view.Take(), (std::vector<std::string>{"+0-0", "+2-3", "weights"}));
+    EXPECT_EQ(c.Lines().size(), 5u);
 }
 
 // Every Add weighs the whole volume at its density, even one that adds no
@@ -60,7 +90,7 @@ TEST(Calculation, LinesAddUpToTheTotalAfterEveryChangeOfDensity) {
     c.AddObject(Cube("Parallelepiped", "100", "1000"), "Water");
     c.AddObject(Cube("Parallelepiped", "100", "7850"), "Steel");
     EXPECT_DOUBLE_EQ(LinesWeight(c), 15.7);
-    c.AddAperture(Cube("Choose Type", "1", "2000"), "");
+    c.AddAperture(Hole("Choose Type", "1", "2000"), "");
     EXPECT_DOUBLE_EQ(c.State().TotalWeight, 4.0);
     EXPECT_DOUBLE_EQ(LinesWeight(c), 4.0);
     c.Undo();
@@ -74,14 +104,13 @@ TEST(Calculation, LinesAddUpToTheTotalAfterEveryChangeOfDensity) {
 // 20 mm through its 5.6 mm web takes 0.7853975 * 20^2 * 5.6 mm3 = 1.7592904e-6 m3.
 TEST(Calculation, ASectionIsASolidThatHolesCutAndAFileKeeps) {
     partslist::Calculation c;
-    calc::AddInput length;
-    length.Density = "7850";
-    length.Rows[2] = {"6", "meter"};
+    calc::Part length = Cube("", "", "7850");
+    length.Rows[2] = calc::ReadLength("6", calc::FindLengthUnit("meter"));
     c.AddSection(length, "ipe 200", "Steel");
     EXPECT_DOUBLE_EQ(c.State().TotalVolume, 0.017088);
     EXPECT_NEAR(c.State().TotalWeight, 134.1408, 1e-9);
-    calc::AddInput hole = Cube("Cylinder", "20", "7850");
-    hole.Rows[1].Text = "5.6";
+    calc::Part hole = Hole("Cylinder", "20", "7850");
+    hole.Rows[1].Value = 5.6;
     c.AddAperture(hole, "Steel");
     c.AddAperture(hole, "Steel");
     c.Undo();
@@ -94,7 +123,7 @@ TEST(Calculation, ASectionIsASolidThatHolesCutAndAFileKeeps) {
     EXPECT_EQ(read.Totals.State.TotalWeight, c.State().TotalWeight);
     EXPECT_THROW(c.AddSection(length, "IPE 210", "Steel"), calc::Error);
     for (const char* none : {"", "0", "-6"}) {
-        length.Rows[2].Text = none;
+        length.Rows[2] = calc::ReadLength(none, calc::FindLengthUnit("meter"));
         EXPECT_THROW(c.AddSection(length, "IPE 200", "Steel"), calc::Error) << none;
     }
     c.AddObject(Cube("Section", "1", "7850"), "Steel"); // typed into the type box: no type there
@@ -109,7 +138,7 @@ TEST(Calculation, AnOpenedListKeepsItsDensityForTheNextAdd) {
     const std::vector<partslist::Line> steel = c.Lines();
     c.Reset();
     c.AddObject(Cube("Parallelepiped", "100", "7874"), "Iron");
-    c.Replace(steel, partslist::ReplayLines(steel));
+    c.Replace(steel, partslist::ReplayLines(steel), {});
     EXPECT_EQ(c.State().Density, 7850);
     EXPECT_DOUBLE_EQ(c.State().TotalWeight, 7.85);
 }
@@ -120,7 +149,7 @@ TEST(Calculation, AnOpenedListKeepsItsDensityForTheNextAdd) {
 TEST(Calculation, AnAddThatWouldWeighALinePastADoubleChangesNothing) {
     partslist::Calculation c;
     c.AddObject(Cube("Cylinder", "1e103", "1"), "");
-    EXPECT_THROW(c.AddAperture(Cube("Cylinder", "1e103", "2000000000"), ""), calc::Error);
+    EXPECT_THROW(c.AddAperture(Hole("Cylinder", "1e103", "2000000000"), ""), calc::Error);
     EXPECT_EQ(c.Lines().size(), 1u);
     EXPECT_EQ(c.VolumeDensity(), 1);
 }
@@ -131,7 +160,7 @@ TEST(Calculation, UndoOfAnOpenBringsBackTheFileBeforeIt) {
     partslist::Calculation c;
     c.AddObject(Cube("Parallelepiped", "100", "7850"), "Steel");
     c.Saved("a.csv");
-    c.Replace({}, partslist::ReplayLines({}));
+    c.Replace({}, partslist::ReplayLines({}), {});
     c.Saved("b.csv");
     c.Undo();
     EXPECT_EQ(c.FilePath(), "a.csv");
