@@ -1,5 +1,6 @@
 #include "PartsLists.h"
 
+#include "calc/ReadPart.h"
 #include "catalogue/ProfileSizeTable.h"
 #include "partslist/PartsFile.h"
 #include "partslist/Replay.h"
@@ -60,18 +61,18 @@ private:
 
     // A length of low to high millimetres as typed in a unit: whole or with
     // decimals, now and then with a comma.
-    calc::DimensionRow Length(unsigned low, unsigned high, const Unit& unit) {
+    calc::Length Length(unsigned low, unsigned high, const Unit& unit) {
         const unsigned hundredths = (low + Pick(high - low)) * 100 / unit.Millimetres;
         std::string text = std::to_string(hundredths / 100);
         if (hundredths < 100 || Pick(3) == 0) {
             text += Pick(4) == 0 ? ',' : '.';
             text += std::to_string(hundredths % 100);
         }
-        return {text, unit.Name};
+        return calc::ReadLength(text, calc::FindLengthUnit(unit.Name));
     }
 
     void Solid(partslist::Line& line) {
-        line.Type = Solids[Pick(Solids.size())];
+        line.Type = calc::FindShape(Solids[Pick(Solids.size())], false);
         const Unit& unit = Units[Pick(Units.size())];
         line.Rows = {Length(60, 120, unit), Length(10, 50, unit), Length(100, 900, unit)};
         cutByWeight_ = false;
@@ -79,7 +80,7 @@ private:
 
     void Hole(partslist::Line& line) {
         line.Kind = partslist::Kind::Aperture;
-        line.Type = Holes[Pick(Holes.size())];
+        line.Type = calc::FindShape(Holes[Pick(Holes.size())], true);
         const Unit& unit = Units[Pick(Units.size())];
         line.Rows = {Length(3, 20, unit), Length(3, 20, unit), Length(3, 20, unit)};
         line.CutByWeight = cutByWeight_;
@@ -87,10 +88,10 @@ private:
 
     void Profile(partslist::Line& line) {
         const unsigned p = Pick(Profiles.size());
-        line.Type = Profiles[p];
+        line.Type = calc::FindShape(Profiles[p], false);
         const auto sizes = catalogue::SizeTable(static_cast<catalogue::Profile>(p));
-        line.Size = sizes[Pick(sizes.size())].Label;
-        line.Rows[2] = {std::to_string(1 + Pick(12)), "meter"};
+        partslist::SetSize(line, sizes[Pick(sizes.size())].Label);
+        line.Rows[2] = calc::ReadLength(std::to_string(1 + Pick(12)), calc::FindLengthUnit("meter"));
         cutByWeight_ = true;
     }
 

@@ -1,5 +1,6 @@
 #include "Windows.h"
 
+#include "ui/Document.h"
 #include "ui/MainWindow.h"
 #include "ui/SectionsWindow.h"
 
@@ -158,8 +159,8 @@ double SectionsWindowFirstOpenMs() {
     Settle();
     QElapsedTimer timer;
     timer.start();
-    // As MainWindow::ShowSections builds it; a child of the form, gone with it.
-    auto* sections = new ui::SectionsWindow(&form);
+    // As the document builds it; a child of the form, gone with it.
+    auto* sections = new ui::SectionsWindow(form.Document(), &form);
     ShowAndPaint(*sections);
     return double(timer.nsecsElapsed()) / 1e6;
 }

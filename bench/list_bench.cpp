@@ -22,7 +22,7 @@ void RemoveLine(benchmark::State& state) {
     partslist::Calculation calculation;
     std::vector<partslist::Line> lines = PartsLines(ListLines);
     partslist::Replay replay = partslist::ReplayLines(lines);
-    calculation.Replace(std::move(lines), std::move(replay));
+    calculation.Replace(std::move(lines), std::move(replay), {});
     std::size_t next = 0;
     for (auto _ : state) {
         const std::size_t rows[] = {next++ * 389 % ListLines};

@@ -119,20 +119,22 @@ void Calculation::Reweigh(std::int32_t density, bool always) {
     if ((changed || always) && watcher_) watcher_->Reweighed();
 }
 
-void Calculation::Undo() {
+bool Calculation::Undo() {
     state_ = calc::Undo(state_);
     shown_ = TotalsShown::WeightAndVolume; // Undo writes both fields
     Before before = std::exchange(before_, {});
     revision_ = before.What != Before::Nothing && before.Revision ? before.Revision : ++revisions_;
     switch (before.What) {
     case Before::Nothing:
-        return;
+        return false;
     case Before::Totals:
-        return Reweigh(before.WeighedAt, false);
+        Reweigh(before.WeighedAt, false);
+        return false;
     case Before::LineAdded: {
         const std::size_t last[] = {lines_.size() - 1};
         RemoveRows(last);
-        return Reweigh(before.WeighedAt, false);
+        Reweigh(before.WeighedAt, false);
+        return false;
     }
     case Before::Removed:
         InsertRows(before.Rows, before.Lines, before.Results);
@@ -156,6 +158,7 @@ void Calculation::Undo() {
         savedRevision_ = before.SavedRevision;
     }
     Reweigh(before.WeighedAt, true);
+    return before.What != Before::Removed;
 }
 
 void Calculation::Reset() {

@@ -92,8 +92,10 @@ public:
 
     // The totals of the snapshot, and the lines as they were before the last
     // Add, removal, paste or opening, with the material, density, price and
-    // file they had. One level; repeating it changes no line.
-    void Undo();
+    // file they had. One level; repeating it changes no line. True when the
+    // material and density in force went back too (Material(),
+    // State().Density): those an opened or pasted list had brought.
+    bool Undo();
     void Reset();
 
     // The list without the lines at these places; the totals become theirs.

@@ -5,6 +5,7 @@
 #include "ui/AboutDialog.h"
 #include "ui/EditCombo.h"
 #include "ui/HelpWindow.h"
+#include "ui/Document.h"
 #include "ui/MainWindow.h"
 #include "ui/PartsListWindow.h"
 #include "ui/SectionsWindow.h"
@@ -136,7 +137,7 @@ int main(int argc, char** argv) {
     ok = save(&form, folder, QStringLiteral("main-parts-list.png")) && ok;
 
     // The Sections window: IPE 200 found by typing, 6 m of it added.
-    form.ShowSections();
+    form.Document().ShowSections();
     if (auto* sections = form.findChild<ui::SectionsWindow*>()) {
         sections->SearchField->setText(QStringLiteral("ipe 2"));
         sections->LengthField->setText(QStringLiteral("6"));

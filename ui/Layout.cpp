@@ -12,6 +12,7 @@
 #include "ui/LinkLabel.h"
 #include "ui/MainWindow.h"
 #include "ui/SpinEdit.h"
+#include "ui/WindowTexts.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -249,9 +250,12 @@ template <typename Rows> QStringList names(const Rows& rows) {
     return out;
 }
 
-QStringList weightUnits() {
+// The items of a type box: the shapes with a picture there.
+QStringList typeItems(bool aperture) {
     QStringList out;
-    for (auto unit : calc::WeightUnits) out << ui::FromCore(unit);
+    for (const calc::Shape& shape : calc::Shapes)
+        if (!(aperture ? shape.AperturePicture : shape.ObjectPicture).empty())
+            out << ui::FromCore(shape.Name);
     return out;
 }
 
@@ -266,7 +270,6 @@ QStringList sizeLabels(catalogue::Profile profile) {
 void ui::MainWindow::CreateControls() {
     const QFont bold = ui::SansFont(11, true);
     const QString millimeter = QStringLiteral("millimeter");
-    const QString chooseType = QStringLiteral("Choose Type");
     const QStringList lengthUnits = names(calc::LengthUnits);
 
     MaterialGroup = named(new QGroupBox(this), "MaterialGroup");
@@ -280,7 +283,7 @@ void ui::MainWindow::CreateControls() {
 
     ObjectGroup = named(new QGroupBox(QStringLiteral("Object"), this), "ObjectGroup");
     ObjectPicture = picture(ObjectGroup, "ObjectPicture");
-    ObjectTypeBox = combo(ObjectGroup, "ObjectTypeBox", names(calc::ObjectTypes), chooseType, true);
+    ObjectTypeBox = combo(ObjectGroup, "ObjectTypeBox", typeItems(false), ui::ChooseType, true);
     ObjectQuantityLabel = label(ObjectGroup, "ObjectQuantityLabel", QStringLiteral("Quantity"));
     ObjectQuantityBox = named(new ui::SpinEdit(ObjectGroup), "ObjectQuantityBox");
     ObjectQuantityBox->setFont(bold);
@@ -295,7 +298,7 @@ void ui::MainWindow::CreateControls() {
     for (int p = 0; p < catalogue::ProfileCount; ++p) {
         *sizeBoxes[p] =
             combo(ObjectGroup, sizeNames[p], sizeLabels(static_cast<catalogue::Profile>(p)),
-                  QStringLiteral("Choose Size"), true);
+                  ui::ChooseSize, true);
     }
     ObjectBLabel = label(ObjectGroup, "ObjectBLabel", QStringLiteral("b ="));
     ObjectBField = edit(ObjectGroup, "ObjectBField", QStringLiteral("0"), bold);
@@ -310,7 +313,7 @@ void ui::MainWindow::CreateControls() {
     ApertureGroup = named(new QGroupBox(QStringLiteral("Aperture "), this), "ApertureGroup");
     AperturePicture = picture(ApertureGroup, "AperturePicture");
     ApertureTypeBox =
-        combo(ApertureGroup, "ApertureTypeBox", names(calc::ApertureTypes), chooseType, true);
+        combo(ApertureGroup, "ApertureTypeBox", typeItems(true), ui::ChooseType, true);
     ApertureQuantityLabel =
         label(ApertureGroup, "ApertureQuantityLabel", QStringLiteral("Quantity "));
     ApertureQuantityBox = named(new ui::SpinEdit(ApertureGroup), "ApertureQuantityBox");
@@ -343,7 +346,7 @@ void ui::MainWindow::CreateControls() {
     WeightGroup = named(new QGroupBox(QStringLiteral("Weight"), this), "WeightGroup");
     WeightGroup->setFont(bold);
     WeightField = edit(WeightGroup, "WeightField", QString(), ui::SansFont(16, true));
-    WeightUnitBox = combo(WeightGroup, "WeightUnitBox", weightUnits(), QStringLiteral("kilogram"));
+    WeightUnitBox = combo(WeightGroup, "WeightUnitBox", names(calc::WeightUnits), QStringLiteral("kilogram"));
 
     VolumeGroup = named(new QGroupBox(QStringLiteral("Volume"), this), "VolumeGroup");
     VolumeGroup->setFont(bold);

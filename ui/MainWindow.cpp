@@ -2,22 +2,22 @@
 
 #include "calc/Calculator.h"
 #include "calc/Display.h"
+#include "calc/ReadPart.h"
 #include "calc/Shapes.h"
-#include "calc/Units.h"
 #include "catalogue/ProfileSizeTable.h"
 #include "ui/AboutDialog.h"
 #include "ui/Addresses.h"
 #include "ui/CoreText.h"
+#include "ui/Document.h"
 #include "ui/EditCombo.h"
 #include "ui/ErrorBox.h"
 #include "ui/Fonts.h"
 #include "ui/HelpWindow.h"
 #include "ui/LinkLabel.h"
-#include "ui/PartsListWindow.h"
 #include "ui/PictureText.h"
-#include "ui/SectionsWindow.h"
 #include "ui/ShapePicture.h"
 #include "ui/SpinEdit.h"
+#include "ui/WindowTexts.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -37,19 +37,6 @@ template <typename Control> std::string str(const Control* control) {
     return control->text().toStdString();
 }
 
-std::optional<QString> LastMaterial(const std::vector<partslist::Line>& lines) {
-    if (lines.empty()) return std::nullopt;
-    return FromCore(lines.back().Material);
-}
-
-// A window of ours shown, not minimised, in front and active.
-void ShowInFront(QWidget* window) {
-    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
 QString Total(double value) {
     return FromCore(calc::FormatTotal(value, DecimalSeparator()));
 }
@@ -59,13 +46,25 @@ void SetVisible(std::initializer_list<QWidget*> widgets, bool visible) {
         w->setVisible(visible);
 }
 
-calc::DimensionRow Row(const QLineEdit* edit, const EditCombo* unit) {
-    return {str(edit), str(unit)};
+// One Add's texts read as every Add reads them. The texts stay alive in
+// `held` while they are read.
+calc::Part ReadPart(calc::Kind kind, const EditCombo* type, const QLineEdit* density,
+                    const SpinEdit* quantity, std::array<const QLineEdit*, 3> rows,
+                    std::array<const EditCombo*, 3> units, bool cutByWeight) {
+    std::array<std::string, 8> held{str(type), str(density)};
+    calc::PartTexts texts{held[0], held[1], quantity->value(), {}, {}, cutByWeight};
+    for (std::size_t r = 0; r < 3; ++r) {
+        held[2 + r] = str(rows[r]);
+        held[5 + r] = str(units[r]);
+        texts.Rows[r] = held[2 + r];
+        texts.Units[r] = held[5 + r];
+    }
+    return calc::ReadPart(kind, texts);
 }
 
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent), document_(new ui::Document(this)) {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(AppTitle);
     setFont(SansFont());
@@ -73,6 +72,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     setFixedSize(662, 453);
     setAcceptDrops(true);
     ConnectHandlers();
+    DensityTyped();
+    document_->SetMaterialField(str(MaterialBox));
     SetStartState();
     // Every calculation starts with the type of the object; typing replaces
     // "Choose Type".
@@ -110,13 +111,26 @@ void MainWindow::ConnectHandlers() {
     connect(VolumeUnitBox, &EditCombo::userChanged, this, &MainWindow::VolumeUnitChanged);
     connect(UndoButton, &QPushButton::clicked, this, &MainWindow::Undo);
     connect(ResetButton, &QPushButton::clicked, this, &MainWindow::Reset);
-    connect(PartsListButton, &QPushButton::clicked, this, &MainWindow::ShowPartsList);
+    const auto guarded = [this](void (ui::Document::*show)()) {
+        return [this, show] { Guarded(this, [&] { (document_->*show)(); }); };
+    };
+    connect(PartsListButton, &QPushButton::clicked, this, guarded(&Document::ShowPartsList));
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this), &QShortcut::activated, this,
-            &MainWindow::ShowPartsList);
+            guarded(&Document::ShowPartsList));
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this), &QShortcut::activated, this,
-            &MainWindow::ShowSections);
+            guarded(&Document::ShowSections));
     connect(AddObjectButton, &QPushButton::clicked, this, &MainWindow::AddObject);
     connect(AddApertureButton, &QPushButton::clicked, this, &MainWindow::AddAperture);
+    connect(DensityField, &QLineEdit::textChanged, this, &MainWindow::DensityTyped);
+    connect(MaterialBox, &QComboBox::currentTextChanged, this,
+            [this](const QString& text) { document_->SetMaterialField(text.toStdString()); });
+    connect(document_, &Document::added, this, &MainWindow::ShowAddOutcome);
+    connect(document_, &Document::replayed, this, &MainWindow::ShowTotals);
+    connect(document_, &Document::materialChanged, this, &MainWindow::ShowMaterial);
+}
+
+const calc::CalcState& MainWindow::State() const {
+    return document_->Calculation().State();
 }
 
 void MainWindow::ShowPicture(QLabel* image, const QString& name) {
@@ -144,27 +158,24 @@ void MainWindow::Exit() {
 
 // A parts list saved or opened and changed since is not thrown away unasked.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (partsWindow_ && !partsWindow_->MayDiscardList()) return event->ignore();
-    if (partsWindow_) partsWindow_->close(); // it remembers its place
+    if (!document_->MayDiscard(this)) return event->ignore();
+    document_->CloseWindows(); // they remember their places
     QWidget::closeEvent(event);
 }
 
 // A parts list dropped on the window opens in the list window, as Open does.
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    const auto urls = event->mimeData()->urls();
-    if (urls.size() == 1 && urls.front().isLocalFile() &&
-        urls.front().toLocalFile().endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
-        event->acceptProposedAction();
+    if (!DroppedPartsList(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = DroppedPartsList(event->mimeData());
+    if (path.isEmpty()) return;
     event->acceptProposedAction();
-    const QString path = event->mimeData()->urls().front().toLocalFile();
     // After the drop is done, so that a question does not hold up the program
     // the file came from.
     QTimer::singleShot(0, this, [this, path] {
-        ShowPartsList();
-        if (partsWindow_) partsWindow_->OpenFile(path);
+        Guarded(this, [&] { document_->OpenDropped(path); });
     });
 }
 
@@ -184,19 +195,22 @@ void MainWindow::OpenHomePage() {
 
 void MainWindow::MaterialChanged() {
     Guarded(this, [&] {
-        DensityField->setText(QString::number(calculation_.SelectMaterial(str(MaterialBox))));
+        DensityField->setText(QString::number(document_->SelectMaterial(str(MaterialBox))));
     });
 }
 
 void MainWindow::ObjectTypeChanged() {
     Guarded(this, [&] {
-        if (const calc::ObjectType* type = calc::FindObjectType(str(ObjectTypeBox))) {
-            ShowPicture(ObjectPicture, FromCore(type->Picture));
+        // Only an item of the box has a picture and a layout; a name that is
+        // only typed ("Pipe") keeps both as they were.
+        const calc::Shape* type = calc::FindShape(str(ObjectTypeBox), false);
+        if (type && !type->ObjectPicture.empty()) {
+            ShowPicture(ObjectPicture, FromCore(type->ObjectPicture));
             const bool profile = type->Profile != calc::NoProfile;
-            SetVisible({ObjectALabel, ObjectAField, ObjectAUnitBox}, type->RowA);
-            SetVisible({ObjectBLabel, ObjectBField, ObjectBUnitBox}, type->RowB);
-            ObjectCLabel->setVisible(type->RowC);
-            SetVisible({ObjectCField, ObjectCUnitBox}, type->RowC || profile); // a profile's length
+            SetVisible({ObjectALabel, ObjectAField, ObjectAUnitBox}, type->Rows[0]);
+            SetVisible({ObjectBLabel, ObjectBField, ObjectBUnitBox}, type->Rows[1]);
+            ObjectCLabel->setVisible(type->Rows[2] && !profile); // a profile's is "Length"
+            SetVisible({ObjectCField, ObjectCUnitBox}, type->Rows[2]);
             SetVisible({SizeLabel, LengthLabel}, profile);
             const auto sizeBoxes = SizeBoxes();
             for (int p = 0; p < int(sizeBoxes.size()); ++p)
@@ -206,16 +220,17 @@ void MainWindow::ObjectTypeChanged() {
             e->clear();
         ObjectQuantityBox->setValue(1);
         for (auto* box : SizeBoxes())
-            box->setText(QStringLiteral("Choose Size"));
+            box->setText(ChooseSize);
     });
 }
 
 void MainWindow::ApertureTypeChanged() {
     Guarded(this, [&] {
-        if (const calc::ApertureType* type = calc::FindApertureType(str(ApertureTypeBox))) {
-            ShowPicture(AperturePicture, FromCore(type->Picture));
-            SetVisible({ApertureBLabel, ApertureBField, ApertureBUnitBox}, type->RowB);
-            SetVisible({ApertureCLabel, ApertureCField, ApertureCUnitBox}, type->RowC);
+        const calc::Shape* type = calc::FindShape(str(ApertureTypeBox), true);
+        if (type && !type->AperturePicture.empty()) {
+            ShowPicture(AperturePicture, FromCore(type->AperturePicture));
+            SetVisible({ApertureBLabel, ApertureBField, ApertureBUnitBox}, type->Rows[1]);
+            SetVisible({ApertureCLabel, ApertureCField, ApertureCUnitBox}, type->Rows[2]);
         }
         for (QLineEdit* e : {ApertureAField, ApertureBField, ApertureCField})
             e->clear();
@@ -227,7 +242,7 @@ void MainWindow::ApertureTypeChanged() {
 // exact match of a label; any other text leaves it as it was.
 void MainWindow::SizeChanged(catalogue::Profile profile) {
     Guarded(this, [&] {
-        calculation_.SelectSize(profile, str(SizeBoxes()[static_cast<std::size_t>(profile)]));
+        document_->SelectSize(profile, str(SizeBoxes()[static_cast<std::size_t>(profile)]));
     });
 }
 
@@ -238,35 +253,34 @@ void MainWindow::WeightUnitChanged() {
     });
 }
 
+// The marker stays: there is no volume to show in any unit.
 void MainWindow::VolumeUnitChanged() {
     Guarded(this, [&] {
-        if (const auto text = calc::VolumeText(str(VolumeField), State().TotalVolume,
-                                               str(VolumeUnitBox), DecimalSeparator()))
-            VolumeField->setText(FromCore(*text));
+        if (VolumeField->text() == NoVolumeMarker) return;
+        VolumeField->setText(FromCore(
+            calc::VolumeText(State().TotalVolume, str(VolumeUnitBox), DecimalSeparator())));
     });
 }
 
 void MainWindow::Undo() {
     Guarded(this, [&] {
-        calculation_.Undo();
+        document_->Undo();
         VolumeField->setText(Total(State().TotalVolume));
         WeightField->setText(Total(State().TotalWeight));
-        emit calculationChanged();
     });
 }
 
 void MainWindow::Reset() {
-    if (partsWindow_ && !partsWindow_->MayDiscardList()) return;
+    if (!document_->MayDiscard(this)) return;
     Guarded(this, [&] {
-        calculation_.Reset();
-        emit calculationChanged();
+        document_->Reset();
         ShowPicture(ObjectPicture, QStringLiteral("ZERO"));
         ShowPicture(AperturePicture, QStringLiteral("ZERO"));
-        ObjectTypeBox->setText(QStringLiteral("Choose Type"));
+        ObjectTypeBox->setText(ChooseType);
         for (QLineEdit* e : {ObjectAField, ObjectBField, ObjectCField})
             e->setText(QStringLiteral("0"));
         ObjectQuantityBox->setValue(1);
-        ApertureTypeBox->setText(QStringLiteral("Choose Type"));
+        ApertureTypeBox->setText(ChooseType);
         for (QLineEdit* e : {ApertureAField, ApertureBField, ApertureCField})
             e->setText(QStringLiteral("0"));
         ApertureQuantityBox->setValue(1);
@@ -278,113 +292,71 @@ void MainWindow::Reset() {
                     ApertureBField, ApertureCLabel, ApertureCField},
                    true);
         for (auto* box : SizeBoxes())
-            box->setText(QStringLiteral("Choose Size"));
+            box->setText(ChooseSize);
     });
 }
 
-calc::AddInput MainWindow::ObjectInput() const {
-    return {str(ObjectTypeBox),
-            str(DensityField),
-            ObjectQuantityBox->value(),
-            {Row(ObjectAField, ObjectAUnitBox), Row(ObjectBField, ObjectBUnitBox),
-             Row(ObjectCField, ObjectCUnitBox)},
-            str(VolumeField)};
+calc::Part MainWindow::ObjectPart() const {
+    return ReadPart(calc::Kind::Object, ObjectTypeBox, DensityField, ObjectQuantityBox,
+                    {ObjectAField, ObjectBField, ObjectCField},
+                    {ObjectAUnitBox, ObjectBUnitBox, ObjectCUnitBox}, false);
 }
 
-calc::AddInput MainWindow::ApertureInput() const {
-    return {str(ApertureTypeBox),
-            str(DensityField),
-            ApertureQuantityBox->value(),
-            {Row(ApertureAField, ApertureAUnitBox), Row(ApertureBField, ApertureBUnitBox),
-             Row(ApertureCField, ApertureCUnitBox)},
-            str(VolumeField)};
+// A hole is cut by weight while the totals hold rolled profiles, whose volume
+// the Volume field does not show.
+calc::Part MainWindow::AperturePart() const {
+    return ReadPart(calc::Kind::Aperture, ApertureTypeBox, DensityField, ApertureQuantityBox,
+                    {ApertureAField, ApertureBField, ApertureCField},
+                    {ApertureAUnitBox, ApertureBUnitBox, ApertureCUnitBox},
+                    VolumeField->text() == NoVolumeMarker);
 }
 
-// After a successful Add: the unit boxes back to kilogram and cubic metre,
-// and both totals written in them.
+// After a successful Add, from this window or another: the unit boxes back to
+// kilogram and cubic metre, and both totals written in them.
 void MainWindow::ShowAddOutcome(const calc::AddOutcome& outcome) {
     WeightUnitBox->setText(QStringLiteral("kilogram"));
     VolumeUnitBox->setText(QStringLiteral("meter"));
     if (outcome.VolumeField == calc::VolumeShown::Marker)
-        VolumeField->setText(FromCore(calc::NoVolumeMarker));
+        VolumeField->setText(NoVolumeMarker);
     else if (outcome.VolumeField == calc::VolumeShown::Total)
         VolumeField->setText(Total(outcome.State.TotalVolume));
     WeightField->setText(Total(outcome.State.TotalWeight));
-    emit calculationChanged();
 }
 
+// Nothing at all while the type box reads "Choose Type".
 void MainWindow::AddObject() {
     Guarded(this, [&] {
-        if (const auto outcome = calculation_.AddObject(ObjectInput(), str(MaterialBox)))
-            ShowAddOutcome(*outcome);
+        if (ObjectTypeBox->text() != ChooseType)
+            document_->AddObject(ObjectPart(), str(MaterialBox));
     });
 }
 
 void MainWindow::AddAperture() {
-    Guarded(this,
-            [&] { ShowAddOutcome(calculation_.AddAperture(ApertureInput(), str(MaterialBox))); });
+    Guarded(this, [&] { document_->AddAperture(AperturePart(), str(MaterialBox)); });
 }
 
-void MainWindow::AddSection(const QString& designation, const QString& length, const QString& unit,
-                            int quantity) {
-    Guarded(this, [&] {
-        calc::AddInput input;
-        input.Density = str(DensityField);
-        input.Quantity = quantity;
-        input.Rows[2] = {length.toStdString(), unit.toStdString()};
-        input.VolumeField = str(VolumeField);
-        ShowAddOutcome(calculation_.AddSection(input, designation.toStdString(), str(MaterialBox)));
-    });
+// What an Add in another window reads, and the density the weights other
+// windows show before the next Add are at.
+void MainWindow::DensityTyped() {
+    document_->SetDensityField(str(DensityField));
 }
 
-void MainWindow::RemoveLines(std::span<const std::size_t> rows) {
-    calculation_.Remove(rows);
-    ShowTotals({});
-}
-
-// The material and density of the file's last line come with it.
-void MainWindow::ReplaceLines(std::vector<partslist::Line> lines, partslist::Replay replay) {
-    const std::optional<QString> material = LastMaterial(lines);
-    calculation_.Replace(std::move(lines), std::move(replay));
-    ShowTotals(material);
-}
-
-void MainWindow::PasteLines(std::vector<partslist::Line> lines) {
-    const std::optional<QString> material = LastMaterial(lines);
-    calculation_.Paste(std::move(lines));
-    ShowTotals(material);
-}
-
-// The totals of a removal or an opened file, shown as an Add shows its totals;
-// with lines that came in, the material and density in force after them.
-void MainWindow::ShowTotals(const std::optional<QString>& material) {
-    if (material) {
-        MaterialBox->setText(*material);
-        DensityField->setText(QString::number(State().Density));
-    }
+// The totals of a removal or an opened file, shown as an Add shows its totals.
+void MainWindow::ShowTotals() {
     WeightUnitBox->setText(QStringLiteral("kilogram"));
     VolumeUnitBox->setText(QStringLiteral("meter"));
-    VolumeField->setText(calculation_.Shown() == partslist::TotalsShown::WeightAndMarker
-                             ? FromCore(calc::NoVolumeMarker)
+    VolumeField->setText(document_->Calculation().Shown() ==
+                                 partslist::TotalsShown::WeightAndMarker
+                             ? NoVolumeMarker
                              : Total(State().TotalVolume));
     WeightField->setText(Total(State().TotalWeight));
-    emit calculationChanged();
 }
 
-// Built on first use, so that start-up does not pay for it.
-void MainWindow::ShowPartsList() {
-    Guarded(this, [&] {
-        if (!partsWindow_) partsWindow_ = new PartsListWindow(this);
-        ShowInFront(partsWindow_);
-    });
-}
-
-// Built on first use: the sections are read then, never at start-up.
-void MainWindow::ShowSections() {
-    Guarded(this, [&] {
-        if (!sectionsWindow_) sectionsWindow_ = new SectionsWindow(this);
-        ShowInFront(sectionsWindow_);
-    });
+// The material and density an opened or pasted list brought, or an Undo of
+// one took back: the next Add weighs as the list does.
+void MainWindow::ShowMaterial() {
+    MaterialBox->setText(FromCore(document_->Calculation().Material()));
+    DensityField->setText(QString::number(State().Density));
 }
 
 } // namespace ui

@@ -1,9 +1,9 @@
 #pragma once
-// The parts list: every line of the calculation in a table, with the totals
-// under it. It shows the main window's calculation and follows its changes
-// row by row; a removal or an opened file goes back to the main window, which
-// owns the calculation and writes its result fields. One window, built when
-// first asked for, never modal.
+// The parts list: every line of the document's calculation in a table, with
+// the totals under it, and the list's commands: remove, copy and paste for a
+// spreadsheet, open and save its file, a quote sheet to save or print. It
+// changes the list only through the document, which tells every window what
+// changed. One window, built when first asked for, never modal.
 #include <QWidget>
 
 #include <optional>
@@ -17,14 +17,13 @@ class QToolButton;
 
 namespace ui {
 
-class MainWindow;
+class Document;
 class PartsListModel;
-struct QuoteSheet;
 
 class PartsListWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit PartsListWindow(MainWindow* main);
+    PartsListWindow(Document& document, QWidget* owner);
 
     // What the commands do once a file was chosen. Each shows its error in the
     // error box and then has changed nothing.
@@ -32,13 +31,9 @@ public:
     void OpenFrom(const QString& path);
     void ReportTo(const QString& path);
 
-    // Opens a file (dropped, or one of the recent ones) once MayDiscardList().
+    // Opens a file (dropped, or one of the recent ones) once the document
+    // may discard the list it has.
     void OpenFile(const QString& path);
-
-    // Whether the list may be replaced or thrown away: yes unless it is a
-    // saved or opened file with changes, and then as the user answers
-    // Save (and it saved), Discard or Cancel.
-    bool MayDiscardList();
 
     // The price typed, or none: empty or not a number of zero or more.
     std::optional<double> PricePerKg() const;
@@ -60,14 +55,16 @@ protected:
 private:
     QAction* AddCommand(const char* name, const QString& caption, const QString& description,
                         const QKeySequence& keys, void (PartsListWindow::*run)());
-    void CalculationChanged();
-    void PriceChanged();
+    void CreateControls();
+    void Changed();
+    void RowsAdded(int first, int last);
+    void PriceTyped();
+    void ShowPrice();
     void ShowTotals();
     void ShowTitle();
-    void Remember(const QString& path); // among the recent files, and its folder
     void ShowRecentFiles();
-    // Columns as wide as the rows in sight need, or as one new row needs.
-    void FitColumns(int row);
+    // Columns as wide as the rows in sight need, or as new rows need.
+    void FitColumns(int first = -1, int last = -1);
     void RemoveSelected();
     void CopyLines();
     void PasteLines();
@@ -75,11 +72,9 @@ private:
     void Open();
     void Report();
     void Print();
-    void ShowSections();
-    QuoteSheet Sheet() const;
     std::vector<int> SelectedRows() const;
 
-    MainWindow* main_;
+    Document& document_;
     PartsListModel* model_;
     QMenu* recentFiles_;
 };

@@ -4,6 +4,7 @@
 #include "calc/Shapes.h"
 #include "partslist/Describe.h"
 #include "ui/CoreText.h"
+#include "ui/WindowTexts.h"
 
 #include <QLocale>
 
@@ -13,33 +14,21 @@
 namespace ui::quote {
 namespace {
 
-QString pictureOf(const partslist::Line& line) {
-    if (line.Kind == partslist::Kind::Aperture) {
-        const calc::ApertureType* type = calc::FindApertureType(line.Type);
-        return type ? FromCore(type->Picture) : QString();
-    }
-    const calc::ObjectType* type = calc::FindObjectType(line.Type);
-    return type ? FromCore(type->Picture) : QString();
-}
-
-bool isSection(const partslist::Line& line) {
-    return line.Kind == partslist::Kind::Object && line.Type == partslist::SectionType;
+// The picture of the line's type in its box; none for a type only typed.
+std::string_view pictureOf(const partslist::Line& line) {
+    return line.Kind == partslist::Kind::Aperture ? line.Type->AperturePicture
+                                                  : line.Type->ObjectPicture;
 }
 
 // The rows the calculation read: those its type shows, the length alone for a
 // profile or a section, every filled one for a type that is only typed ("Pipe").
 QStringList dimensionsOf(const partslist::Line& line) {
-    if (partslist::ProfileOf(line) || isSection(line)) {
+    if (partslist::ProfileOf(line) || partslist::IsSection(line)) {
         const std::string length = partslist::Dimension(line.Rows[2]);
         return length.empty() ? QStringList() : QStringList{"Length " + FromCore(length)};
     }
     std::array<bool, 3> read{true, true, true};
-    if (line.Kind == partslist::Kind::Object) {
-        if (const calc::ObjectType* t = calc::FindObjectType(line.Type))
-            read = {t->RowA, t->RowB, t->RowC};
-    } else if (const calc::ApertureType* t = calc::FindApertureType(line.Type)) {
-        read = {true, t->RowB, t->RowC};
-    }
+    if (!pictureOf(line).empty()) read = line.Type->Rows;
     QStringList out;
     for (std::size_t i = 0; i < 3; ++i) {
         const std::string text = partslist::Dimension(line.Rows[i]);
@@ -152,7 +141,7 @@ Text TextOf(const QuoteSheet& sheet, const std::function<bool()>& goOn) {
             i < sheet.Totals.Lines.size() ? sheet.Totals.Lines[i] : partslist::LineResult{};
         Row row;
         row.Cells[Number] = QString::number(i + 1);
-        row.Cells[Item] = FromCore(line.Type); // a profile's size goes below, narrower
+        row.Cells[Item] = FromCore(partslist::TypeName(line)); // a profile's size goes below, narrower
         row.Cells[Quantity] = QString::number(line.Quantity);
         row.Cells[Density] = QString::number(weighing.Densities[i]);
         row.Cells[Volume] = result.Volume ? Figure(*result.Volume, sep) : QStringLiteral("\u2014");
@@ -165,14 +154,14 @@ Text TextOf(const QuoteSheet& sheet, const std::function<bool()>& goOn) {
         row.Size = FromCore(line.Size);
         if (!weighing.OneMaterial) row.Material = FromCore(line.Material);
         row.Dimensions = dimensionsOf(line);
-        row.Picture = pictureOf(line);
-        if (isSection(line)) row.Section = row.Size;
+        row.Picture = FromCore(pictureOf(line));
+        if (partslist::IsSection(line)) row.Section = row.Size;
         t.Rows.push_back(std::move(row));
     }
     const calc::CalcState& state = sheet.Totals.State;
     t.Totals[Item] = QStringLiteral("Total");
     t.Totals[Volume] =
-        sheet.Totals.VolumeMarker ? FromCore(calc::NoVolumeMarker) : Figure(state.TotalVolume, sep);
+        sheet.Totals.VolumeMarker ? NoVolumeMarker : Figure(state.TotalVolume, sep);
     t.Totals[Weight] = Figure(state.TotalWeight, sep);
     // The sum of the lines' costs as they stand, each in cents, so that they add up.
     if (t.Costed)

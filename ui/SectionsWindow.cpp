@@ -7,7 +7,7 @@
 #include "ui/CoreText.h"
 #include "ui/ErrorBox.h"
 #include "ui/HelpWindow.h"
-#include "ui/MainWindow.h"
+#include "ui/Document.h"
 #include "ui/SectionDrawing.h"
 #include "ui/SectionsModel.h"
 #include "ui/SpinEdit.h"
@@ -87,7 +87,8 @@ QString Described(const Section& s) {
 
 } // namespace
 
-SectionsWindow::SectionsWindow(MainWindow* main) : QWidget(main, Qt::Window), main_(main) {
+SectionsWindow::SectionsWindow(Document& document, QWidget* owner)
+    : QWidget(owner, Qt::Window), document_(document) {
     setObjectName(QStringLiteral("SectionsWindow"));
     setWindowTitle(QStringLiteral("Standard sections"));
     model_ = new SectionsModel(this);
@@ -98,7 +99,7 @@ SectionsWindow::SectionsWindow(MainWindow* main) : QWidget(main, Qt::Window), ma
     connect(FamilyList, &QListWidget::currentRowChanged, this, &SectionsWindow::Search);
     connect(SizesTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &SectionsWindow::ShowSelected);
-    connect(main_->DensityField, &QLineEdit::textChanged, this, &SectionsWindow::DensityChanged);
+    connect(&document_, &Document::fieldDensityChanged, this, &SectionsWindow::DensityChanged);
     connect(AddButton, &QPushButton::clicked, this, &SectionsWindow::Add);
     connect(LengthField, &QLineEdit::returnPressed, this, &SectionsWindow::Add);
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, [this] {
@@ -176,7 +177,7 @@ void SectionsWindow::CreateControls() {
     LengthField = Named(new QLineEdit(this), "LengthField", QStringLiteral("Length"),
                         QStringLiteral("Length of one piece"));
     LengthUnitBox = Named(new QComboBox(this), "LengthUnitBox", QStringLiteral("Unit of length"));
-    for (const calc::NamedUnit& unit : calc::LengthUnits)
+    for (const calc::LengthUnit& unit : calc::LengthUnits)
         LengthUnitBox->addItem(FromCore(unit.Name));
     LengthUnitBox->setCurrentText(QStringLiteral("meter")); // sections are bought by the metre
     QuantityBox = Named(new SpinEdit(this), "QuantityBox", QStringLiteral("Quantity"),
@@ -286,21 +287,19 @@ void SectionsWindow::ShowSelected() {
 // The mass at the density in force, read as an Add reads the density field;
 // none while the field holds no density.
 void SectionsWindow::DensityChanged() {
-    std::optional<std::int32_t> density;
-    try {
-        density = calc::ReadDensity(main_->DensityField->text().toStdString());
-    } catch (const calc::Error&) {
-    }
-    model_->SetDensity(density);
+    model_->SetDensity(document_.FieldDensity());
 }
 
 void SectionsWindow::Add() {
     const Section* s = Selected();
     if (!s) return;
-    const std::size_t before = main_->Calculation().Lines().size();
-    main_->AddSection(FromCore(s->Designation), LengthField->text(), LengthUnitBox->currentText(),
-                      QuantityBox->value());
-    if (main_->Calculation().Lines().size() > before)
+    bool added = false;
+    Guarded(this, [&] {
+        document_.AddSection(s->Designation, LengthField->text().toStdString(),
+                             LengthUnitBox->currentText().toStdString(), QuantityBox->value());
+        added = true;
+    });
+    if (added)
         AddedLabel->setText(
             QStringLiteral("Added %1 × %2, %3 %4 each.")
                 .arg(QuantityBox->value())

@@ -20,7 +20,7 @@ struct Section;
 
 namespace ui {
 
-class MainWindow;
+class Document;
 class SectionPicture;
 class SectionsModel;
 class SpinEdit;
@@ -28,7 +28,7 @@ class SpinEdit;
 class SectionsWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit SectionsWindow(MainWindow* main);
+    SectionsWindow(Document& document, QWidget* owner);
 
     // The section selected in the table, or nullptr.
     const catalogue::Section* Selected() const;
@@ -53,7 +53,7 @@ private:
     void DensityChanged();
     void Add();
 
-    MainWindow* main_;
+    Document& document_;
     SectionsModel* model_;
 };
 

@@ -140,10 +140,9 @@ std::string letters(const QSet<QChar>& set) {
 
 QStringList picturesInUse() {
     QStringList names;
-    for (const auto& t : calc::ObjectTypes)
-        names << QString::fromLatin1(t.Picture.data(), t.Picture.size());
-    for (const auto& t : calc::ApertureTypes)
-        names << QString::fromLatin1(t.Picture.data(), t.Picture.size());
+    for (const auto& t : calc::Shapes)
+        for (const std::string_view picture : {t.ObjectPicture, t.AperturePicture})
+            if (!picture.empty()) names << QString::fromLatin1(picture.data(), picture.size());
     return names;
 }
 
@@ -196,14 +195,14 @@ TEST_F(WindowTest, ObjectPictureTellsTheShapeAndTheRowsOfTheChosenType) {
         {"Truncated cone", "Truncated cone"},
         {"Pyramid", "Pyramid"},
     };
-    ASSERT_EQ(std::size(cases), calc::ObjectTypes.size());
+    ASSERT_EQ(std::size(cases), std::size_t(form->ObjectTypeBox->count()));
     for (const auto& [type, shape] : cases) {
         SCOPED_TRACE(type);
         Pick(form->ObjectTypeBox, QString::fromLatin1(type));
         EXPECT_EQ(form->ObjectPicture->accessibleName().toStdString(),
                   std::string("Object picture: ") + shape);
         const QString description = form->ObjectPicture->accessibleDescription();
-        if (calc::FindObjectType(type)->Profile != calc::NoProfile) {
+        if (calc::FindShape(type, false)->Profile != calc::NoProfile) {
             EXPECT_TRUE(description.contains(QLatin1String("Size box")));
             EXPECT_EQ(lettersInDescription(description), "");
         } else {
@@ -217,8 +216,8 @@ TEST_F(WindowTest, ObjectPictureTellsTheShapeAndTheRowsOfTheChosenType) {
 }
 
 TEST_F(WindowTest, AperturePictureTellsTheHoleAndTheRowsOfTheChosenType) {
-    for (const auto& type : calc::ApertureTypes) {
-        const QString name = QString::fromLatin1(type.Name.data(), type.Name.size());
+    for (int item = 0; item < form->ApertureTypeBox->count(); ++item) {
+        const QString name = form->ApertureTypeBox->itemText(item);
         SCOPED_TRACE(name.toStdString());
         Pick(form->ApertureTypeBox, name);
         EXPECT_EQ(form->AperturePicture->accessibleName(),

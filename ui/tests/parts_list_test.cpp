@@ -225,7 +225,7 @@ TEST_F(PartsList, ADroppedFileOpensAndIsRemembered) {
     ASSERT_EQ(recent.size(), 1);
     EXPECT_EQ(recent[0]->toolTip(), QFileInfo(path).absoluteFilePath());
     list->close();
-    EXPECT_EQ(ui::PartsListWindow(form.get()).PriceField->text(), Localised("2.5"));
+    EXPECT_EQ(ui::PartsListWindow(form->Document(), form.get()).PriceField->text(), Localised("2.5"));
 }
 
 // A copy is the file's columns, a value a cell, numbers with the user's

@@ -2,6 +2,7 @@
 // pdftotext, holds every line's weight and cost and the totals; a long list
 // numbered over several pages; the paper of the user's country; a PDF that
 // cannot be written whole, or is cancelled, leaves the old file as it was.
+#include "calc/ReadPart.h"
 #include "partslist/Replay.h"
 #include "ui/QuoteSheet.h"
 #include "ui/QuoteSheetText.h"
@@ -26,9 +27,15 @@ using partslist::Kind;
 
 partslist::Line line(Kind kind, const char* type, std::array<std::string, 3> mm, int quantity,
                      const char* size = "") {
-    partslist::Line l{kind, type, size, {}, quantity, "Steel", 7850, false};
+    partslist::Line l;
+    l.Kind = kind;
+    l.Type = calc::FindShape(type, kind == Kind::Aperture);
+    partslist::SetSize(l, size);
+    l.Quantity = quantity;
+    l.Material = "Steel";
+    l.Density = 7850;
     for (std::size_t i = 0; i < 3; ++i)
-        l.Rows[i] = {mm[i], mm[i].empty() ? "" : "millimeter"};
+        l.Rows[i] = calc::ReadLength(mm[i], calc::FindLengthUnit("millimeter"));
     return l;
 }
 

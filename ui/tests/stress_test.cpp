@@ -8,6 +8,7 @@
 // KUBATRIX_STRESS_SEED its seed; a failure prints both, to replay it.
 #include "WindowFixture.h"
 #include "StressPlayer.h"
+#include "ui/WindowTexts.h"
 
 #include "calc/Calculator.h"
 #include "calc/Display.h"
@@ -136,7 +137,7 @@ public:
 
 private:
     void Count(Kind kind, const Before& b) {
-        const QString marker = Q(std::string(calc::NoVolumeMarker));
+        const QString marker = ui::NoVolumeMarker;
         const QString zero = Total(0.0);
         if (kind == Kind::AddAperture && b.Volume == marker && watch_.Messages.size() == b.Messages)
             ++AperturesUnderMarker;
@@ -163,7 +164,7 @@ private:
         return Q(calc::WeightText(kilograms, unit.toStdString(), Separator()));
     }
     QString Volume(double cubicMetres, const QString& unit) const {
-        return Q(*calc::VolumeText("", cubicMetres, unit.toStdString(), Separator()));
+        return Q(calc::VolumeText(cubicMetres, unit.toStdString(), Separator()));
     }
     QString Total(double value) const { return Q(calc::FormatTotal(value, Separator())); }
 
@@ -182,7 +183,7 @@ private:
     QString Check(Kind kind, const Before& b) {
         const calc::CalcState& s = form_.State();
         const QString weight = form_.WeightField->text(), volume = form_.VolumeField->text();
-        const QString marker = Q(std::string(calc::NoVolumeMarker));
+        const QString marker = ui::NoVolumeMarker;
         if (!std::isfinite(s.TotalVolume) || !std::isfinite(s.TotalWeight))
             return QStringLiteral("a total is not finite");
         if (!weight.isEmpty() && !IsDisplayNumber(weight))
@@ -234,10 +235,10 @@ private:
             QString expected = Total(s.TotalVolume);
             if (kind == Kind::AddObject) {
                 const std::string type = form_.ObjectTypeBox->text().toStdString();
-                const calc::ObjectType* t = calc::FindObjectType(type);
+                const calc::Shape* t = calc::FindShape(type, false);
                 if (t && t->Profile != calc::NoProfile)
                     expected = marker;
-                else if (!t && type != "Pipe" && type != "Hexahedron")
+                else if (!t)
                     expected = b.Volume;
             } else if (b.Volume == marker) {
                 expected = marker;

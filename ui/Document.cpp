@@ -1,0 +1,276 @@
+#include "ui/Document.h"
+
+#include "calc/ReadPart.h"
+#include "partslist/Describe.h"
+#include "ui/CoreText.h"
+#include "ui/ErrorBox.h"
+#include "ui/PartsListWindow.h"
+#include "ui/SectionsWindow.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QUrl>
+#include <QSaveFile>
+#include <QSettings>
+
+#include <cerrno>
+#include <cstring>
+
+namespace ui {
+namespace {
+
+const QString PriceKey = QStringLiteral("PartsList/PricePerKg");
+const QString FolderKey = QStringLiteral("PartsList/LastFolder");
+const QString RecentKey = QStringLiteral("PartsList/RecentFiles");
+constexpr int RecentCount = 8;
+
+// A window of ours shown, not minimised, in front and active.
+void ShowInFront(QWidget* window) {
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
+QString DroppedPartsList(const QMimeData* data) {
+    if (!data || data->urls().size() != 1 || !data->urls().front().isLocalFile()) return {};
+    const QString path = data->urls().front().toLocalFile();
+    return path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) ? path : QString();
+}
+
+Document::Document(QWidget* owner) : QObject(owner), owner_(owner) {
+    calculation_.Watch(this);
+}
+
+std::int32_t Document::SelectMaterial(std::string_view material) {
+    const std::int32_t density = calculation_.SelectMaterial(material);
+    emit changed();
+    return density;
+}
+
+void Document::SelectSize(catalogue::Profile profile, std::string_view label) {
+    calculation_.SelectSize(profile, label);
+}
+
+void Document::AddObject(const calc::Part& part, std::string_view material) {
+    const calc::AddOutcome outcome = calculation_.AddObject(part, material);
+    emit added(outcome);
+    emit changed();
+}
+
+void Document::AddAperture(const calc::Part& part, std::string_view material) {
+    const calc::AddOutcome outcome = calculation_.AddAperture(part, material);
+    emit added(outcome);
+    emit changed();
+}
+
+void Document::AddSection(std::string_view designation, std::string_view length,
+                          std::string_view unit, int quantity) {
+    calc::PartTexts texts;
+    texts.Density = densityField_;
+    texts.Quantity = quantity;
+    texts.Rows[2] = length;
+    texts.Units[2] = unit;
+    const calc::Part part = calc::ReadPart(calc::Kind::Object, texts);
+    const calc::AddOutcome outcome = calculation_.AddSection(part, designation, materialField_);
+    emit added(outcome);
+    emit changed();
+}
+
+void Document::Undo() {
+    const auto price = calculation_.PricePerKg();
+    if (calculation_.Undo()) emit materialChanged();
+    if (price != calculation_.PricePerKg()) emit priceChanged();
+    emit changed();
+}
+
+void Document::Reset() {
+    calculation_.Reset();
+    emit changed();
+}
+
+void Document::Remove(std::span<const std::size_t> rows) {
+    calculation_.Remove(rows);
+    emit replayed();
+    emit changed();
+}
+
+void Document::Paste(std::vector<partslist::Line> lines) {
+    if (lines.empty()) return;
+    calculation_.Paste(std::move(lines));
+    emit replayed();
+    emit materialChanged();
+    emit changed();
+}
+
+void Document::SetPricePerKg(std::optional<double> price) {
+    if (price == calculation_.PricePerKg()) return;
+    calculation_.SetPricePerKg(price);
+    emit priceChanged();
+    emit changed();
+}
+
+void Document::SetDensityField(std::string text) {
+    densityField_ = std::move(text);
+    std::optional<std::int32_t> density;
+    try {
+        density = calc::ReadDensity(densityField_);
+    } catch (const calc::Error&) {
+    }
+    if (density == fieldDensity_) return;
+    fieldDensity_ = density;
+    emit fieldDensityChanged();
+}
+
+QString Document::FilePath() const {
+    return FromCore(calculation_.FilePath());
+}
+
+std::optional<std::vector<std::string>> Document::Open(const QString& path,
+                                                       const partslist::Progress& progress) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw calc::Error("Could not open '" + path.toStdString() +
+                          "': " + file.errorString().toStdString());
+    const QByteArray bytes = file.readAll();
+    partslist::OpenedList list;
+    try {
+        list = partslist::ReadPartsList(std::string_view(bytes.constData(), bytes.size()),
+                                        path.toStdString(), {}, {}, progress);
+    } catch (const partslist::Cancelled&) {
+        return std::nullopt; // as if never asked
+    }
+    if (list.PricePerKg && !partslist::TotalCostCents(list.Totals.Lines, *list.PricePerKg))
+        throw calc::Error(path.toStdString() + ": a price of " +
+                          partslist::ExactNumber(*list.PricePerKg) +
+                          " a kilogram gives costs past 15 digits");
+    const bool lines = !list.Lines.empty();
+    const bool price = list.PricePerKg != calculation_.PricePerKg();
+    calculation_.Replace(std::move(list.Lines), std::move(list.Totals), list.PricePerKg);
+    calculation_.Saved(path.toStdString());
+    Remember(path);
+    emit replayed();
+    if (lines) emit materialChanged();
+    if (price) emit priceChanged();
+    emit changed();
+    return std::move(list.IgnoredColumns);
+}
+
+// Written to a temporary file and renamed over the target, so a failure
+// never leaves half a file behind.
+void Document::Save(const QString& path) {
+    const std::string text = partslist::WritePartsList(
+        calculation_.Lines(), calculation_.PricePerKg(), calculation_.Totals());
+    QSaveFile file(path);
+    errno = 0;
+    const bool written = file.open(QIODevice::WriteOnly) &&
+                         file.write(text.data(), qint64(text.size())) == qint64(text.size()) &&
+                         file.flush();
+    if (!written || !file.commit()) {
+        // QSaveFile names a failed flush "Unknown error"; the system knows better.
+        const QString reason = file.error() == QFileDevice::NoError || errno == 0
+                                   ? file.errorString()
+                                   : QString::fromLocal8Bit(std::strerror(errno));
+        throw calc::Error("Could not save '" + path.toStdString() + "': " + reason.toStdString());
+    }
+    calculation_.Saved(path.toStdString());
+    Remember(path);
+    emit changed();
+}
+
+bool Document::MayDiscard(QWidget* parent) {
+    if (!Modified()) return true;
+    const auto answer = QMessageBox::warning(
+        parent, AppTitle,
+        QStringLiteral("The parts list \u201C%1\u201D has changes that are not saved.")
+            .arg(QFileInfo(FilePath()).fileName()),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer != QMessageBox::Save) return answer == QMessageBox::Discard;
+    bool saved = false;
+    Guarded(parent, [&] {
+        Save(FilePath());
+        saved = true;
+    });
+    return saved;
+}
+
+QStringList Document::RecentFiles() const {
+    return QSettings().value(RecentKey).toStringList();
+}
+
+QString Document::LastFolder() const {
+    return QSettings().value(FolderKey).toString();
+}
+
+QString Document::RememberedPrice() const {
+    return QSettings().value(PriceKey).toString();
+}
+
+void Document::RememberPrice(const QString& text) {
+    QSettings().setValue(PriceKey, text);
+}
+
+void Document::Remember(const QString& path) {
+    QSettings settings;
+    const QString full = QFileInfo(path).absoluteFilePath();
+    QStringList recent = settings.value(RecentKey).toStringList();
+    recent.removeAll(full);
+    recent.prepend(full);
+    settings.setValue(RecentKey, recent.mid(0, RecentCount));
+    settings.setValue(FolderKey, QFileInfo(full).absolutePath());
+    emit recentFilesChanged();
+}
+
+// Built on first use, so that start-up does not pay for it.
+PartsListWindow* Document::PartsList() {
+    if (!partsList_) partsList_ = new PartsListWindow(*this, owner_);
+    return partsList_;
+}
+
+void Document::ShowPartsList() {
+    ShowInFront(PartsList());
+}
+
+// Built on first use: the sections are read then, never at start-up.
+void Document::ShowSections() {
+    if (!sections_) sections_ = new SectionsWindow(*this, owner_);
+    ShowInFront(sections_);
+}
+
+void Document::OpenDropped(const QString& path) {
+    ShowPartsList();
+    partsList_->OpenFile(path);
+}
+
+void Document::CloseWindows() {
+    for (QWidget* window : {static_cast<QWidget*>(partsList_), static_cast<QWidget*>(sections_)})
+        if (window) window->close();
+}
+
+void Document::Inserting(std::size_t first, std::size_t last) {
+    emit linesAboutToBeInserted(int(first), int(last));
+}
+void Document::Inserted() {
+    emit linesInserted();
+}
+void Document::Removing(std::size_t first, std::size_t last) {
+    emit linesAboutToBeRemoved(int(first), int(last));
+}
+void Document::Removed() {
+    emit linesRemoved();
+}
+void Document::Resetting() {
+    emit linesAboutToBeReset();
+}
+void Document::WasReset() {
+    emit linesReset();
+}
+void Document::Reweighed() {
+    emit weightsChanged();
+}
+
+} // namespace ui

@@ -1,0 +1,140 @@
+#pragma once
+// The document every window shares: the calculation (state, lines, undo),
+// its file and saved state, the recent files and what the list remembers
+// between runs. Windows change it only through its operations and hear of
+// every change by its signals; none reaches into another window. A window
+// asks for another by a request here, and the document opens it: it is the
+// one place that builds the parts list and the Sections window.
+#include "calc/Add.h"
+#include "calc/Part.h"
+#include "catalogue/ProfileSizeTable.h"
+#include "partslist/Calculation.h"
+#include "partslist/PartsFile.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+class QMimeData;
+class QWidget;
+
+namespace ui {
+
+// The one local .csv file a drag carries, or nothing: a parts list to open.
+QString DroppedPartsList(const QMimeData* data);
+
+class PartsListWindow;
+class SectionsWindow;
+
+class Document : public QObject, private partslist::LinesWatcher {
+    Q_OBJECT
+public:
+    // The windows it opens are children of `owner`, the main window, and
+    // close with it.
+    explicit Document(QWidget* owner);
+
+    const partslist::Calculation& Calculation() const { return calculation_; }
+
+    // The operations. Each throws calc::Error, and then nothing changed.
+    std::int32_t SelectMaterial(std::string_view material);
+    void SelectSize(catalogue::Profile profile, std::string_view label);
+    void AddObject(const calc::Part& part, std::string_view material);
+    void AddAperture(const calc::Part& part, std::string_view material);
+    // That many pieces of the section, each of that length, added as an Add
+    // object is, with the main window's material and density.
+    void AddSection(std::string_view designation, std::string_view length,
+                    std::string_view unit, int quantity);
+    void Undo();
+    void Reset();
+    void Remove(std::span<const std::size_t> rows);
+    void Paste(std::vector<partslist::Line> lines);
+    void SetPricePerKg(std::optional<double> price);
+
+    // What the main window's material box and density field read, for an
+    // Add made in another window; the density as an Add would read it, for
+    // what shows weights before the next Add (none while the field holds no
+    // density).
+    void SetMaterialField(std::string text) { materialField_ = std::move(text); }
+    void SetDensityField(std::string text);
+    std::optional<std::int32_t> FieldDensity() const { return fieldDensity_; }
+
+    // The file. Open reads and replaces the list (progress as in
+    // ReadPartsList; a cancel leaves everything as it was and returns
+    // nothing), returning the columns the file had that no line uses. Both
+    // throw calc::Error with the reason.
+    QString FilePath() const;
+    bool Modified() const { return calculation_.Modified(); }
+    std::optional<std::vector<std::string>> Open(const QString& path,
+                                                 const partslist::Progress& progress = {});
+    void Save(const QString& path);
+    // Whether the list may be replaced or thrown away: yes unless it is a
+    // saved or opened file with changes, and then as the user answers
+    // Save (and it saved), Discard or Cancel, asked in front of `parent`.
+    bool MayDiscard(QWidget* parent);
+
+    // What is remembered between runs: the files last saved or opened (the
+    // newest first), their folder, and the price typed last.
+    QStringList RecentFiles() const;
+    QString LastFolder() const;
+    QString RememberedPrice() const;
+    void RememberPrice(const QString& text);
+
+    // Requests for a window: it is built on first use, shown and brought to
+    // the front.
+    void ShowPartsList();
+    void ShowSections();
+    // A parts list dropped on a window: opened in the list window, after the
+    // user says the list it replaces may go.
+    void OpenDropped(const QString& path);
+    // The main window closes: so do the others, remembering their places.
+    void CloseWindows();
+
+signals:
+    // Around the changes of the lines, for a view of them (partslist::LinesWatcher).
+    void linesAboutToBeInserted(int first, int last);
+    void linesInserted();
+    void linesAboutToBeRemoved(int first, int last);
+    void linesRemoved();
+    void linesAboutToBeReset();
+    void linesReset();
+    void weightsChanged();
+    void priceChanged();
+    // After an Add, from whichever window: the main window shows its totals.
+    void added(const calc::AddOutcome& outcome);
+    // After a removal, a paste or an opened file: the totals are the
+    // replayed lines', shown as after an Add.
+    void replayed();
+    // The material and density in force came with an opened or pasted list,
+    // or went back with an Undo of one.
+    void materialChanged();
+    void fieldDensityChanged();
+    // After every change: totals, lines, price, file or saved state.
+    void changed();
+    void recentFilesChanged();
+
+private:
+    void Inserting(std::size_t first, std::size_t last) override;
+    void Inserted() override;
+    void Removing(std::size_t first, std::size_t last) override;
+    void Removed() override;
+    void Resetting() override;
+    void WasReset() override;
+    void Reweighed() override;
+
+    void Remember(const QString& path);
+    PartsListWindow* PartsList();
+
+    partslist::Calculation calculation_;
+    std::string materialField_, densityField_;
+    std::optional<std::int32_t> fieldDensity_;
+    QWidget* owner_;
+    QPointer<PartsListWindow> partsList_;
+    QPointer<SectionsWindow> sections_;
+};
+
+} // namespace ui
