@@ -9,6 +9,7 @@
 #include "calc/Calculator.h"
 #include "calc/Error.h"
 #include "calc/ParseNumber.h"
+#include "calc/ReadPart.h"
 #include "calc/Shapes.h"
 #include "calc/Units.h"
 
@@ -102,18 +103,40 @@ inline const std::vector<std::string>& UnitNames() {
     return names;
 }
 
-inline calc::AddInput Input(FuzzedDataProvider& in, const std::vector<std::string>& types) {
-    calc::AddInput input;
+// The texts of the controls one Add reads, and whether the Volume field
+// shows that the totals hold profiles without a volume.
+struct AddInput {
+    std::string Type, Density;
+    int Quantity = 1;
+    std::array<std::pair<std::string, std::string>, 3> Rows; // text, unit
+    bool Marker = false;
+};
+
+inline AddInput Input(FuzzedDataProvider& in, const std::vector<std::string>& types) {
+    AddInput input;
     input.Type = NameOrNearMiss(in, types);
     input.Density = NumberText(in);
     input.Quantity =
         in.ConsumeBool() ? in.ConsumeIntegralInRange(1, 1000) : in.ConsumeIntegral<int>();
     for (auto& row : input.Rows) {
-        row.Text = NumberText(in);
-        row.Unit = NameOrNearMiss(in, UnitNames());
+        row.first = NumberText(in);
+        row.second = NameOrNearMiss(in, UnitNames());
     }
-    input.VolumeField = in.ConsumeBool() ? std::string(calc::NoVolumeMarker) : NumberText(in);
+    input.Marker = in.ConsumeBool();
+    if (!input.Marker) NumberText(in); // what else the field showed
     return input;
+}
+
+// The part the window's Add reads from them; a rolled profile weighs the size
+// chosen last, as the prior state holds it.
+inline calc::Part ReadInput(calc::Kind kind, const AddInput& input, const calc::CalcState& prior) {
+    calc::PartTexts texts{input.Type, input.Density, input.Quantity, {}, {}, input.Marker};
+    for (std::size_t r = 0; r < 3; ++r)
+        texts.Rows[r] = input.Rows[r].first, texts.Units[r] = input.Rows[r].second;
+    calc::Part part = calc::ReadPart(kind, texts);
+    if (part.Type && part.Type->Profile != calc::NoProfile)
+        part.ProfileMass = prior.ProfileMass[std::size_t(part.Type->Profile)];
+    return part;
 }
 
 inline bool SameState(const calc::CalcState& a, const calc::CalcState& b) {
@@ -137,17 +160,17 @@ inline bool SameState(const calc::CalcState& a, const calc::CalcState& b) {
     return same;
 }
 
-inline std::string Describe(const calc::AddInput& input) {
+inline std::string Describe(const AddInput& input) {
     std::string out = "type " + Shown(input.Type) + ", density " + Shown(input.Density) +
                       ", quantity " + std::to_string(input.Quantity);
     for (const auto& row : input.Rows)
-        out += ", row " + Shown(row.Text) + " " + Shown(row.Unit);
-    return out + ", volume field " + Shown(input.VolumeField);
+        out += ", row " + Shown(row.first) + " " + Shown(row.second);
+    return out + (input.Marker ? ", cut by weight" : "");
 }
 
 // The messages an Add may end with: an arithmetic error, or the conversion
 // error or density range error naming one of the texts it read, exactly.
-inline void RequireKnownMessage(const std::string& message, const calc::AddInput& input,
+inline void RequireKnownMessage(const std::string& message, const AddInput& input,
                                 const std::string& context) {
     if (message == calc::Overflow || message == calc::InvalidOperation) return;
     const auto names = [&](const std::string& text) {
@@ -156,12 +179,12 @@ inline void RequireKnownMessage(const std::string& message, const calc::AddInput
     const std::string outOfRange = "The density '" + input.Density + "' is out of range";
     bool known = names(input.Density) || message.rfind(outOfRange, 0) == 0;
     for (const auto& row : input.Rows)
-        known = known || names(row.Text);
+        known = known || names(row.first);
     Require(known, context + ": unknown message " + Shown(message));
 }
 
 // The density field is read first: when it fails, the Add fails with its error.
-inline void RequireDensityReadFirst(const std::string& message, const calc::AddInput& input,
+inline void RequireDensityReadFirst(const std::string& message, const AddInput& input,
                                     const std::string& context) {
     try {
         calc::ReadDensity(input.Density);
@@ -175,7 +198,7 @@ inline void RequireDensityReadFirst(const std::string& message, const calc::AddI
 // the density read from the field, the profiles' masses untouched, and every
 // unit of both result fields writable.
 inline void RequireCommitted(const calc::CalcState& prior, const calc::CalcState& next,
-                             const calc::AddInput& input, const std::string& context) {
+                             const AddInput& input, const std::string& context) {
     Require(std::isfinite(next.TotalVolume) && std::isfinite(next.TotalWeight) &&
                 std::isfinite(next.ProfileWeight),
             context + ": a total that is not finite");
@@ -184,15 +207,14 @@ inline void RequireCommitted(const calc::CalcState& prior, const calc::CalcState
             context + ": the snapshot is not the prior totals");
     Require(next.Density == calc::ReadDensity(input.Density), context + ": another density");
     Require(next.ProfileMass == prior.ProfileMass, context + ": a profile's mass changed");
-    for (std::string_view unit : calc::WeightUnits) {
-        const std::string text = calc::WeightText(next.TotalWeight, unit, '.');
-        RequireDisplays(calc::WeightInUnit(next.TotalWeight, unit), text, '.',
-                        context + ", weight in " + std::string(unit));
+    for (const auto& unit : calc::WeightUnits) {
+        const std::string text = calc::WeightText(next.TotalWeight, unit.Name, '.');
+        RequireDisplays(calc::WeightInUnit(next.TotalWeight, unit.Name), text, '.',
+                        context + ", weight in " + std::string(unit.Name));
     }
     for (const auto& unit : calc::LengthUnits) {
-        const auto text = calc::VolumeText("", next.TotalVolume, unit.Name, '.');
-        Require(text.has_value(), context + ": no volume text without the marker");
-        RequireDisplays(calc::VolumeInUnit(next.TotalVolume, unit.Name), *text, '.',
+        const std::string text = calc::VolumeText(next.TotalVolume, unit.Name, '.');
+        RequireDisplays(calc::VolumeInUnit(next.TotalVolume, unit.Name), text, '.',
                         context + ", volume in " + std::string(unit.Name));
     }
 }

@@ -9,7 +9,7 @@
 namespace {
 
 const std::vector<std::string>& TypeNames() {
-    static const std::vector<std::string> names = fuzz::Names(calc::ApertureTypes, {"Choose Type", "Hexahedron", "Pipe", "I-Beam"});
+    static const std::vector<std::string> names = fuzz::Names(calc::Shapes, {"Choose Type"});
     return names;
 }
 
@@ -18,13 +18,14 @@ const std::vector<std::string>& TypeNames() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
     const calc::CalcState prior = fuzz::PriorState(in);
-    const calc::AddInput input = fuzz::Input(in, TypeNames());
+    const fuzz::AddInput input = fuzz::Input(in, TypeNames());
     const calc::CalcState copy = prior;
     const std::string context = "AddAperture(" + fuzz::Describe(input) + ")";
     try {
-        const calc::AddOutcome outcome = calc::AddAperture(prior, input);
+        const calc::AddOutcome outcome =
+            calc::AddAperture(prior, fuzz::ReadInput(calc::Kind::Aperture, input, prior));
         fuzz::RequireCommitted(prior, outcome.State, input, context);
-        if (input.VolumeField == calc::NoVolumeMarker) {
+        if (input.Marker) {
             fuzz::Require(outcome.VolumeField == calc::VolumeShown::Unchanged &&
                               fuzz::SameBits(outcome.State.TotalVolume, prior.TotalVolume),
                           context + ": the volume changed under the marker");
@@ -32,8 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fuzz::Require(outcome.VolumeField == calc::VolumeShown::Total,
                           context + ": the volume not shown");
         }
-        const bool cuts = calc::FindApertureType(input.Type) || input.Type == "Hexahedron";
-        if (!cuts)
+        if (!calc::FindShape(input.Type, true))
             fuzz::Require(fuzz::SameBits(outcome.State.TotalVolume, prior.TotalVolume),
                           context + ": a name of no aperture changed the volume");
     } catch (const calc::Error& e) {

@@ -79,27 +79,20 @@ bool SameTotals(const partslist::Replay& a, const partslist::Replay& b) {
            a.VolumeMarker == b.VolumeMarker;
 }
 
-// The same line, each dimension the same number however it is written.
-bool SameLine(partslist::Line a, partslist::Line b) {
-    for (std::size_t row = 0; row < a.Rows.size(); ++row) {
-        std::string& x = a.Rows[row].Text;
-        std::string& y = b.Rows[row].Text;
-        if (!x.empty() && !y.empty() && fuzz::SameBits(calc::ParseNumber(x), calc::ParseNumber(y)))
-            x = y;
-    }
-    return a == b;
-}
-
+// The same lines, each dimension the same number to the bit.
 bool SameLines(std::span<const partslist::Line> a, std::span<const partslist::Line> b) {
-    return std::ranges::equal(a, b, SameLine);
+    return std::ranges::equal(a, b, [](const partslist::Line& x, const partslist::Line& y) {
+        return x == y && std::ranges::equal(x.Rows, y.Rows, [](const calc::Length& p, const calc::Length& q) {
+                   return fuzz::SameBits(p.Value, q.Value);
+               });
+    });
 }
 
 // A copy pastes back, unless a text cell holds a tab or a line break, which
 // the copy makes a blank.
 void RequirePastesBack(const partslist::OpenedList& list) {
     for (const partslist::Line& line : list.Lines)
-        for (const std::string* text : {&line.Type, &line.Size, &line.Material, &line.Rows[0].Unit,
-                                        &line.Rows[1].Unit, &line.Rows[2].Unit})
+        for (const std::string* text : {&line.Size, &line.Material})
             if (text->find_first_of("\t\r\n") != std::string::npos) return;
     const std::string copy =
         partslist::WriteRows(list.Lines, list.PricePerKg, list.Totals, {'\t', ',', false});
