@@ -42,7 +42,7 @@ pictures: build
 	@QT_QPA_PLATFORM=offscreen build/dev/tools/picturesheet build/pictures.png
 	@echo "Contact sheet: build/pictures.png"
 
-# The Debian package of the release build: build/kubatrix_3.1_<arch>.deb
+# The Debian package of the release build: build/kubatrix_<version>_<arch>.deb
 package: deps
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release -j $(JOBS) --target kubatrix kubatrix-calc kubatrix_icons kubatrix_calc_man

@@ -1,8 +1,9 @@
-// Start-up: the application and its title, the main window, the about
-// dialog, and the event loop until the main window closes. Only the parts
-// list window remembers anything (QSettings, under the organisation's name).
+// Start-up: the application and its name, the main window, the about
+// dialog, and the event loop until the main window closes. What the windows
+// remember between runs is kept under the application's name (ui/Settings.h).
 #include "ui/AboutDialog.h"
 #include "ui/MainWindow.h"
+#include "ui/Settings.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -10,9 +11,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("ORVEL"));
-    QApplication::setApplicationName(QStringLiteral("Kubatrix 3.1"));
-    QApplication::setDesktopFileName(QStringLiteral("io.example.orvel.kubatrix"));
+    ui::NameApplication();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kubatrix.svg")));
 
     ui::MainWindow form;

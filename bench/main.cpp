@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         if (std::strncmp(argv[i], "--child=", 8) == 0) child = argv[i] + 8;
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kubatrix 3.1"));
+    QApplication::setApplicationName(QStringLiteral("Kubatrix"));
     // What the windows remember stays in a folder of this run's own, never
     // the user's (and a first run's windows look the same every time).
     QTemporaryDir settings;

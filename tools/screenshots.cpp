@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kubatrix 3.1"));
+    QApplication::setApplicationName(QStringLiteral("Kubatrix"));
     // What the windows remember stays in a folder of this run's own, never
     // the user's (and a first run's windows look the same every time).
     QTemporaryDir settings;

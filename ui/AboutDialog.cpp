@@ -151,7 +151,7 @@ void AboutDialog::createPanel() {
     ProductName->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ProductName->setGeometry(place::ProductName);
 
-    Version = placeLabel(NamePanel, "Version", QStringLiteral("Version 3.1"), place::Version);
+    Version = placeLabel(NamePanel, "Version", QStringLiteral("Version " KUBATRIX_VERSION), place::Version);
     Notice = placeLabel(NamePanel, "Notice",
                         QStringLiteral("\u00A9 ORVEL Design. All rights reserved."), place::Notice);
     HomePageCaption = placeLabel(NamePanel, "HomePageCaption", QStringLiteral("Home page:"),

@@ -11,7 +11,7 @@
 
 namespace ui {
 
-inline const QString AppTitle = QStringLiteral("Kubatrix 3.1");
+inline const QString AppTitle = QStringLiteral("Kubatrix " KUBATRIX_VERSION);
 
 // The message as the box shows it: a "." is added when the last character
 // sorts after "." (a letter or a digit), so sentences end with a full stop.

@@ -11,7 +11,7 @@ namespace ui {
 QPointer<HelpWindow> HelpWindow::instance_;
 
 namespace {
-const QString HelpTitle = QStringLiteral("Kubatrix 3.1 Help");
+const QString HelpTitle = QStringLiteral("Kubatrix " KUBATRIX_VERSION " Help");
 } // namespace
 
 void HelpWindow::ShowContents(QWidget* owner) {

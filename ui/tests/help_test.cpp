@@ -74,16 +74,6 @@ Page readPage(const QString& path) {
     return page;
 }
 
-// Pages and pictures drawn by others that are known to be on their way; a
-// reference to one of them that is still missing is no fault of the pages.
-bool isExpectedLater(const QString& resource) {
-    static const QRegularExpression profilePage(
-        QStringLiteral("^:/help/(hexagonal-bar|i-beam|c-channel|lip-channel|angle)\\.html$"));
-    static const QRegularExpression picture(
-        QStringLiteral("^:/pictures/(P00[1-9]|P10[1-9]|P203|P20[5-8])\\.svg$"));
-    return profilePage.match(resource).hasMatch() || picture.match(resource).hasMatch();
-}
-
 // Every page reached from the contents by following links, by file path.
 std::map<QString, Page> walkFromContents() {
     std::map<QString, Page> pages;
@@ -223,10 +213,7 @@ TEST(HelpPages, EveryLinkLeadsToAnExistingPageAndAnchor) {
             const QUrl target = base.resolved(QUrl(link));
             ASSERT_EQ(target.scheme().toStdString(), "qrc") << "help links stay inside the help";
             const QString targetPath = resourcePath(target);
-            if (!QFile::exists(targetPath)) {
-                EXPECT_TRUE(isExpectedLater(targetPath)) << "missing page";
-                continue;
-            }
+            ASSERT_TRUE(QFile::exists(targetPath)) << "missing page";
             if (target.hasFragment()) {
                 const Page targetPage =
                     pages.count(targetPath) ? pages.at(targetPath) : readPage(targetPath);
@@ -277,10 +264,7 @@ TEST(HelpPages, EveryPictureIsAResourceThatLoads) {
         for (const QString& source : page.images) {
             SCOPED_TRACE((path + QStringLiteral(": ") + source).toStdString());
             ASSERT_TRUE(source.startsWith(QStringLiteral(":/pictures/")));
-            if (!QFile::exists(source)) {
-                EXPECT_TRUE(isExpectedLater(source)) << "missing picture";
-                continue;
-            }
+            ASSERT_TRUE(QFile::exists(source)) << "missing picture";
             EXPECT_FALSE(QImage(source).isNull());
             ++pictures;
         }

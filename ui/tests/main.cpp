@@ -1,4 +1,6 @@
 // GUI tests run the real windows offscreen, in one QApplication.
+#include "ui/Settings.h"
+
 #include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -7,11 +9,10 @@
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("ORVEL"));
-    QApplication::setApplicationName(QStringLiteral("Kubatrix 3.1"));
     // Settings of each test process's own: never the user's, nor another test's.
     QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    ui::NameApplication();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -4,6 +4,7 @@
 
 #include "ui/HelpWindow.h"
 #include "ui/PartsListWindow.h"
+#include "ui/Settings.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -273,6 +274,21 @@ TEST_F(PartsList, ACopyPastesBackAsLinesAllOrNone) {
     EXPECT_EQ(Rows(list), 6);
     Click(form->UndoButton);
     EXPECT_EQ(Rows(list), 3);
+}
+
+// What the version before kept under a name with its version is found after
+// an upgrade, once: later settings are this version's own.
+TEST(Settings, AnUpgradeFindsTheRecentFilesKeptBefore) {
+    QSettings().clear();
+    QSettings old(QStringLiteral("ORVEL"), QStringLiteral("Kubatrix 3.1"));
+    old.setValue(QStringLiteral("PartsList/RecentFiles"), QStringList{QStringLiteral("/a.csv")});
+    old.sync();
+    ui::CarryOverSettings();
+    ui::CarryOverSettings();
+    EXPECT_EQ(QSettings().value(QStringLiteral("PartsList/RecentFiles")).toStringList(),
+              QStringList{QStringLiteral("/a.csv")});
+    old.clear();
+    QSettings().clear();
 }
 
 } // namespace
