@@ -8,19 +8,14 @@
 #include "ui/ErrorBox.h"
 #include "ui/HelpWindow.h"
 #include "ui/PartsListModel.h"
-#include "ui/ProgressBox.h"
-#include "ui/QuoteSheet.h"
 #include "ui/WindowTexts.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -28,9 +23,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
@@ -46,7 +38,6 @@
 namespace ui {
 namespace {
 
-const QString FileFilter = QStringLiteral("Parts lists (*.csv);;All files (*)");
 const QString GeometryKey = QStringLiteral("PartsList/Geometry");
 
 // A price as a person types it into its field: the shortest digits that read
@@ -58,17 +49,6 @@ QString PriceText(double value) {
         std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed).ptr;
     return QString::fromLatin1(digits, end - digits)
         .replace(u'.', QChar::fromLatin1(DecimalSeparator()));
-}
-
-// A name to save to: one typed without a suffix gets `suffix`, and the dialog
-// asks before it replaces a file of that full name.
-QString SaveFileName(QWidget* parent, const QString& title, const QString& start,
-                     const QString& filter, const QString& suffix) {
-    QFileDialog dialog(parent, title, start, filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(suffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().front();
 }
 
 QLineEdit* totalField(QWidget* parent, const char* name, const QString& spoken) {
@@ -92,20 +72,6 @@ public:
         return sectionSizeFromContents(count() - 1).expandedTo(sectionSizeFromContents(0));
     }
 };
-
-// The quote sheet of the document's list.
-QuoteSheet Sheet(const Document& document) {
-    const partslist::Calculation& calculation = document.Calculation();
-    QuoteSheet sheet;
-    sheet.Title = document.FilePath().isEmpty() ? QStringLiteral("Parts list")
-                                                : QFileInfo(document.FilePath()).fileName();
-    sheet.Date = QDate::currentDate();
-    sheet.Lines = calculation.Lines();
-    sheet.Totals = calculation.Totals();
-    sheet.PricePerKg = calculation.PricePerKg();
-    sheet.Separator = QChar::fromLatin1(DecimalSeparator());
-    return sheet;
-}
 
 } // namespace
 
@@ -179,11 +145,19 @@ void PartsListWindow::CreateControls() {
     totals->setColumnStretch(1, 1);
     totals->setColumnStretch(4, 1);
 
+    // A command of the window: its shortcut works anywhere in it and is named
+    // in its tooltip; a button beside the others does it too.
     auto* buttons = new QHBoxLayout;
     const auto command = [&](QToolButton*& button, const char* name, const QString& caption,
                              const QString& description, const QKeySequence& keys,
                              void (PartsListWindow::*run)()) {
-        QAction* action = AddCommand(name, caption, description, keys, run);
+        auto* action = new QAction(caption, this);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(keys);
+        action->setToolTip(
+            QStringLiteral("%1 (%2)").arg(description, keys.toString(QKeySequence::NativeText)));
+        if (run) connect(action, &QAction::triggered, this, run);
+        addAction(action);
         button = new QToolButton(this);
         button->setObjectName(
             QString::fromLatin1(name).replace(QStringLiteral("Action"), QStringLiteral("Button")));
@@ -251,21 +225,6 @@ void PartsListWindow::dropEvent(QDropEvent* event) {
     // After the drop is done, so that a question does not hold up the program
     // the file came from.
     QTimer::singleShot(0, this, [this, path] { OpenFile(path); });
-}
-
-// A command of the window: its shortcut works anywhere in it and is named in
-// its tooltip.
-QAction* PartsListWindow::AddCommand(const char* name, const QString& caption,
-                                     const QString& description, const QKeySequence& keys,
-                                     void (PartsListWindow::*run)()) {
-    auto* action = new QAction(caption, this);
-    action->setObjectName(QLatin1String(name));
-    action->setShortcut(keys);
-    action->setToolTip(
-        QStringLiteral("%1 (%2)").arg(description, keys.toString(QKeySequence::NativeText)));
-    if (run) connect(action, &QAction::triggered, this, run);
-    addAction(action);
-    return action;
 }
 
 // The table would take Delete and Ctrl+C for itself (to search its rows, to
@@ -408,127 +367,6 @@ void PartsListWindow::RemoveSelected() {
         if (selected.empty()) return;
         const std::vector<std::size_t> rows(selected.begin(), selected.end());
         document_.Remove(rows);
-    });
-}
-
-// The file's columns, tab-separated, numbers with the user's decimal mark:
-// a spreadsheet takes each value as a cell of its own, and Paste reads it back.
-void PartsListWindow::CopyLines() {
-    Guarded(this, [&] {
-        const partslist::Calculation& calculation = document_.Calculation();
-        partslist::Replay replay = calculation.Totals();
-        std::vector<partslist::Line> lines;
-        std::vector<partslist::LineResult> results;
-        for (const int row : SelectedRows()) {
-            lines.push_back(calculation.Lines()[std::size_t(row)]);
-            results.push_back(calculation.Results()[std::size_t(row)]);
-        }
-        if (!lines.empty()) replay.Lines = std::move(results);
-        const std::string text = partslist::WriteRows(lines.empty() ? calculation.Lines() : lines,
-                                                      calculation.PricePerKg(), replay,
-                                                      {'\t', DecimalSeparator(), true});
-        QGuiApplication::clipboard()->setText(FromCore(text));
-    });
-}
-
-// Rows copied from a spreadsheet, all or none, as lines after the others.
-void PartsListWindow::PasteLines() {
-    Guarded(this, [&] {
-        const std::string text = QGuiApplication::clipboard()->text().toStdString();
-        document_.Paste(partslist::ReadPastedRows(
-            text, DecimalSeparator(),
-            document_.Calculation().Shown() == partslist::TotalsShown::WeightAndMarker));
-    });
-}
-
-// The file's name offered is the list's own; a name without a suffix gets
-// ".csv", so that Open's filter shows it.
-void PartsListWindow::Save() {
-    const QString own = document_.FilePath();
-    const QString path =
-        SaveFileName(this, QStringLiteral("Save parts list"),
-                     own.isEmpty() ? document_.LastFolder() : own, FileFilter, QStringLiteral("csv"));
-    if (!path.isEmpty()) SaveTo(path);
-}
-
-void PartsListWindow::Open() {
-    if (!document_.MayDiscard(this)) return;
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open parts list"),
-                                                      document_.LastFolder(), FileFilter);
-    if (!path.isEmpty()) OpenFrom(path);
-}
-
-void PartsListWindow::OpenFile(const QString& path) {
-    if (document_.MayDiscard(this)) OpenFrom(path);
-}
-
-// The last files saved or opened, the newest first, under the Open button.
-void PartsListWindow::ShowRecentFiles() {
-    recentFiles_->clear();
-    const QStringList recent = document_.RecentFiles();
-    for (int i = 0; i < recent.size(); ++i) {
-        QAction* item = recentFiles_->addAction(
-            QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(recent[i]).fileName()));
-        item->setToolTip(recent[i]);
-        const QString path = recent[i];
-        connect(item, &QAction::triggered, this, [this, path] { OpenFile(path); });
-    }
-    recentFiles_->setEnabled(!recent.isEmpty());
-}
-
-bool PartsListWindow::SaveTo(const QString& path) {
-    bool saved = false;
-    Guarded(this, [&] {
-        document_.Save(path);
-        saved = true;
-    });
-    return saved;
-}
-
-void PartsListWindow::OpenFrom(const QString& path) {
-    Guarded(this, [&] {
-        std::optional<std::vector<std::string>> ignored;
-        {
-            ProgressBox progress(this, QStringLiteral("Reading the parts list…"));
-            ignored = document_.Open(path, progress.Step<std::size_t>());
-        }
-        if (!ignored || ignored->empty()) return;
-        QStringList names;
-        for (const std::string& name : *ignored)
-            names << QStringLiteral("\u201C%1\u201D").arg(FromCore(name));
-        QMessageBox::information(
-            this, AppTitle,
-            QStringLiteral("Columns this program does not use were left out: %1")
-                .arg(names.join(QStringLiteral(", "))));
-    });
-}
-
-void PartsListWindow::Report() {
-    const QString path =
-        SaveFileName(this, QStringLiteral("Save quote sheet"), document_.LastFolder(),
-                     QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"));
-    if (!path.isEmpty()) ReportTo(path);
-}
-
-void PartsListWindow::ReportTo(const QString& path) {
-    Guarded(this, [&] {
-        ProgressBox progress(this, QStringLiteral("Writing the quote sheet…"));
-        if (const QString error = SaveQuoteSheetPdf(path, Sheet(document_), progress.Step());
-            !error.isEmpty())
-            ShowError(this, error);
-    });
-}
-
-void PartsListWindow::Print() {
-    Guarded(this, [&] {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setPageSize(QuotePageSize());
-        QPrintDialog dialog(&printer, this);
-        if (dialog.exec() != QDialog::Accepted) return;
-        ProgressBox progress(this, QStringLiteral("Printing the quote sheet…"));
-        if (const QString error = PrintQuoteSheet(printer, Sheet(document_), progress.Step());
-            !error.isEmpty())
-            ShowError(this, error);
     });
 }
 

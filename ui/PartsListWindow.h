@@ -53,8 +53,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QAction* AddCommand(const char* name, const QString& caption, const QString& description,
-                        const QKeySequence& keys, void (PartsListWindow::*run)());
     void CreateControls();
     void Changed();
     void RowsAdded(int first, int last);
