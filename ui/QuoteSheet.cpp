@@ -435,11 +435,6 @@ QPageSize QuotePageSize() {
                                      qEnvironmentVariable("LANG")));
 }
 
-QuoteOutcome PaintQuoteSheet(QPagedPaintDevice& device, const QuoteSheet& sheet,
-                             const Progress& progress) {
-    return paint(device, sheet, progress, dynamic_cast<QPrinter*>(&device));
-}
-
 QuoteOutcome SaveQuoteSheetPdf(const QString& path, const QuoteSheet& sheet,
                                const Progress& progress) {
     return savePdf(path, sheet,

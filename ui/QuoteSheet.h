@@ -20,7 +20,6 @@
 #include <vector>
 
 class QLocale;
-class QPagedPaintDevice;
 class QPrinter;
 
 namespace ui {
@@ -63,12 +62,6 @@ QLocale PaperLocale(const QString& lcAll, const QString& lcPaper, const QString&
 
 // QuotePageSize of PaperLocale of this process's environment.
 QPageSize QuotePageSize();
-
-// Draws every page on the device (a QPdfWriter or a QPrinter), whose page
-// size and margins are already set. A printer is aborted when cancelled.
-// Throws nothing.
-QuoteOutcome PaintQuoteSheet(QPagedPaintDevice& device, const QuoteSheet& sheet,
-                             const Progress& progress = {});
 
 // Writes the sheet as a PDF at `path`, on QuotePageSize()'s paper. The file
 // is replaced only once every page is written and the writing succeeded;
