@@ -20,8 +20,9 @@ const Shape* FindShape(std::string_view name, bool aperture) {
 }
 
 const Shape* ShapeSpelled(std::string_view word, bool aperture) {
-    const std::string folded = Folded(word);
-    return Find(aperture, true, [&](std::string_view n) { return Folded(n) == folded; });
+    if (const Shape* exact = Find(aperture, true, [&](std::string_view n) { return n == word; }))
+        return exact;
+    return Find(aperture, true, [&](std::string_view n) { return SameWord(word, n); });
 }
 
 const Shape& SectionShape() {

@@ -13,15 +13,24 @@ const Unit* Named(const std::array<Unit, N>& units, std::string_view name) {
     return found == units.end() ? nullptr : &*found;
 }
 
+// The window's own name first, as most files write it.
 template <typename Unit, std::size_t N>
 const Unit* Spelled(const std::array<Unit, N>& units, std::string_view word) {
-    const std::string folded = Folded(word);
+    if (const Unit* unit = Named(units, word)) return unit;
     for (const Unit& unit : units) {
-        if (Folded(unit.Name) == folded) return &unit;
+        if (SameWord(word, unit.Name)) return &unit;
         for (const std::string_view spelling : unit.Spellings)
-            if (!spelling.empty() && Folded(spelling) == folded) return &unit;
+            if (!spelling.empty() && SameWord(word, spelling)) return &unit;
     }
     return nullptr;
+}
+
+bool Blank(char c) {
+    return c == ' ' || c == '-' || c == '_';
+}
+
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
 }
 
 } // namespace
@@ -30,12 +39,22 @@ std::string Folded(std::string_view word) {
     std::string out;
     out.reserve(word.size());
     for (const char c : word)
-        if (c != ' ' && c != '-' && c != '_') out += c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+        if (!Blank(c)) out += Lower(c);
     return out;
 }
 
+// Folded(typed) == Folded(name), compared in place: a file's every cell of
+// a type or a unit is compared so.
 bool SameWord(std::string_view typed, std::string_view name) {
-    return Folded(typed) == Folded(name);
+    std::size_t i = 0, j = 0;
+    for (;; ++i, ++j) {
+        while (i < typed.size() && Blank(typed[i]))
+            ++i;
+        while (j < name.size() && Blank(name[j]))
+            ++j;
+        if (i == typed.size() || j == name.size()) return i == typed.size() && j == name.size();
+        if (Lower(typed[i]) != Lower(name[j])) return false;
+    }
 }
 
 const LengthUnit* FindLengthUnit(std::string_view name) {
