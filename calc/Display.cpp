@@ -2,52 +2,34 @@
 
 #include "calc/Error.h"
 
-#include <algorithm>
-#include <array>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <cstring>
+#include <string_view>
 
 namespace calc {
 namespace {
 
-// d1.d2d3... x 10^exponent, the digits without a leading zero. Held in place
-// rather than in strings: the display is rewritten on every keystroke in a
-// unit box, and this keeps it free of allocations but the result's own.
+// d1.d2d3... x 10^Exponent, the digits without a leading zero.
 struct Decimal {
-    bool negative = false;
-    std::array<char, 48> digits{};
-    int count = 0;
-    int exponent = 0;
+    bool Negative = false;
+    std::string Digits;
+    int Exponent = 0;
 };
 
 // The digits and exponent of the shortest text that reads back as x, from
-// to_chars's scientific form "-d.ddde+XX", written straight into the digits
-// (the point only with more digits, the exponent always signed).
-template <typename Float> Decimal shortest(Float x) {
+// to_chars's scientific form "-d.ddde+XX".
+template <typename Float> Decimal Shortest(Float x) {
+    char text[64];
+    const std::string_view written(
+        text, std::size_t(std::to_chars(text, text + sizeof text, x, std::chars_format::scientific).ptr - text));
+    const std::size_t e = written.find('e');
     Decimal d;
-    char* const first = d.digits.data();
-    const char* const end =
-        std::to_chars(first, first + d.digits.size(), x, std::chars_format::scientific).ptr;
-    const char* e = first;
-    while (*e != 'e')
-        ++e;
-    char* digits = first;
-    if (*digits == '-') {
-        d.negative = true;
-        ++digits;
-    }
-    // "d.ddd" becomes "dddd" at the start.
-    const bool point = digits[1] == '.';
-    d.count = static_cast<int>(e - digits) - (point ? 1 : 0);
-    if (digits != first) std::memmove(first, digits, 1);
-    if (point) std::memmove(first + 1, digits + 2, static_cast<std::size_t>(d.count - 1));
-    const bool negativeExponent = e[1] == '-';
-    for (const char* p = e + 2; p != end; ++p)
-        d.exponent = d.exponent * 10 + (*p - '0');
-    if (negativeExponent) d.exponent = -d.exponent;
+    d.Negative = written.front() == '-';
+    for (const char c : written.substr(0, e))
+        if (c >= '0' && c <= '9') d.Digits += c;
+    const std::string_view exponent = written.substr(e + (written[e + 1] == '+' ? 2 : 1));
+    std::from_chars(exponent.data(), exponent.data() + exponent.size(), d.Exponent);
     return d;
 }
 
@@ -55,68 +37,47 @@ constexpr int SignificantDigits = 5;
 constexpr int Decimals = 10;
 constexpr int ScientificFrom = 5; // 100000 and more
 
-void roundHalfAwayFromZero(Decimal& d) {
-    const int keep = std::min(SignificantDigits, d.exponent + Decimals + 1);
-    if (keep < 0) {
-        d.count = 0;
-        return;
+// Half away from zero, to five significant digits and no more than ten
+// decimals, whichever keeps fewer; trailing zeros dropped.
+void Round(Decimal& d) {
+    const int keep = std::min(SignificantDigits, d.Exponent + Decimals + 1);
+    if (keep < 0) d.Digits.clear();
+    if (keep >= 0 && keep < int(d.Digits.size())) {
+        const bool up = d.Digits[std::size_t(keep)] >= '5';
+        d.Digits.resize(std::size_t(keep));
+        int i = keep - 1;
+        for (; up && i >= 0 && d.Digits[std::size_t(i)] == '9'; --i)
+            d.Digits[std::size_t(i)] = '0';
+        if (up && i >= 0) ++d.Digits[std::size_t(i)];
+        if (up && i < 0) { // carried past the first digit: 99999.7 becomes 1E5
+            d.Digits = "1";
+            ++d.Exponent;
+        }
     }
-    if (keep >= d.count) return;
-    const bool up = d.digits[static_cast<std::size_t>(keep)] >= '5';
-    d.count = keep;
-    if (!up) return;
-    int i = keep - 1;
-    for (; i >= 0 && d.digits[static_cast<std::size_t>(i)] == '9'; --i)
-        d.digits[static_cast<std::size_t>(i)] = '0';
-    if (i >= 0) {
-        ++d.digits[static_cast<std::size_t>(i)];
-    } else { // carried past the first digit: 99999.7 becomes 1E5
-        d.digits[0] = '1';
-        d.count = 1;
-        ++d.exponent;
-    }
+    while (!d.Digits.empty() && d.Digits.back() == '0')
+        d.Digits.pop_back();
 }
 
-std::string write(Decimal d, char separator) {
-    roundHalfAwayFromZero(d);
-    while (d.count > 0 && d.digits[static_cast<std::size_t>(d.count - 1)] == '0')
-        --d.count;
-
-    // At most "-12345." and ten places, or "-1.2345E" and an exponent.
-    std::array<char, 40> out;
-    std::size_t n = 0;
-    const auto put = [&](char c) { out[n++] = c; };
+std::string Write(Decimal d, char separator) {
+    Round(d);
+    std::string out;
+    if (d.Digits.empty()) return out.append(1, '0').append(1, separator).append(Decimals, '0');
+    if (d.Negative) out += '-';
+    if (d.Exponent >= ScientificFrom) {
+        out += d.Digits.front();
+        if (d.Digits.size() > 1) out.append(1, separator).append(d.Digits, 1);
+        return out.append(1, 'E').append(std::to_string(d.Exponent));
+    }
     const auto digitAt = [&](int index) {
-        return index >= 0 && index < d.count ? d.digits[static_cast<std::size_t>(index)] : '0';
+        return index >= 0 && index < int(d.Digits.size()) ? d.Digits[std::size_t(index)] : '0';
     };
-    if (d.count == 0) {
-        d.exponent = 0; // zero: no sign, ten decimals
-        d.negative = false;
-        put('0');
-    } else if (d.negative) {
-        put('-');
-    }
-    if (d.count > 0 && d.exponent >= ScientificFrom) {
-        put(d.digits[0]);
-        if (d.count > 1) {
-            put(separator);
-            for (int i = 1; i < d.count; ++i)
-                put(d.digits[static_cast<std::size_t>(i)]);
-        }
-        put('E');
-        n = static_cast<std::size_t>(
-            std::to_chars(out.data() + n, out.data() + out.size(), d.exponent).ptr - out.data());
-        return std::string(out.data(), n);
-    }
-    if (d.count > 0) {
-        if (d.exponent < 0) put('0');
-        for (int i = 0; i <= d.exponent; ++i)
-            put(digitAt(i));
-    }
-    put(separator);
+    if (d.Exponent < 0) out += '0';
+    for (int i = 0; i <= d.Exponent; ++i)
+        out += digitAt(i);
+    out += separator;
     for (int place = 1; place <= Decimals; ++place)
-        put(d.count > 0 ? digitAt(d.exponent + place) : '0');
-    return std::string(out.data(), n);
+        out += digitAt(d.Exponent + place);
+    return out;
 }
 
 } // namespace
@@ -125,14 +86,13 @@ std::string FormatTotal(double x, char separator) {
     // Totals are checked where they are computed; this only keeps a slip from
     // ever showing "inf".
     if (!std::isfinite(x)) throw Error(Overflow);
-    if (x == 0.0) return write(Decimal{}, separator);
-    return write(shortest(x), separator);
+    return Write(x == 0.0 ? Decimal{} : Shortest(x), separator);
 }
 
 std::string FormatTotal(long double x, char separator) {
     if (!std::isfinite(x)) throw Error(Overflow);
     if (std::fabs(x) <= DBL_MAX) return FormatTotal(static_cast<double>(x), separator);
-    return write(shortest(x), separator);
+    return Write(Shortest(x), separator);
 }
 
 } // namespace calc
