@@ -1,7 +1,7 @@
 // The search as you type over the library and the user's own materials. A
 // plain scan: a few hundred materials, each with a dozen words, answer a
-// keystroke in well under a millisecond, so no index beyond the folded keys
-// is kept.
+// keystroke in well under a millisecond; the library's words are gathered
+// once, the user's entries' at each search.
 #include "catalogue/MaterialData.h"
 
 #include <algorithm>
@@ -107,34 +107,49 @@ std::vector<std::string> SplitWords(std::string_view text) {
     return words;
 }
 
+// The library's materials as a search sees them, described once: only the
+// user's entries change between keystrokes.
+const std::vector<Candidate>& LibraryCandidates() {
+    static const std::vector<Candidate> candidates = [] {
+        std::vector<Candidate> out;
+        for (const LibraryMaterial& material : LibraryMaterials())
+            out.push_back(Describe(Priced(material, {})));
+        return out;
+    }();
+    return candidates;
+}
+
 } // namespace
 
 std::vector<PricedMaterial> SearchMaterials(std::string_view text,
                                             std::span<const UserMaterial> user) {
     // The user's entries first, then the library's materials none of them
     // stands for: each material once.
-    std::vector<PricedMaterial> all;
-    all.reserve(user.size() + LibraryMaterials().size());
+    std::vector<Candidate> own;
     std::vector<const LibraryMaterial*> taken;
     for (const UserMaterial& entry : user) {
-        all.push_back(Priced(entry));
-        if (all.back().Library) taken.push_back(all.back().Library);
+        own.push_back(Describe(Priced(entry)));
+        if (own.back().Material.Library) taken.push_back(own.back().Material.Library);
     }
-    for (const LibraryMaterial& material : LibraryMaterials())
-        if (std::ranges::find(taken, &material) == taken.end()) all.push_back(Priced(material, {}));
+    std::vector<const Candidate*> all;
+    all.reserve(own.size() + LibraryCandidates().size());
+    for (const Candidate& c : own)
+        all.push_back(&c);
+    for (const Candidate& c : LibraryCandidates())
+        if (std::ranges::find(taken, c.Material.Library) == taken.end()) all.push_back(&c);
 
     const std::vector<std::string> words = SplitWords(text);
-    if (words.empty()) return all;
     const std::string whole = Folded(text);
     std::vector<std::pair<Rank, std::size_t>> ranked;
     for (std::size_t i = 0; i < all.size(); ++i)
-        if (const Rank rank = RankOf(Describe(all[i]), whole, words); rank != NoMatch)
+        if (const Rank rank = words.empty() ? SpelledWhole : RankOf(*all[i], whole, words);
+            rank != NoMatch)
             ranked.emplace_back(rank, i);
     std::ranges::sort(ranked); // by rank, then the order above
     std::vector<PricedMaterial> found;
     found.reserve(ranked.size());
     for (const auto& [rank, i] : ranked)
-        found.push_back(all[i]);
+        found.push_back(all[i]->Material);
     return found;
 }
 
