@@ -64,9 +64,11 @@ struct PricedMaterial {
 // typed material name: the name, designation or a common name of a library
 // material, or the name or designation of one of the user's, in any case,
 // with blanks, hyphens and underscores left out or put in ("s355",
-// "X5CrNi18 10", "EN AW 6082", "cw614n"). Throws calc::Error for a word no
-// material has ("no material is called "S999"") and for a word that several
-// have, naming them ("V2A" is both 1.4301 and 1.4307).
+// "X5CrNi18 10", "EN AW 6082", "cw614n"). A name of the user's own comes
+// first: the word they gave an entry is the one they mean. Throws
+// calc::Error for a word no material has ("no material is called "S999"")
+// and for a word that several have, naming them ("V4A" is 1.4401, 1.4404
+// and 1.4571).
 PricedMaterial FindMaterial(std::string_view word, std::span<const UserMaterial> user = {});
 
 // The same for the library alone, without throwing: nullptr for a word no
