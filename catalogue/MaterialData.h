@@ -1,0 +1,61 @@
+#pragma once
+// Inside the materials library: the compiled-in CSV text, its reader, the
+// index that lookups and searches share, and the few word helpers they and
+// the user's file use. Not for callers outside catalogue/ (tests aside);
+// they use MaterialLibrary.h and UserMaterials.h.
+#include "catalogue/MaterialLibrary.h"
+#include "catalogue/UserMaterials.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace catalogue {
+
+// catalogue/materials/materials.csv as the build copied it in (generated).
+std::string_view MaterialsText();
+
+// Every row of the library's text. The file is ours and checked by the
+// tests, so the reader is strict: a header other than the one it knows, a
+// row it cannot read, a name or designation given twice, or one that is
+// another material's common name stops it, naming the line.
+std::vector<LibraryMaterial> ReadLibraryMaterials(std::string_view text);
+
+// A word as lookups compare it: lower case, without blanks, hyphens and
+// underscores, the rule partslist::Folded has for types and units. That one
+// lives above catalogue/, which may not reach up to it, so it is repeated.
+std::string Folded(std::string_view word);
+
+// A text quoted in a message: in double quotes, control bytes as "\x1b",
+// cut after 40 bytes with "…". partslist::Printable does this for the
+// parts list; this is its small twin for the same reason as Folded.
+std::string Quoted(std::string_view text);
+
+// Everything the lookups need, built together on first use.
+struct MaterialIndex {
+    std::vector<LibraryMaterial> All;
+    std::vector<std::string> Groups;
+    // Folded name, designation and common names of each material.
+    std::vector<std::vector<std::string>> Keys;
+    // The materials each folded key names (a common name like "V2A" may
+    // name several).
+    std::unordered_map<std::string, std::vector<std::size_t>> ByKey;
+};
+
+const MaterialIndex& MaterialsIndex();
+
+// The library material a user's entry stands for: the one its name names,
+// if exactly one does.
+const LibraryMaterial* OverriddenBy(const UserMaterial& entry);
+
+// An entry of the user's as the program prices it, over the library
+// material it stands for (if any).
+PricedMaterial Priced(const UserMaterial& entry);
+
+// A library material, at the user's density and price where one of their
+// entries stands for it.
+PricedMaterial Priced(const LibraryMaterial& material, std::span<const UserMaterial> user);
+
+} // namespace catalogue
