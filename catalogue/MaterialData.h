@@ -3,6 +3,7 @@
 // index that lookups and searches share, and the few word helpers they and
 // the user's file use. Not for callers outside catalogue/ (tests aside);
 // they use MaterialLibrary.h and UserMaterials.h.
+#include "calc/Spelling.h"
 #include "catalogue/MaterialLibrary.h"
 #include "catalogue/UserMaterials.h"
 
@@ -24,13 +25,10 @@ std::string_view MaterialsText();
 std::vector<LibraryMaterial> ReadLibraryMaterials(std::string_view text);
 
 // A word as lookups compare it: lower case, without blanks, hyphens and
-// underscores, the rule partslist::Folded has for types and units. That one
-// lives above catalogue/, which may not reach up to it, so it is repeated.
-std::string Folded(std::string_view word);
+// underscores, as types and units are (calc/Spelling.h).
+using calc::Folded;
 
-// A text quoted in a message: in double quotes, control bytes as "\x1b",
-// cut after 40 bytes with "…". partslist::Printable does this for the
-// parts list; this is its small twin for the same reason as Folded.
+// A text quoted in a message: in double quotes, made printable (Text.h).
 std::string Quoted(std::string_view text);
 
 // Everything the lookups need, built together on first use.

@@ -1,6 +1,7 @@
 // Reads the compiled-in library and answers lookups by name. A plain scan
 // or one hash look-up: a few hundred materials need nothing cleverer.
 #include "catalogue/MaterialData.h"
+#include "catalogue/Text.h"
 
 #include "catalogue/Csv.h"
 
@@ -149,31 +150,8 @@ std::vector<LibraryMaterial> ReadLibraryMaterials(std::string_view text) {
     return rows;
 }
 
-std::string Folded(std::string_view word) {
-    std::string out;
-    out.reserve(word.size());
-    for (const char c : word)
-        if (c != ' ' && c != '-' && c != '_')
-            out += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    return out;
-}
-
 std::string Quoted(std::string_view text) {
-    constexpr std::size_t Longest = 40;
-    std::string out = "\"";
-    for (std::size_t i = 0; i < text.size() && i < Longest; ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x20 || c == 0x7F) {
-            constexpr const char* Hex = "0123456789abcdef";
-            out += "\\x";
-            out += Hex[c >> 4];
-            out += Hex[c & 15];
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    if (text.size() > Longest) out += "…";
-    return out + "\"";
+    return "\"" + Printable(text) + "\"";
 }
 
 const MaterialIndex& MaterialsIndex() {

@@ -1,4 +1,5 @@
 #include "catalogue/UserMaterials.h"
+#include "catalogue/Text.h"
 
 #include "catalogue/Csv.h"
 #include "catalogue/MaterialData.h"
@@ -36,20 +37,6 @@ std::string_view Trimmed(std::string_view text) {
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
         text.remove_suffix(1);
     return text;
-}
-
-// The escape that keeps a spreadsheet from running a text cell as a
-// formula, as partslist/Text.h has it for the parts list (which catalogue/
-// may not reach up to): one leading "'" before "=", "+", "-", "@", a tab or
-// a carriage return, after any "'" already there.
-bool NeedsFormulaEscape(std::string_view text) {
-    const std::size_t first = text.find_first_not_of('\'');
-    return first != std::string_view::npos &&
-           std::string_view("=+-@\t\r").find(text[first]) != std::string_view::npos;
-}
-
-std::string_view FormulaUnescaped(std::string_view cell) {
-    return cell.starts_with('\'') && NeedsFormulaEscape(cell) ? cell.substr(1) : cell;
 }
 
 // A number cell with `decimal` as its mark. Where the comma is the mark a
@@ -185,7 +172,7 @@ private:
 };
 
 void AppendText(std::string& out, std::string_view text) {
-    csv::AppendField(out, NeedsFormulaEscape(text) ? "'" + std::string(text) : std::string(text));
+    csv::AppendField(out, FormulaEscaped(text));
 }
 
 } // namespace

@@ -12,7 +12,7 @@
 #include "calc/Error.h"
 #include "calc/ParseNumber.h"
 #include "partslist/PartsFile.h"
-#include "partslist/Text.h"
+#include "catalogue/Text.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -132,7 +132,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         list = partslist::ReadPartsList(text, FileName);
     } catch (const calc::Error& e) {
-        const auto utf8 = partslist::Utf8FromUtf16(text);
+        const auto utf8 = catalogue::Utf8FromUtf16(text);
         RequireWhere(e.Message(), utf8 ? std::string_view(*utf8) : text);
         return 0;
     }

@@ -4,7 +4,7 @@
 #include "calc/ParseNumber.h"
 #include "calc/ReadPart.h"
 #include "calc/Spelling.h"
-#include "partslist/Text.h"
+#include "catalogue/Text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -17,7 +17,7 @@ constexpr bool Optional(int column) {
 }
 
 std::string Quoted(std::string_view text) {
-    return "'" + Printable(text) + "'";
+    return "'" + catalogue::Printable(text) + "'";
 }
 
 std::string_view Trimmed(std::string_view s) {
@@ -67,11 +67,11 @@ Layout HeaderLayout(std::span<const std::string_view> fields, bool knownUtf8,
     layout.At.fill(Absent);
     layout.Width = fields.size();
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (!knownUtf8 && !IsUtf8(fields[i]))
+        if (!knownUtf8 && !catalogue::IsUtf8(fields[i]))
             throw Fault{"field " + std::to_string(i + 1) + " of the header",
                         "not " + std::string(encoding) + " text"};
         const std::string_view name = Trimmed(fields[i]);
-        layout.Names.push_back(Printable(name));
+        layout.Names.push_back(catalogue::Printable(name));
         const auto column = std::ranges::find_if(
             ColumnNames, [&](std::string_view known) { return SameIgnoringCase(name, known); });
         if (column == ColumnNames.end()) {
@@ -143,7 +143,7 @@ std::string_view LineReader::Number(std::span<const std::string_view> fields, in
     const std::string_view cell = Field(fields, column);
     const char other = reading_.Decimal == ',' ? '.' : ',';
     if (cell.find(other) != std::string_view::npos)
-        throw Fault{ColumnName(column), "\"" + Printable(cell) + "\": use " +
+        throw Fault{ColumnName(column), "\"" + catalogue::Printable(cell) + "\": use " +
                                             (reading_.Decimal == ',' ? "a comma" : "a point") +
                                             " for decimals and no thousands separator"};
     if (reading_.Decimal != ',' || cell.find(',') == std::string_view::npos) return cell;
@@ -157,7 +157,7 @@ bool LineReader::Read(std::span<const std::string_view> fields, Line& line) {
     // Bytes that are no text first: they may be what made the fields too few.
     if (!reading_.KnownUtf8)
         for (std::size_t i = 0; i < fields.size(); ++i)
-            if (!IsUtf8(fields[i]))
+            if (!catalogue::IsUtf8(fields[i]))
                 throw Fault{FieldName(layout_, i),
                             "not " + std::string(reading_.Encoding) + " text"};
     CheckWidth(fields);
@@ -165,7 +165,7 @@ bool LineReader::Read(std::span<const std::string_view> fields, Line& line) {
     ReadSize(fields, line);
     ReadRows(fields, line);
     ReadCounts(fields, line);
-    line.Material = FormulaUnescaped(Field(fields, MaterialColumn));
+    line.Material = catalogue::FormulaUnescaped(Field(fields, MaterialColumn));
     ReadCut(fields, line);
     ReadPrice(fields);
     return true;
@@ -178,14 +178,14 @@ void LineReader::ReadKindAndType(std::span<const std::string_view> fields, Line&
         throw Fault{ColumnName(KindColumn), Quoted(kind) + " is neither object nor aperture"};
     line.Kind = spelled == 0 ? Kind::Object : Kind::Aperture;
 
-    const std::string_view type = FormulaUnescaped(Field(fields, TypeColumn));
+    const std::string_view type = catalogue::FormulaUnescaped(Field(fields, TypeColumn));
     line.Type = calc::ShapeSpelled(type, line.Kind == Kind::Aperture);
     if (!line.Type)
         throw Fault{ColumnName(TypeColumn), Quoted(type) + " is no type of " + KindName(line.Kind)};
 }
 
 void LineReader::ReadSize(std::span<const std::string_view> fields, Line& line) const {
-    const std::string_view size = FormulaUnescaped(Field(fields, SizeColumn));
+    const std::string_view size = catalogue::FormulaUnescaped(Field(fields, SizeColumn));
     line.ProfileMass = 0.0;
     line.SectionArea = 0.0L;
     if (SetSize(line, size)) return;
@@ -203,7 +203,7 @@ void LineReader::ReadRows(std::span<const std::string_view> fields, Line& line) 
     for (int row = 0; row < 3; ++row) {
         const int value = AColumn + 2 * row, unit = value + 1;
         const std::string_view text = Number(fields, value);
-        const std::string_view unitCell = FormulaUnescaped(Field(fields, unit));
+        const std::string_view unitCell = catalogue::FormulaUnescaped(Field(fields, unit));
         const calc::LengthUnit* named = calc::FindLengthUnit(unitCell);
         if (!named) named = calc::LengthUnitSpelled(unitCell);
         if (!named && !text.empty())

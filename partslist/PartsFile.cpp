@@ -2,7 +2,7 @@
 
 #include "partslist/Cells.h"
 #include "catalogue/Csv.h"
-#include "partslist/Text.h"
+#include "catalogue/Text.h"
 
 #include <algorithm>
 #include <utility>
@@ -164,7 +164,7 @@ private:
 OpenedList ReadPartsList(std::string_view text, std::string_view fileName,
                          std::optional<std::int32_t> density,
                          const std::function<void(const Line&)>& onLine, const Progress& progress) {
-    const std::optional<std::string> converted = Utf8FromUtf16(text);
+    const std::optional<std::string> converted = catalogue::Utf8FromUtf16(text);
     if (converted) text = *converted;
     const std::size_t rows = RowsOf(text);
     std::vector<Line> lines;
@@ -175,7 +175,7 @@ OpenedList ReadPartsList(std::string_view text, std::string_view fileName,
     reader.Expect(rows + (text.ends_with('\n') || text.ends_with('\r') ? 0 : 1));
     const char separator = SeparatorOf(text);
     reader.reading.Decimal = separator == ';' ? ',' : '.';
-    reader.reading.KnownUtf8 = IsUtf8(text);
+    reader.reading.KnownUtf8 = catalogue::IsUtf8(text);
     reader.reading.Encoding = converted ? "UTF-16" : "UTF-8";
     try {
         csv::Split(

@@ -14,7 +14,7 @@
 // types and units also as kubatrix-calc spells them (calc/Spelling.h);
 // UTF-8 with or without a byte-order mark, or UTF-16 with one. A text cell
 // (type, size, a unit, material) that would start a formula is written with
-// a leading "'", which the reader takes off again (partslist/Text.h).
+// a leading "'", which the reader takes off again (catalogue/Text.h).
 #include "partslist/Line.h"
 #include "partslist/Replay.h"
 
@@ -34,7 +34,7 @@ struct OpenedList {
     std::optional<double> PricePerKg; // per kilogram; none when the file names none
     Replay Totals;
     // Header names the file has and no line uses, in the file's order, blanks
-    // around them trimmed; printable as they stand (see Printable in Text.h).
+    // around them trimmed; printable as they stand (see Printable in catalogue/Text.h).
     std::vector<std::string> IgnoredColumns;
 };
 

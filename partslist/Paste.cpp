@@ -3,7 +3,7 @@
 #include "partslist/Cells.h"
 #include "catalogue/Csv.h"
 #include "partslist/PartsFile.h"
-#include "partslist/Text.h"
+#include "catalogue/Text.h"
 
 #include <algorithm>
 
@@ -14,7 +14,7 @@ std::vector<Line> ReadPastedRows(std::string_view text, char decimal, bool volum
     std::vector<Line> lines;
     std::optional<cells::Layout> layout;
     std::optional<cells::LineReader> reader;
-    const cells::Reading reading{decimal, IsUtf8(text), "UTF-8", "row"};
+    const cells::Reading reading{decimal, catalogue::IsUtf8(text), "UTF-8", "row"};
     std::size_t firstLine = 0; // the line of row 1
     std::string where;         // the row being read, for a fault
     const auto take = [&](const csv::Record& record) {

@@ -3,7 +3,7 @@
 #include "catalogue/Csv.h"
 #include "partslist/Describe.h"
 #include "partslist/PartsFile.h"
-#include "partslist/Text.h"
+#include "catalogue/Text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -37,12 +37,12 @@ public:
     // Type, size, a unit, material: never a formula. In a copy the blank
     // that stands for a tab or line break is what the escape looks at.
     void Text(std::string_view text) {
-        if (format_.Separator != '\t') return Cell(FormulaEscaped(text));
+        if (format_.Separator != '\t') return Cell(catalogue::FormulaEscaped(text));
         std::string blanked(text);
         std::replace_if(
             blanked.begin(), blanked.end(),
             [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
-        Cell(FormulaEscaped(blanked));
+        Cell(catalogue::FormulaEscaped(blanked));
     }
 
     void Number(double value) { Cell(WithDecimal(ExactNumber(value))); }

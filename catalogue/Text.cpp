@@ -1,9 +1,9 @@
-#include "partslist/Text.h"
+#include "catalogue/Text.h"
 
 #include <cstdint>
 #include <cstring>
 
-namespace partslist {
+namespace catalogue {
 namespace {
 
 // The length of the UTF-8 character at s[i], or 0 where the bytes are none.
@@ -151,4 +151,4 @@ std::string_view FormulaUnescaped(std::string_view cell) {
     return cell.starts_with('\'') && NeedsFormulaEscape(cell) ? cell.substr(1) : cell;
 }
 
-} // namespace partslist
+} // namespace catalogue

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace partslist {
+namespace catalogue {
 
 // Whether the bytes are UTF-8 (no overlong forms, no surrogates).
 bool IsUtf8(std::string_view text);
@@ -31,4 +31,4 @@ bool NeedsFormulaEscape(std::string_view text);
 std::string FormulaEscaped(std::string_view text);
 std::string_view FormulaUnescaped(std::string_view cell);
 
-} // namespace partslist
+} // namespace catalogue
