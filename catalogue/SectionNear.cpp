@@ -40,23 +40,22 @@ std::size_t FamilyDistance(SectionFamily family, const std::vector<std::string_v
     return nearest;
 }
 
-// How far two sizes are apart: the ratios of their numbers in turn, and a
-// whole step for a number that only one of them has.
-double SizeDistance(const std::vector<double>& a, const std::vector<double>& b) {
+// How far a name of a section is in size from the numbers typed: the
+// ratios of their numbers in turn, and a whole step for a number that only
+// one of them has.
+double SizeDistance(const std::vector<double>& numbers, const SectionIndex& index,
+                    SectionIndex::Span name) {
     double distance = 0;
-    for (std::size_t i = 0; i < std::max(a.size(), b.size()); ++i)
-        distance += i < a.size() && i < b.size() && a[i] > 0 && b[i] > 0
-                        ? std::abs(std::log(a[i] / b[i]))
+    std::size_t i = 0;
+    for (std::uint32_t t = name.First; t < name.End; ++t) {
+        const Term& term = index.Terms[index.TermIds[t]];
+        if (!term.Number) continue;
+        distance += i < numbers.size() && numbers[i] > 0 && term.Value > 0
+                        ? std::abs(std::log(numbers[i] / term.Value))
                         : 1.0;
-    return distance;
-}
-
-// The numbers of a list of terms, in order.
-std::vector<double> NumbersOf(auto&& terms) {
-    std::vector<double> numbers;
-    for (const Term& term : terms)
-        if (term.Number) numbers.push_back(term.Value);
-    return numbers;
+        ++i;
+    }
+    return distance + static_cast<double>(numbers.size() - std::min(i, numbers.size()));
 }
 
 // The nearest in size of a section's names to the numbers typed.
@@ -64,14 +63,8 @@ double NearestSize(const SectionIndex& index, std::size_t section,
                    const std::vector<double>& numbers) {
     const SectionIndex::Entry& entry = index.Entries[section];
     double nearest = std::numeric_limits<double>::infinity();
-    for (std::uint32_t n = entry.FirstName; n < entry.EndName; ++n) {
-        const SectionIndex::Span span = index.NameSpans[n];
-        std::vector<double> sizes;
-        for (std::uint32_t t = span.First; t < span.End; ++t)
-            if (const Term& term = index.Terms[index.TermIds[t]]; term.Number)
-                sizes.push_back(term.Value);
-        nearest = std::min(nearest, SizeDistance(numbers, sizes));
-    }
+    for (std::uint32_t n = entry.FirstName; n < entry.EndName; ++n)
+        nearest = std::min(nearest, SizeDistance(numbers, index, index.NameSpans[n]));
     return nearest;
 }
 
@@ -85,22 +78,33 @@ std::vector<const Section*> NearSections(std::string_view designation, std::size
         return found;
     }
     const std::vector<Term> typed = TermsOf(designation);
-    if (typed.empty()) return {};
     std::vector<std::string_view> words;
-    for (const Term& term : typed)
-        if (!term.Number) words.push_back(term.Text);
-    const std::vector<double> numbers = NumbersOf(typed);
+    std::vector<double> numbers;
+    for (const Term& term : typed) {
+        if (term.Number)
+            numbers.push_back(term.Value);
+        else
+            words.push_back(term.Text);
+    }
+    if (typed.empty()) return {};
 
     const SectionIndex& index = Index();
     std::vector<std::size_t> familyDistance;
     for (const SectionFamily family : SectionFamilies())
         familyDistance.push_back(FamilyDistance(family, words));
+    // The nearest families first; a family further off only where those
+    // nearer hold fewer than n sections.
+    std::vector<std::size_t> levels = familyDistance;
+    std::ranges::sort(levels);
+    levels.erase(std::unique(levels.begin(), levels.end()), levels.end());
     using Cost = std::tuple<std::size_t, double, std::size_t>; // family, size, catalogue order
     std::vector<Cost> costs;
-    costs.reserve(index.All.size());
-    for (std::size_t i = 0; i < index.All.size(); ++i)
-        costs.emplace_back(familyDistance[static_cast<std::size_t>(index.All[i].Family)],
-                           NearestSize(index, i, numbers), i);
+    for (const std::size_t level : levels) {
+        if (costs.size() >= n) break;
+        for (std::size_t i = 0; i < index.All.size(); ++i)
+            if (familyDistance[static_cast<std::size_t>(index.All[i].Family)] == level)
+                costs.emplace_back(level, NearestSize(index, i, numbers), i);
+    }
     n = std::min(n, costs.size());
     std::partial_sort(costs.begin(), costs.begin() + static_cast<std::ptrdiff_t>(n), costs.end());
     std::vector<const Section*> near;

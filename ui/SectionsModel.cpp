@@ -36,7 +36,7 @@ void SectionsModel::Show(std::vector<const Section*> rows) {
                 meanings << FromCore(meaning);
         }
         used_[FirstDimension + d] = !letters.isEmpty();
-        letters_[d] = letters.join(QStringLiteral(" / "));
+        letters_[d] = letters.join(u'/');
         meanings_[d] = meanings.join(QStringLiteral("; "));
     }
     endResetModel();

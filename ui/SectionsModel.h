@@ -62,7 +62,7 @@ private:
     std::vector<const catalogue::Section*> rows_;
     std::array<bool, ColumnCount> used_{};
     // Each dimension column's letters and meanings in the families listed:
-    // "h", or "h / d" where an EN beam and a W shape share the list.
+    // "h", or "h/d" where an EN beam and a W shape share the list.
     std::array<QString, catalogue::DimensionCount> letters_, meanings_;
     std::optional<std::int32_t> density_;
 };

@@ -24,6 +24,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -93,7 +94,7 @@ SectionsWindow::SectionsWindow(MainWindow* main) : QWidget(main, Qt::Window), ma
     setWindowTitle(QStringLiteral("Standard sections"));
     model_ = new SectionsModel(this);
     CreateControls();
-    resize(1060, 640);
+    resize(1140, 640);
 
     connect(SearchField, &QLineEdit::textChanged, this, &SectionsWindow::Search);
     for (std::size_t i = 0; i < NearButtons.size(); ++i)
@@ -113,6 +114,7 @@ SectionsWindow::SectionsWindow(MainWindow* main) : QWidget(main, Qt::Window), ma
 
     DensityChanged();
     FamilyList->setCurrentRow(0); // all families: the first search
+    FitColumns();
     SearchField->setFocus();
 }
 
@@ -141,7 +143,14 @@ void SectionsWindow::CreateControls() {
     FamilyList->addItem(QStringLiteral("All families"));
     for (const SectionFamily family : catalogue::SectionFamilies())
         FamilyList->addItem(FromCore(catalogue::FamilyName(family)));
-    FamilyList->setFixedWidth(FamilyList->sizeHintForColumn(0) + 2 * FamilyList->frameWidth() + 8);
+    // Wide enough for every family's name, whichever are in sight.
+    int widest = 0;
+    for (int i = 0; i < FamilyList->count(); ++i)
+        widest = std::max(widest,
+                          FamilyList->fontMetrics().horizontalAdvance(FamilyList->item(i)->text()));
+    FamilyList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    FamilyList->setFixedWidth(widest + 2 * FamilyList->frameWidth() +
+                              FamilyList->verticalScrollBar()->sizeHint().width() + 12);
 
     SizesTable = Named(new QTableView(this), "SizesTable", QStringLiteral("Sizes"),
                        QStringLiteral("The sections found, with their dimensions, area and mass "
@@ -157,22 +166,7 @@ void SectionsWindow::CreateControls() {
     // no more than the rows in sight.
     SizesTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     SizesTable->verticalHeader()->setDefaultSectionSize(SizesTable->fontMetrics().height() + 6);
-    QHeaderView* header = SizesTable->horizontalHeader();
-    header->setStretchLastSection(true);
-    const QFontMetrics metrics = SizesTable->fontMetrics();
-    const auto fit = [&](int column, const QString& widest) {
-        const QString heading =
-            model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-        header->resizeSection(column, std::max(metrics.horizontalAdvance(widest),
-                                               header->fontMetrics().horizontalAdvance(heading)) +
-                                          14);
-    };
-    fit(SectionsModel::Designation, QStringLiteral("RHS 500x300x20 EN 10219"));
-    for (int column = SectionsModel::FirstDimension; column < SectionsModel::Area; ++column)
-        fit(column, QStringLiteral("999.99"));
-    fit(SectionsModel::Area, QStringLiteral("1234.5"));
-    fit(SectionsModel::Mass, QStringLiteral("1234.5"));
-    fit(SectionsModel::MassAtDensity, QStringLiteral("kg/m at 10000"));
+    SizesTable->horizontalHeader()->setStretchLastSection(true);
 
     Drawing = new SectionPicture(this);
     Named(Drawing, "SectionDrawing", QStringLiteral("Drawing of the section"));
@@ -255,6 +249,27 @@ void SectionsWindow::CreateControls() {
     setTabOrder(LengthField, LengthUnitBox);
     setTabOrder(LengthUnitBox, QuantityBox);
     setTabOrder(QuantityBox, AddButton);
+}
+
+// Column widths for the widest figure and heading, once: the first search
+// lists every family, so each dimension's heading then names all the letters
+// it goes by ("h/d/H").
+void SectionsWindow::FitColumns() {
+    QHeaderView* header = SizesTable->horizontalHeader();
+    const QFontMetrics metrics = SizesTable->fontMetrics();
+    const auto fit = [&](int column, const QString& widest) {
+        const QString heading =
+            model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        header->resizeSection(column, std::max(metrics.horizontalAdvance(widest),
+                                               header->fontMetrics().horizontalAdvance(heading)) +
+                                          14);
+    };
+    fit(SectionsModel::Designation, QStringLiteral("RHS 500x300x20 EN 10219"));
+    for (int column = SectionsModel::FirstDimension; column < SectionsModel::Area; ++column)
+        fit(column, QStringLiteral("999.99"));
+    fit(SectionsModel::Area, QStringLiteral("1234.5"));
+    fit(SectionsModel::Mass, QStringLiteral("1234.5"));
+    fit(SectionsModel::MassAtDensity, QStringLiteral("kg/m at 10000"));
 }
 
 const Section* SectionsWindow::Selected() const {

@@ -55,6 +55,7 @@ protected:
 
 private:
     void CreateControls();
+    void FitColumns();
     void Search();
     void ShowNear();
     void NearChosen(std::size_t which);

@@ -334,6 +334,21 @@ TEST(Run, ASectionOfEveryFamilyReadsBackFromAFile) {
     EXPECT_NEAR(doc["totals"]["weight_kg"].get<double>(), weight, 1e-6 * weight);
 }
 
+// --sections reads the words as the window's search does, best first, under
+// a line of headings.
+TEST(Run, SectionsListedBestFirst) {
+    const std::pair<std::vector<std::string>, std::string> searches[] = {
+        {{"--sections", "he", "200", "b"}, "HEB 200 "},
+        {{"--sections", "W200x46.1"}, "W8x31 "},
+        {{"--sections", "4\"", "sch", "40"}, "NPS 4 SCH 40 "},
+        {{"--sections", "ipe", "2"}, "IPE 200 "}, // before IPE 220 and IPE A 200
+    };
+    for (const auto& [args, first] : searches) {
+        const std::string out = Calc(args).Out;
+        EXPECT_TRUE(out.substr(out.find('\n') + 1).starts_with(first)) << out.substr(0, 200);
+    }
+}
+
 TEST(Run, HelpAndVersion) {
     EXPECT_TRUE(Calc({"--help"}).Out.starts_with("Usage: kubatrix-calc [OPTION]... FILE...\n"));
     EXPECT_EQ(Calc({"--version"}).Out, "kubatrix-calc " KUBATRIX_VERSION "\n");

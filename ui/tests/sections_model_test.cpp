@@ -46,7 +46,7 @@ TEST(SectionsModel, ColumnsAFamilyShows) {
     // Two families in one list: each letter the column goes by.
     model.Show({catalogue::FindSection("IPE 200"), catalogue::FindSection("W8x31")});
     EXPECT_EQ(model.headerData(SectionsModel::FirstDimension, Qt::Horizontal, Qt::DisplayRole),
-              "h / d, mm");
+              "h/d, mm");
     EXPECT_EQ(model.index(1, SectionsModel::FirstDimension).data(), Localised("203.2")); // 8 in
 }
 
