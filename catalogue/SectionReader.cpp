@@ -38,6 +38,15 @@ enum Column {
     Nominal = 16
 };
 
+// A text of the file in quotes, for a message. Appended rather than added:
+// GCC 12 warns, wrongly, of an overlap in "\"" + std::string(text) when it
+// optimises.
+std::string Quoted(std::string_view text) {
+    std::string quoted = "\"";
+    quoted.append(text).append("\"");
+    return quoted;
+}
+
 std::string Joined(std::span<const std::string_view> fields) {
     std::string text;
     for (const std::string_view field : fields)
@@ -85,7 +94,7 @@ private:
         double value = 0.0;
         const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
         if (error != std::errc() || end != text.data() + text.size() || !(value > 0.0))
-            Fail("\"" + std::string(text) + "\" is no positive number");
+            Fail(Quoted(text) + " is no positive number");
         return value;
     }
 
@@ -94,7 +103,7 @@ private:
         SectionRow out;
         out.Kind = f[Kind];
         const auto family = FamilyOfKind(f[Kind], american_);
-        if (!family) Fail("unknown family \"" + out.Kind + "\"");
+        if (!family) Fail("unknown family " + Quoted(out.Kind));
         Section& s = out.Row;
         s.Family = *family;
         s.Designation = f[Name];
@@ -114,7 +123,7 @@ private:
         s.MassKgPerM = Number(f[Mass], true);
         if (american_) s.NominalLbFt = Number(f[Nominal], true);
         if (f[AreaSource] != "published" && f[AreaSource] != "computed")
-            Fail("area source \"" + std::string(f[AreaSource]) + "\"");
+            Fail("area source " + Quoted(f[AreaSource]));
         s.LgplExtra = file_.Name.ends_with("_lgpl.csv");
         s.GplData = file_.Name.ends_with("_gpl.csv");
         return out;
