@@ -3,13 +3,13 @@
 #include "Benchmarks.h"
 #include "Windows.h"
 
+#include "PartsLists.h"
 #include "calc/Shapes.h"
 #include "ui/EditCombo.h"
 #include "ui/Document.h"
 #include "ui/MainWindow.h"
 #include "ui/PartsListWindow.h"
 #include "ui/SectionsWindow.h"
-#include "PartsLists.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -155,7 +155,8 @@ void SectionsSearchKeystroke(benchmark::State& state) {
     auto* window = form->findChild<ui::SectionsWindow*>();
     Settle();
     std::vector<QString> typed;
-    for (const char* words : {"heb 200", "shs 100x100x5", "nps 4 sch 40", "100x50", "w8x31"}) {
+    for (const char* words :
+         {"heb 200", "he 200 b", "shs 100x5", "nps 4 sch 40", "100x50", "w8x31", "ipe 210"}) {
         const QString all = QString::fromLatin1(words);
         for (qsizetype n = 1; n <= all.size(); ++n)
             typed.push_back(all.left(n));

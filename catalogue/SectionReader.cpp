@@ -1,7 +1,9 @@
-// Reads the compiled-in section tables. They are our own files, checked by the
-// tests, so the reader is strict rather than forgiving: a header other than
-// the one it knows, a row it cannot read or a family out of place stops it,
-// naming the file and line, instead of quietly losing a size.
+// Reads the compiled-in section tables with the same CSV splitter as the
+// parts lists (Csv.h). They are our own files, checked by the tests, so the
+// reader is strict rather than forgiving: a header other than the two it
+// knows, a row it cannot read or a family no table uses stops it, naming the
+// file and line, instead of quietly losing a size.
+#include "catalogue/Csv.h"
 #include "catalogue/SectionData.h"
 
 #include "calc/Error.h"
@@ -10,56 +12,68 @@
 #include <array>
 #include <charconv>
 #include <tuple>
-#include <utility>
 
 namespace catalogue {
 namespace {
 
 constexpr std::string_view Header = "family,designation,standard,h,b,tw,tf,r1,r2,t,d,area_cm2,"
                                     "mass_kg_m,area_source,mass_source,source";
-enum Column { Kind, Name, Standard, H, B, Tw, Tf, R1, R2, T, D, Area, Mass, AreaSource };
-constexpr std::size_t ColumnCount = 16;
+// The American tables' last column: the weight in lb/ft that AISC names.
+constexpr std::string_view NominalColumn = "nominal_lb_ft";
+enum Column {
+    Kind,
+    Name,
+    Standard,
+    H,
+    B,
+    Tw,
+    Tf,
+    R1,
+    R2,
+    T,
+    D,
+    Area,
+    Mass,
+    AreaSource,
+    Nominal = 16
+};
 
-// The family texts of the files, each with the family it belongs to.
-constexpr std::array<std::pair<std::string_view, SectionFamily>, 20> Kinds{{
-    {"IPE", SectionFamily::IPE},
-    {"HEA", SectionFamily::HEA},
-    {"HEB", SectionFamily::HEB},
-    {"HEM", SectionFamily::HEM},
-    {"IPN", SectionFamily::IPN},
-    {"UPN", SectionFamily::UPN},
-    {"UPE", SectionFamily::UPE},
-    {"L equal", SectionFamily::EqualAngle},
-    {"L unequal", SectionFamily::UnequalAngle},
-    {"SHS hot finished", SectionFamily::SHS},
-    {"SHS cold formed", SectionFamily::SHS},
-    {"RHS hot finished", SectionFamily::RHS},
-    {"RHS cold formed", SectionFamily::RHS},
-    {"CHS", SectionFamily::CHS},
-    {"Round bar", SectionFamily::RoundBar},
-    {"Square bar", SectionFamily::SquareBar},
-    {"Flat bar", SectionFamily::FlatBar},
-    {"Flat bar (wide)", SectionFamily::FlatBar},
-    {"Pipe", SectionFamily::Pipe},
-    {"W", SectionFamily::W},
-}};
+// A text of the file in quotes, for a message. Appended rather than added:
+// GCC 12 warns, wrongly, of an overlap in "\"" + std::string(text) when it
+// optimises.
+std::string Quoted(std::string_view text) {
+    std::string quoted = "\"";
+    quoted.append(text).append("\"");
+    return quoted;
+}
+
+std::string Joined(std::span<const std::string_view> fields) {
+    std::string text;
+    for (const std::string_view field : fields)
+        text.append(text.empty() ? "" : ",").append(field);
+    return text;
+}
 
 class FileReader {
 public:
     explicit FileReader(const SectionFile& file) : file_(file) {}
 
-    void ReadInto(std::vector<SectionRow>& rows) {
-        std::string_view rest = file_.Text;
-        for (line_ = 1; !rest.empty(); ++line_) {
-            const auto end = rest.find('\n');
-            const std::string_view record = rest.substr(0, end);
-            rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-            if (line_ == 1) {
-                if (record != Header) Fail("not the header of a section table");
-            } else {
-                rows.push_back(Read(Split(record)));
-            }
+    std::vector<SectionRow> Read() {
+        std::vector<SectionRow> rows;
+        try {
+            csv::Split(file_.Text, [&](const csv::Record& record) {
+                line_ = record.Line;
+                if (line_ == 1)
+                    ReadHeader(record.Fields);
+                else
+                    rows.push_back(Read(record.Fields));
+            });
+        } catch (const csv::SyntaxError& e) {
+            line_ = e.Line;
+            Fail(e.What);
         }
+        if (rows.empty()) Fail("no sections");
+        return rows;
     }
 
 private:
@@ -68,45 +82,30 @@ private:
                           ": " + what);
     }
 
-    // RFC 4180 fields of one line; a quoted field holds no line break here.
-    std::vector<std::string> Split(std::string_view record) const {
-        std::vector<std::string> fields(1);
-        bool quoted = false;
-        for (std::size_t i = 0; i < record.size(); ++i) {
-            const char c = record[i];
-            if (quoted && c == '"' && i + 1 < record.size() && record[i + 1] == '"') {
-                fields.back() += '"';
-                ++i;
-            } else if (c == '"') {
-                quoted = !quoted;
-            } else if (c == ',' && !quoted) {
-                fields.emplace_back();
-            } else {
-                fields.back() += c;
-            }
-        }
-        if (quoted) Fail("a quote is not closed");
-        if (fields.size() != ColumnCount) Fail("not " + std::to_string(ColumnCount) + " fields");
-        return fields;
+    void ReadHeader(std::span<const std::string_view> fields) {
+        const std::string header = Joined(fields);
+        american_ = header == std::string(Header) + "," + std::string(NominalColumn);
+        if (header != Header && !american_) Fail("not the header of a section table");
+        columns_ = fields.size();
     }
 
-    double Number(const std::string& text, bool required) const {
+    double Number(std::string_view text, bool required) const {
         if (text.empty() && !required) return 0.0;
         double value = 0.0;
         const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
         if (error != std::errc() || end != text.data() + text.size() || !(value > 0.0))
-            Fail("\"" + text + "\" is no positive number");
+            Fail(Quoted(text) + " is no positive number");
         return value;
     }
 
-    SectionRow Read(const std::vector<std::string>& f) const {
+    SectionRow Read(std::span<const std::string_view> f) const {
+        if (f.size() != columns_) Fail("not " + std::to_string(columns_) + " fields");
         SectionRow out;
-        const std::string_view kind = f[Kind];
-        const auto known = std::ranges::find(Kinds, kind, &decltype(Kinds)::value_type::first);
-        if (known == Kinds.end()) Fail("unknown family \"" + f[Kind] + "\"");
-        out.Kind = known->first; // the table's text, which lives for the whole run
+        out.Kind = f[Kind];
+        const auto family = FamilyOfKind(f[Kind], american_);
+        if (!family) Fail("unknown family " + Quoted(out.Kind));
         Section& s = out.Row;
-        s.Family = known->second;
+        s.Family = *family;
         s.Designation = f[Name];
         s.Standard = f[Standard];
         if (s.Designation.empty()) Fail("no designation");
@@ -122,14 +121,17 @@ private:
             *dimensions[i] = Number(f[H + i], false);
         s.AreaCm2 = Number(f[Area], true);
         s.MassKgPerM = Number(f[Mass], true);
+        if (american_) s.NominalLbFt = Number(f[Nominal], true);
         if (f[AreaSource] != "published" && f[AreaSource] != "computed")
-            Fail("area source \"" + f[AreaSource] + "\"");
-        s.LgplExtra = file_.LgplExtra;
+            Fail("area source " + Quoted(f[AreaSource]));
+        s.LgplExtra = file_.Name.ends_with("_lgpl.csv");
+        s.GplData = file_.Name.ends_with("_gpl.csv");
         return out;
     }
 
     const SectionFile& file_;
-    int line_ = 0;
+    std::size_t line_ = 0, columns_ = 0;
+    bool american_ = false;
 };
 
 // The order of the tables: ascending size, then thickness. Each family keys
@@ -143,30 +145,34 @@ bool SmallerSize(const SectionRow& a, const SectionRow& b) {
 } // namespace
 
 std::vector<SectionRow> ReadSections(std::span<const SectionFile> files) {
-    std::vector<SectionRow> rows;
-    std::size_t familyStart = 0;
+    const std::size_t count = SectionFamilies().size();
+    std::vector<std::vector<SectionRow>> families(count);
+    // Where each family's rows of the last main file begin: an extra file's
+    // sizes join those, which are in size order. A table of hot-finished
+    // sizes and one of cold-formed ones stay one after the other.
+    std::vector<std::size_t> mainStart(count);
     for (const SectionFile& file : files) {
-        const std::size_t fileStart = rows.size();
-        FileReader(file).ReadInto(rows);
-        const auto fail = [&](const char* what) {
-            throw calc::Error("sections/" + std::string(file.Name) + ": " + what);
-        };
-        if (rows.size() == fileStart) fail("no sections");
-        const SectionFamily family = rows[fileStart].Row.Family;
-        if (std::ranges::any_of(rows.begin() + fileStart, rows.end(),
-                                [&](const SectionRow& r) { return r.Row.Family != family; }))
-            fail("more than one family");
-        if (fileStart > 0 && family != rows[fileStart - 1].Row.Family) {
-            if (family < rows[fileStart - 1].Row.Family) fail("a family out of order");
-            familyStart = fileStart;
+        const bool extra = file.Name.find("_extra_") != std::string_view::npos;
+        std::vector<bool> seen(count);
+        for (SectionRow& row : FileReader(file).Read()) {
+            const auto f = static_cast<std::size_t>(row.Row.Family);
+            std::vector<SectionRow>& rows = families[f];
+            if (!extra) {
+                if (!seen[f]) mainStart[f] = rows.size();
+                seen[f] = true;
+                rows.push_back(std::move(row));
+                continue;
+            }
+            // After any of the same size, so the main file's row comes first.
+            const auto at = std::upper_bound(rows.begin() + std::ptrdiff_t(mainStart[f]),
+                                             rows.end(), row, SmallerSize);
+            rows.insert(at, std::move(row));
         }
-        // Both lists are in size order, and the merge keeps the main file's
-        // row first where two are the same size.
-        if (file.LgplExtra)
-            std::inplace_merge(rows.begin() + familyStart, rows.begin() + fileStart, rows.end(),
-                               SmallerSize);
     }
-    return rows;
+    std::vector<SectionRow> all;
+    for (std::vector<SectionRow>& rows : families)
+        std::ranges::move(rows, std::back_inserter(all));
+    return all;
 }
 
 } // namespace catalogue

@@ -1,8 +1,9 @@
 #pragma once
-// The standard sections a fabricator buys by name: European beams, channels,
-// angles, hollow sections and bars, American pipes and W shapes. Each is a
-// solid of known cross-section: its volume is its area times its length, and
-// it is weighed at the density in force like any other solid.
+// The standard sections a fabricator buys by name: European, British and
+// American beams, channels, tees and angles, hollow sections, bars and pipes.
+// Each is a solid of known cross-section: its volume is that cross-section
+// times its length, and it is weighed at the density in force like any other
+// solid.
 //
 // The figures live in catalogue/sections/*.csv, compiled in as text and read
 // the first time any function here is called, so a run that never asks for a
@@ -10,7 +11,8 @@
 // the rest of the run.
 //
 // Plain C++ on purpose: no Qt here, so the data and the search are tested
-// without a window.
+// without a window. What a table shows of each family (its columns and their
+// letters) is in SectionDimensions.h.
 #include <cstddef>
 #include <span>
 #include <string>
@@ -19,12 +21,15 @@
 
 namespace catalogue {
 
-// In the order the sections are listed.
+// In the order the sections are listed: EN, then UK, then American.
 enum class SectionFamily {
     IPE,
+    IPEA, // the lighter IPE of the same depth
+    IPEO, // the heavier
     HEA,
     HEB,
     HEM,
+    HEAA, // lighter than HEA
     IPN,
     UPN,
     UPE,
@@ -36,32 +41,52 @@ enum class SectionFamily {
     RoundBar,
     SquareBar,
     FlatBar,
+    UB,  // UK universal beam
+    UC,  // UK universal column
+    PFC, // UK parallel flange channel
+    W,   // AISC wide flange
+    WT,  // tees cut from W shapes
+    S,   // AISC standard beam, sloped flanges
+    M,
+    HP, // bearing piles
+    C,  // AISC standard channel
+    MC, // AISC miscellaneous channel
+    AiscEqualAngle,
+    AiscUnequalAngle,
+    HssSquare,
+    HssRectangular,
+    HssRound,
     Pipe, // ASME B36.10M, by nominal size and schedule
-    W,
 };
 
 // Every family, in that order.
 std::span<const SectionFamily> SectionFamilies();
 
-// "IPE", "Equal angle", "Round bar", "W shape": a family as a list shows it.
+// "IPE A", "Equal angle (AISC)", "HSS round", "W shape": a family as a list
+// shows it.
 std::string_view FamilyName(SectionFamily family);
 
 // One standard size. Lengths are in millimetres; a dimension the family does
 // not have is 0. What each means by family:
-//   I, H, W and channels: H depth, B flange width, Tw web, Tf flange (IPN, UPN:
-//     the mean of the sloped flange), R1 root radius, R2 toe radius (IPN, UPN);
+//   I, H, W, S, M, HP, UB, UC and channels: H depth, B flange width, Tw web,
+//     Tf flange (IPN, UPN, S, C, MC: the mean of the sloped flange), R1 root
+//     radius, R2 toe radius (IPN, UPN);
+//   WT: H depth of the tee, B flange width, Tw stem, Tf flange, R1 root;
 //   angles: H long leg, B short leg, T thickness, R1 root, R2 toe radius;
-//   SHS, RHS: H, B, T, R1 outer and R2 inner corner radius;
-//   CHS, pipes: D outside diameter, T wall; round bars: D;
+//   SHS, RHS, HSS: H, B, T, R1 outer and R2 inner corner radius (HSS: the
+//     nominal wall and radii);
+//   CHS, HSS round, pipes: D outside diameter, T wall; round bars: D;
 //   square bars: H = B side; flat bars: B width, T thickness.
 struct Section {
     SectionFamily Family;
     std::string Designation; // the name it is found by: "IPE 200", "SHS 100x100x5 EN 10210"
     std::string Standard;    // as the table gives it: "EN 10365", "EN 10210-2", "ASME B36.10M"
     double H = 0, B = 0, Tw = 0, Tf = 0, R1 = 0, R2 = 0, T = 0, D = 0;
-    double AreaCm2 = 0;     // what volumes are computed from
-    double MassKgPerM = 0;  // at 7850 kg/m3, for comparison with table books
+    double AreaCm2 = 0;     // the table's area (of an HSS: on the design wall)
+    double MassKgPerM = 0;  // at 7850 kg/m3; of an American shape its nominal weight
+    double NominalLbFt = 0; // American shapes: the weight in lb/ft their table names; else 0
     bool LgplExtra = false; // a size only an LGPL source named (see the data's README)
+    bool GplData = false;   // from a *_gpl.csv file: figures only GPL-3.0 sources had
 };
 
 // Every section: the families in SectionFamilies() order, each in its
@@ -74,26 +99,47 @@ std::span<const Section> SectionsOf(SectionFamily family);
 // The section of that designation, whatever the case; blanks around it are
 // trimmed, a run of blanks inside counts as one, and "×" stands for "x".
 // nullptr for anything else, including a hollow section named without its
-// standard (the two routes differ in area).
+// standard (the two routes differ in area). A parts list's file names its
+// sections this way.
 const Section* FindSection(std::string_view designation);
 
-// The sections matching every word of a search, in Sections() order. Words
-// are separated by blanks and taken in any order and case; each must begin a
-// different word of the section: of its designation ("hea 200", "200 heb",
-// "100x50", "4 sch 40"), of the designation without blanks ("heb200"), of
-// its family's name ("angle", "pipe") or of its standard ("en 10219"; a
-// number must have at least four digits to match a standard, so "shs 10" is
-// not every SHS). No words: every section.
+// The sections a search finds, best first. The words are read the way people
+// type designations: letters and numbers apart or together, with or without
+// blanks and "x" ("HEB200", "he 200 b", "W 8 x 31", "l 100 100 10"), a
+// square size by its side once ("shs 100x5"), a fraction as AISC writes it
+// or as a decimal ("HSS6x4x1/4", "hss 6x4x.25"), and the names of other
+// tables: HE 200 A for HEA 200, U and UNP for UPN, DN 100 and 4" for NPS 4,
+// "pipe" for NPS, the metric name of a W or HP shape ("W200x46.1" for W8x31).
+// Each word must begin a different word of the section, of its family's name
+// or of its standard ("en 10219"; a number names a standard only with four
+// digits or more, so "shs 10" is not every SHS).
+//
+// Best first: a section whose every word and number the search names
+// exactly, then those where a number only begins one ("ipe 2"), then those
+// with numbers the search left out; within each, catalogue order. No words:
+// every section; marks that are no words ("-"): none.
 std::vector<const Section*> SearchSections(std::string_view words);
 
-// Up to n known sections near an unknown designation, in Sections() order,
-// for "did you mean": what a search by its words finds, else the sizes of
-// its family nearest to the numbers it names ("IPE 210"), else the
-// designations fewest edits away.
+// The one section a text names in any form the search reads: its exact
+// designation, or a search whose every word and number matched one section
+// exactly, with nothing of its designation left out but the family's own
+// letters ("IPE200", "HE 200 B", "w8 31", "168.3 7.1"). nullptr when no
+// section or several fit ("shs 100x100x5": hot finished or cold formed?).
+const Section* SectionNamed(std::string_view text);
+
+// Up to n known sections near a name that names none, best first, for "did
+// you mean": the first a search by its words finds, else those of the family
+// its letters name (or spell nearest), nearest in size to the numbers it
+// names: "IPE 210" gives IPE 220, IPE 200, ...; "W200x47", a metric name,
+// the W8 shapes near 47 kg/m.
 std::vector<const Section*> NearSections(std::string_view designation, std::size_t n = 5);
 
 // The cross-section a length of the section is weighed by, in square
-// millimetres: its area. A length's volume is this times the length.
+// millimetres. A length's volume is this times the length. An American shape
+// is weighed as its table weighs it: by its nominal mass, a metre of it being
+// MassKgPerM / 7850 cubic metres (so at 7850 kg/m3 it weighs its nominal
+// weight; an HSS, its weight on the nominal wall); every other section by its
+// area.
 long double CrossSectionMm2(const Section& section);
 
 } // namespace catalogue

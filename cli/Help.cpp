@@ -29,14 +29,17 @@ be written in any case, with - or _ for a blank. A part is of iron, 7874
 kg/m3, unless an option says otherwise. A file named like a type is given
 with its folder: ./cylinder.
 
-With section, weigh a standard section: a beam, channel, angle, hollow
+With section, weigh a standard section: a beam, channel, tee, angle, hollow
 section, bar or pipe named by its designation (IPE 200, HEB 300, L 100x100x10,
-SHS 100x100x5 EN 10210, CHS 168.3x7.1, NPS 4 SCH 40, W8x31, FL 100x10) in
-any case, quoted or not, then its length. Its volume is its area times its
-length; it is weighed like any solid. An unknown designation names up to five
-near ones. --sections lists the sections whose words begin with the WORDs
-given, in any order (ipe 2, 100x50, hea 200), or all of them: designation,
-standard, area in cm2 and mass per metre in kg/m at 7850 kg/m3.
+SHS 100x100x5 EN 10210, CHS 168.3x7.1, NPS 4 SCH 40, UB 305x165x40, W8x31,
+HSS6x4x1/4, FL 100x10) in any case, quoted or not, or in any other form the
+search reads where that names one section (HE200B, w8 31, W200x46.1, 4" sch
+40), then its length. Its volume is its area times its length, an American
+shape's its nominal mass over 7850 kg/m3; it is weighed like any solid. A
+name of no one section names up to five near ones. --sections lists the
+sections the WORDs find, best first (ipe 2, 100x50, he 200 b, dn 100), or all
+of them: designation, standard, area in cm2 and mass per metre in kg/m at
+7850 kg/m3.
 
 With --json, print one JSON object for a file or a part, and for several files
 an array of their objects in the order given. An object has "file" (files
@@ -114,7 +117,7 @@ Examples:
   kubatrix-calc section "IPE 200" 6m --density 7850
                         an IPE 200 of 6 m in steel: 134.14 kg, 0.017088 m3
   kubatrix-calc --sections hea 2
-                        the sections HEA 200 to HEA 280
+                        HEA 200 to HEA 280 first, then HEAA 200 to 280
 )";
 
 } // namespace cli

@@ -37,12 +37,13 @@ std::string Joined(std::span<const std::string> words) {
     return out;
 }
 
-// A standard section's designation, as one word ("IPE 200" in quotes) or as
-// the words before its length ("IPE 200 6m", "IPE 200 6 m"). Returns how many
-// words it took. An unknown one is a fault of the part, as an impossible
-// triangle is, and names the sections nearest to it.
+// A standard section, named in any form the search reads, as one word ("IPE
+// 200" in quotes) or as the words before its length ("IPE 200 6m", "HE 200 B
+// 6 m"). Returns how many words it took. A name that names no one section is
+// a fault of the part, as an impossible triangle is, and names the sections
+// nearest to it.
 std::size_t ReadSection(partslist::Line& line, std::span<const std::string> words) {
-    if (catalogue::FindSection(Joined(words)))
+    if (catalogue::SectionNamed(Joined(words)))
         throw UsageError("give the length of " + Joined(words) + ", such as 6m");
     std::size_t length = words.size() > 1;
     if (const std::size_t n = words.size();
@@ -52,7 +53,7 @@ std::size_t ReadSection(partslist::Line& line, std::span<const std::string> word
     if (designation.empty())
         throw UsageError("give a standard section and its length, such as: section "
                          "\"IPE 200\" 6m (kubatrix-calc --sections lists them)");
-    const catalogue::Section* section = catalogue::FindSection(designation);
+    const catalogue::Section* section = catalogue::SectionNamed(designation);
     if (!section) {
         std::string near;
         for (const catalogue::Section* s : catalogue::NearSections(designation))

@@ -1,5 +1,7 @@
 #include "ui/SectionDrawing.h"
 
+#include "catalogue/SectionDimensions.h"
+#include "ui/CoreText.h"
 #include "ui/Fonts.h"
 
 #include <QFontMetricsF>
@@ -24,31 +26,12 @@ const QColor Teal(0x00, 0x80, 0x80);
 const QColor LightGrey(0xC0, 0xC0, 0xC0);
 const QColor Grey(0x80, 0x80, 0x80);
 
-enum class Shape { I, Channel, Angle, Hollow, Ring, Round, Square, Flat };
+using catalogue::Dimension;
+using Shape = catalogue::SectionShape;
 
-Shape ShapeOf(SectionFamily family) {
-    switch (family) {
-    case SectionFamily::UPN:
-    case SectionFamily::UPE:
-        return Shape::Channel;
-    case SectionFamily::EqualAngle:
-    case SectionFamily::UnequalAngle:
-        return Shape::Angle;
-    case SectionFamily::SHS:
-    case SectionFamily::RHS:
-        return Shape::Hollow;
-    case SectionFamily::CHS:
-    case SectionFamily::Pipe:
-        return Shape::Ring;
-    case SectionFamily::RoundBar:
-        return Shape::Round;
-    case SectionFamily::SquareBar:
-        return Shape::Square;
-    case SectionFamily::FlatBar:
-        return Shape::Flat;
-    default:
-        return Shape::I;
-    }
+// How the section's family letters a dimension: "h" or "d", "b" or "bf".
+QString LetterOf(const Section& s, Dimension dimension) {
+    return FromCore(catalogue::DimensionLetter(s.Family, dimension));
 }
 
 double Length(QPointF v) {
@@ -116,11 +99,11 @@ void AddOutline(QPainterPath& path, const std::vector<Corner>& corners) {
     path.closeSubpath();
 }
 
-// A flange's thickness by its distance from the toe. IPN and UPN are rolled
-// with sloped inner faces, and the table gives the thickness where the
-// standard measures it (IPN at b/4 from the toe; UPN at b/2 up to h 300, at
-// (b - tw)/2 above); we draw the slope itself rather than a parallel flange
-// of that thickness, so the drawing is the shape the area was computed from.
+// A flange's thickness by its distance from the toe. IPN, UPN, S, C and MC
+// are rolled with sloped inner faces, and the table gives the thickness where
+// the standard measures it; we draw the slope itself rather than a parallel
+// flange of that thickness, so the drawing is the shape the area was
+// computed from.
 struct Flange {
     double Slope = 0;
     double MeasuredAt = 0; // from the toe
@@ -129,10 +112,8 @@ struct Flange {
 };
 
 Flange FlangeOf(const Section& s) {
-    if (s.Family == SectionFamily::IPN) return {0.14, s.B / 4, s.Tf};
-    if (s.Family == SectionFamily::UPN)
-        return s.H <= 300 ? Flange{0.08, s.B / 2, s.Tf} : Flange{0.05, (s.B - s.Tw) / 2, s.Tf};
-    return {0, 0, s.Tf};
+    const catalogue::FlangeSlope slope = catalogue::FlangeSlopeOf(s);
+    return {slope.Slope, slope.MeasuredAt, s.Tf};
 }
 
 // The outline of an I or H section, clockwise from the top left, in mm with
@@ -170,6 +151,13 @@ std::vector<Corner> ChannelOutline(const Section& s) {
             {{0, h}}};
 }
 
+// A tee cut from a W shape: its flange on top, its stem down the middle.
+std::vector<Corner> TeeOutline(const Section& s) {
+    const double b = s.B, h = s.H, tf = s.Tf, left = (b - s.Tw) / 2, right = (b + s.Tw) / 2;
+    return {{{0, 0}},     {{b, 0}},    {{b, tf}},          {{right, tf}, s.R1},
+            {{right, h}}, {{left, h}}, {{left, tf}, s.R1}, {{0, tf}}};
+}
+
 // An angle with its long leg up the left and its short leg along the bottom.
 std::vector<Corner> AngleOutline(const Section& s) {
     const double b = s.B, h = s.H, t = s.T;
@@ -187,12 +175,12 @@ double SquareSide(const Section& s) {
 // The section's width and height in mm.
 QSizeF SizeOf(const Section& s, Shape shape) {
     switch (shape) {
-    case Shape::Ring:
-    case Shape::Round:
+    case Shape::Circular:
+    case Shape::RoundBar:
         return {s.D, s.D};
-    case Shape::Square:
+    case Shape::SquareBar:
         return {SquareSide(s), SquareSide(s)};
-    case Shape::Flat:
+    case Shape::FlatBar:
         return {s.B, s.T};
     default:
         return {s.B, s.H};
@@ -209,24 +197,27 @@ QPainterPath OutlineOf(const Section& s, Shape shape) {
     case Shape::Channel:
         AddOutline(path, ChannelOutline(s));
         break;
+    case Shape::Tee:
+        AddOutline(path, TeeOutline(s));
+        break;
     case Shape::Angle:
         AddOutline(path, AngleOutline(s));
         break;
-    case Shape::Hollow:
+    case Shape::Rectangular:
         AddOutline(path, Rectangle(0, 0, s.B, s.H, s.R1));
         AddOutline(path, Rectangle(s.T, s.T, s.B - s.T, s.H - s.T, s.R2));
         break;
-    case Shape::Ring:
+    case Shape::Circular:
         path.addEllipse(QRectF(0, 0, s.D, s.D));
         path.addEllipse(QRectF(s.T, s.T, s.D - 2 * s.T, s.D - 2 * s.T));
         break;
-    case Shape::Round:
+    case Shape::RoundBar:
         path.addEllipse(QRectF(0, 0, s.D, s.D));
         break;
-    case Shape::Square:
+    case Shape::SquareBar:
         path.addRect(QRectF(0, 0, SquareSide(s), SquareSide(s)));
         break;
-    case Shape::Flat:
+    case Shape::FlatBar:
         path.addRect(QRectF(0, 0, s.B, s.T));
         break;
     }
@@ -241,13 +232,15 @@ QMarginsF LetterRoom(Shape shape) {
     case Shape::I:
     case Shape::Channel:
         return {30, 10, 44, 34};
+    case Shape::Tee:
+        return {30, 34, 44, 10};
     case Shape::Angle:
         return {30, 10, 30, 34};
-    case Shape::Hollow:
+    case Shape::Rectangular:
         return {30, 28, 36, 34};
-    case Shape::Ring:
+    case Shape::Circular:
         return {10, 10, 30, 34};
-    case Shape::Flat:
+    case Shape::FlatBar:
         return {30, 10, 10, 34};
     default:
         return {10, 10, 10, 34};
@@ -265,7 +258,7 @@ void DrawPanel(QPainter& p, const QRectF& box) {
 // filled arrow heads, the letters in bold italic serif beside them.
 class Letters {
 public:
-    enum Side { Left, Right, Below, AboveRight };
+    enum Side { Left, Right, Below, Above, AboveRight };
 
     explicit Letters(QPainter& p) : p_(p), font_(SerifFont(15, true)), small_(SerifFont(11, true)) {
         font_.setItalic(true);
@@ -335,6 +328,9 @@ public:
         case Below:
             base = anchor.y() + Gap + big.capHeight();
             break;
+        case Above:
+            base = anchor.y() - Gap - 1;
+            break;
         case AboveRight:
             left = anchor.x() + 1;
             base = anchor.y() - Gap;
@@ -373,6 +369,15 @@ void Below(Letters& l, QPointF a, QPointF b, double bottom, const QString& lette
     l.Write({(a.x() + b.x()) / 2, line}, Letters::Below, letter);
 }
 
+// The dimension above the section, between two points of its top edge.
+void Above(Letters& l, QPointF a, QPointF b, const QString& letter) {
+    const double line = std::min(a.y(), b.y()) - 12;
+    l.Line({a.x(), a.y() - 3}, {a.x(), line - 4});
+    l.Line({b.x(), b.y() - 3}, {b.x(), line - 4});
+    l.Between({a.x(), line}, {b.x(), line});
+    l.Write({(a.x() + b.x()) / 2, line}, Letters::Above, letter);
+}
+
 // The dimension left of the section, between its top and bottom edges.
 void LeftOf(Letters& l, QPointF top, QPointF bottom, const QString& letter) {
     const double line = top.x() - 12;
@@ -389,25 +394,23 @@ void Across(Letters& l, QPointF left, QPointF right, const QString& letter) {
     l.Write({right.x() + (outside ? Letters::Tail : 0), right.y()}, Letters::Right, letter);
 }
 
-// "r" at a root fillet: the leader runs from the arc through its centre into
-// the open space the fillet faces.
-void RootRadius(Letters& l, const Scale& at, const std::vector<Corner>& outline, std::size_t i) {
+// The root fillet's letter at a corner: the leader runs from the arc through
+// its centre into the open space the fillet faces.
+void RootRadius(Letters& l, const Scale& at, const Section& s, const std::vector<Corner>& outline,
+                std::size_t i) {
     const std::size_t n = outline.size();
-    if (outline[i].Radius <= 0) return;
+    const QString letter = LetterOf(s, Dimension::Radius);
+    if (outline[i].Radius <= 0 || letter.isEmpty()) return;
     const Fillet f = FilletOf(outline[(i + n - 1) % n].At, outline[i].At, outline[(i + 1) % n].At,
                               outline[i].Radius);
     const QPointF onArc = at(f.Centre + Unit(outline[i].At - f.Centre) * f.Radius);
     const QPointF centre = at(f.Centre);
-    l.Leader(onArc, centre - onArc, Length(centre - onArc) + 14, QStringLiteral("r"));
+    l.Leader(onArc, centre - onArc, Length(centre - onArc) + 14, letter);
 }
 
-// The letters of an I section or a channel: h, b, tf where the table
-// measures it, tw across the web, r at the lower root.
-void LetterFlanged(Letters& l, const Scale& at, const Section& s, bool channel) {
-    const std::vector<Corner> outline = channel ? ChannelOutline(s) : IOutline(s);
-    LeftOf(l, at(0, 0), at(0, s.H), QStringLiteral("h"));
-    Below(l, at(0, s.H), at(s.B, s.H), at(0, s.H).y(), QStringLiteral("b"));
-
+// The flange's thickness on the right, from its top to where the table
+// measures it.
+void FlangeThickness(Letters& l, const Scale& at, const Section& s) {
     const Flange f = FlangeOf(s);
     const QPointF top = at(s.B, 0), measured = at(s.B - f.MeasuredAt, f.Thickness);
     const double line = top.x() + 12;
@@ -415,14 +418,35 @@ void LetterFlanged(Letters& l, const Scale& at, const Section& s, bool channel) 
     l.Line({measured.x() + 3, measured.y()}, {line + 4, measured.y()});
     l.Between({line, top.y()}, {line, measured.y()});
     l.Write({line + Letters::Tail, (top.y() + measured.y()) / 2}, Letters::Right,
-            QStringLiteral("tf"));
+            LetterOf(s, Dimension::Flange));
+}
 
-    // The web's thickness a little below the middle, clear of "h" beside a
-    // channel's back.
+// The letters of an I section or a channel: depth, width, the flange where
+// the table measures it, the web across, the root radius at the lower root.
+void LetterFlanged(Letters& l, const Scale& at, const Section& s, bool channel) {
+    const std::vector<Corner> outline = channel ? ChannelOutline(s) : IOutline(s);
+    LeftOf(l, at(0, 0), at(0, s.H), LetterOf(s, Dimension::Depth));
+    Below(l, at(0, s.H), at(s.B, s.H), at(0, s.H).y(), LetterOf(s, Dimension::Width));
+    FlangeThickness(l, at, s);
+    // The web's thickness a little below the middle, clear of the depth's
+    // letter beside a channel's back.
     const QPointF webLeft = outline[channel ? 7 : 9].At, webRight = outline[3].At;
     const double y = at(0, s.H / 2).y() + (channel ? 22 : 0);
-    Across(l, {at(webLeft).x(), y}, {at(webRight).x(), y}, QStringLiteral("tw"));
-    RootRadius(l, at, outline, 4);
+    Across(l, {at(webLeft).x(), y}, {at(webRight).x(), y}, LetterOf(s, Dimension::Web));
+    RootRadius(l, at, s, outline, 4);
+}
+
+// A tee's: its depth on the left, the flange's width above it, the flange
+// on the right, the stem across, the root radius at the right root.
+void LetterTee(Letters& l, const Scale& at, const Section& s) {
+    const std::vector<Corner> outline = TeeOutline(s);
+    const double left = (s.B - s.Tw) / 2, right = (s.B + s.Tw) / 2;
+    LeftOf(l, at(0, 0), at(left, s.H), LetterOf(s, Dimension::Depth));
+    Above(l, at(0, 0), at(s.B, 0), LetterOf(s, Dimension::Width));
+    FlangeThickness(l, at, s);
+    const double y = at(0, s.Tf + 0.6 * (s.H - s.Tf)).y();
+    Across(l, {at(left, 0).x(), y}, {at(right, 0).x(), y}, LetterOf(s, Dimension::Web));
+    RootRadius(l, at, s, outline, 3);
 }
 
 void Letter(Letters& l, const Scale& at, const Section& s, Shape shape) {
@@ -431,38 +455,43 @@ void Letter(Letters& l, const Scale& at, const Section& s, Shape shape) {
     case Shape::Channel:
         LetterFlanged(l, at, s, shape == Shape::Channel);
         break;
+    case Shape::Tee:
+        LetterTee(l, at, s);
+        break;
     case Shape::Angle: {
-        LeftOf(l, at(0, 0), at(0, s.H), QStringLiteral("h"));
-        Below(l, at(0, s.H), at(s.B, s.H), at(0, s.H).y(), QStringLiteral("b"));
+        LeftOf(l, at(0, 0), at(0, s.H), LetterOf(s, Dimension::Depth));
+        Below(l, at(0, s.H), at(s.B, s.H), at(0, s.H).y(), LetterOf(s, Dimension::Width));
         const double y = at(0, s.R2 + 0.25 * (s.H - s.T - s.R1 - s.R2)).y();
-        Across(l, {at(0, 0).x(), y}, {at(s.T, 0).x(), y}, QStringLiteral("t"));
-        RootRadius(l, at, AngleOutline(s), 2);
+        Across(l, {at(0, 0).x(), y}, {at(s.T, 0).x(), y}, LetterOf(s, Dimension::Thickness));
+        RootRadius(l, at, s, AngleOutline(s), 2);
         break;
     }
-    case Shape::Hollow: {
-        LeftOf(l, at(0, 0), at(0, s.H), QStringLiteral("h"));
-        Below(l, at(0, s.H), at(s.B, s.H), at(0, s.H).y(), QStringLiteral("b"));
-        Across(l, at(s.B - s.T, s.H / 2), at(s.B, s.H / 2), QStringLiteral("t"));
+    case Shape::Rectangular: {
+        LeftOf(l, at(0, 0), at(0, s.H), LetterOf(s, Dimension::Depth));
+        Below(l, at(0, s.H), at(s.B, s.H), at(0, s.H).y(), LetterOf(s, Dimension::Width));
+        Across(l, at(s.B - s.T, s.H / 2), at(s.B, s.H / 2), LetterOf(s, Dimension::Thickness));
         // The outer corner radius, from outside.
         const QPointF corner(s.B, 0), centre(s.B - s.R1, s.R1);
         const QPointF onArc = at(centre + Unit(corner - centre) * s.R1);
-        l.Leader(onArc, corner - centre, 14, QStringLiteral("r"));
+        l.Leader(onArc, corner - centre, 14, LetterOf(s, Dimension::Radius));
         break;
     }
-    case Shape::Ring:
-        Below(l, at(0, s.D / 2), at(s.D, s.D / 2), at(0, s.D).y(), QStringLiteral("D"));
-        Across(l, at(s.D - s.T, s.D / 2), at(s.D, s.D / 2), QStringLiteral("t"));
+    case Shape::Circular:
+        Below(l, at(0, s.D / 2), at(s.D, s.D / 2), at(0, s.D).y(),
+              LetterOf(s, Dimension::Diameter));
+        Across(l, at(s.D - s.T, s.D / 2), at(s.D, s.D / 2), LetterOf(s, Dimension::Thickness));
         break;
-    case Shape::Round:
-        Below(l, at(0, s.D / 2), at(s.D, s.D / 2), at(0, s.D).y(), QStringLiteral("D"));
+    case Shape::RoundBar:
+        Below(l, at(0, s.D / 2), at(s.D, s.D / 2), at(0, s.D).y(),
+              LetterOf(s, Dimension::Diameter));
         break;
-    case Shape::Square:
+    case Shape::SquareBar:
         Below(l, at(0, SquareSide(s)), at(SquareSide(s), SquareSide(s)), at(0, SquareSide(s)).y(),
-              QStringLiteral("a"));
+              LetterOf(s, Dimension::Side));
         break;
-    case Shape::Flat:
-        LeftOf(l, at(0, 0), at(0, s.T), QStringLiteral("t"));
-        Below(l, at(0, s.T), at(s.B, s.T), at(0, s.T).y(), QStringLiteral("b"));
+    case Shape::FlatBar:
+        LeftOf(l, at(0, 0), at(0, s.T), LetterOf(s, Dimension::Thickness));
+        Below(l, at(0, s.T), at(s.B, s.T), at(0, s.T).y(), LetterOf(s, Dimension::Width));
         break;
     }
 }
@@ -474,7 +503,7 @@ void DrawSection(QPainter& painter, const QRectF& box, const Section& section, b
     painter.setRenderHint(QPainter::Antialiasing);
     DrawPanel(painter, box);
 
-    const Shape shape = ShapeOf(section.Family);
+    const Shape shape = catalogue::ShapeOf(section.Family);
     const QSizeF size = SizeOf(section, shape);
     const double inset = 3 + (lettered ? 0 : 0.06 * std::min(box.width(), box.height()));
     const QMarginsF room = lettered ? LetterRoom(shape) : QMarginsF();

@@ -2,83 +2,43 @@
 
 #include "ui/CoreText.h"
 
+#include <bitset>
+
 namespace ui {
 
 using catalogue::Section;
 using catalogue::SectionFamily;
 
-// Which of the key dimensions a family is listed with: h, b, tw, tf, r for
-// beams and channels; h, b, t (and r) for angles and hollow sections; D, t
-// for tubes and pipes; D for rounds, a for squares, b and t for flats.
-bool SectionsModel::Applies(SectionFamily family, Column column) {
-    using F = SectionFamily;
-    const bool flanged = family <= F::UPE || family == F::W;
-    const bool angle = family == F::EqualAngle || family == F::UnequalAngle;
-    const bool hollow = family == F::SHS || family == F::RHS;
-    const bool ring = family == F::CHS || family == F::Pipe;
-    switch (column) {
-    case H:
-    case R:
-        return flanged || angle || hollow;
-    case B:
-        return flanged || angle || hollow || family == F::FlatBar;
-    case Tw:
-    case Tf:
-        return flanged;
-    case T:
-        return angle || hollow || ring || family == F::FlatBar;
-    case D:
-        return ring || family == F::RoundBar;
-    case A:
-        return family == F::SquareBar;
-    default:
-        return true;
-    }
-}
-
-std::optional<double> SectionsModel::Dimension(const Section& s, Column column) {
-    if (!Applies(s.Family, column)) return std::nullopt;
-    switch (column) {
-    case H:
-        return s.H;
-    case B:
-        return s.B;
-    case Tw:
-        return s.Tw;
-    case Tf:
-        return s.Tf;
-    case T:
-        return s.T;
-    case D:
-        return s.D;
-    case A:
-        return s.H > 0 ? s.H : s.B;
-    case R:
-        return s.R1;
-    default:
-        return std::nullopt;
-    }
-}
-
-QString SectionsModel::Letter(Column column) {
-    static constexpr const char* letters[] = {"", "h", "b", "tw", "tf", "t", "D", "a", "r"};
-    const auto at = std::size_t(column);
-    return at < std::size(letters) ? QString::fromLatin1(letters[at]) : QString();
+std::optional<catalogue::Dimension> SectionsModel::DimensionAt(int column) {
+    if (column < FirstDimension || column >= Area) return std::nullopt;
+    return catalogue::Dimensions[std::size_t(column - FirstDimension)];
 }
 
 void SectionsModel::Show(std::vector<const Section*> rows) {
     beginResetModel();
     rows_ = std::move(rows);
-    // A column shows where any family in the list has its figure.
-    std::array<bool, std::size_t(SectionFamily::W) + 1> present{};
+    std::bitset<64> present;
     for (const Section* s : rows_)
-        present[std::size_t(s->Family)] = true;
+        present.set(std::size_t(s->Family));
     used_.fill(false);
-    for (std::size_t f = 0; f < present.size(); ++f)
-        if (present[f])
-            for (int c = 0; c < ColumnCount; ++c)
-                used_[std::size_t(c)] =
-                    used_[std::size_t(c)] || Applies(SectionFamily(f), Column(c));
+    for (std::size_t c = 0; c < used_.size(); ++c)
+        used_[c] = !DimensionAt(int(c)) && !rows_.empty();
+    // A dimension's column shows where a family in the list has it, headed
+    // with each letter it goes by in those families, in their order.
+    for (std::size_t d = 0; d < catalogue::DimensionCount; ++d) {
+        QStringList letters, meanings;
+        for (const SectionFamily family : catalogue::SectionFamilies()) {
+            if (!present.test(std::size_t(family))) continue;
+            const auto letter = catalogue::DimensionLetter(family, catalogue::Dimensions[d]);
+            const auto meaning = catalogue::DimensionMeaning(family, catalogue::Dimensions[d]);
+            if (!letter.empty() && !letters.contains(FromCore(letter))) letters << FromCore(letter);
+            if (!meaning.empty() && !meanings.contains(FromCore(meaning)))
+                meanings << FromCore(meaning);
+        }
+        used_[FirstDimension + d] = !letters.isEmpty();
+        letters_[d] = letters.join(u'/');
+        meanings_[d] = meanings.join(QStringLiteral("; "));
+    }
     endResetModel();
 }
 
@@ -97,7 +57,7 @@ QString SectionsModel::Number(double value) {
 
 namespace {
 
-// A mass worked out here: four significant figures, as table books print them.
+// A mass worked out: four significant figures, as table books print them.
 QString Figure(double value) {
     const int decimals = value >= 1000 ? 0 : value >= 100 ? 1 : value >= 10 ? 2 : 3;
     return QString::number(value, 'f', decimals)
@@ -115,12 +75,12 @@ QString SectionsModel::Text(const Section& s, int column) const {
     case Mass:
         return Number(s.MassKgPerM);
     case MassAtDensity:
-        // cm² to m², times kg/m³: kilograms in a metre.
-        return density_ ? Figure(s.AreaCm2 * 1e-4 * double(*density_)) : QString();
+        return density_ ? Figure(catalogue::MassPerMetre(s, double(*density_))) : QString();
     case Standard:
         return FromCore(s.Standard);
     default: {
-        const auto value = Dimension(s, Column(column));
+        const auto dimension = DimensionAt(column);
+        const auto value = dimension ? catalogue::DimensionOf(s, *dimension) : std::nullopt;
         return value ? Number(*value) : QString();
     }
     }
@@ -134,14 +94,19 @@ QVariant SectionsModel::data(const QModelIndex& index, int role) const {
         const bool number = index.column() != Designation && index.column() != Standard;
         return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
     }
-    if (role == Qt::ToolTipRole && index.column() == Designation && s->LgplExtra)
-        return QStringLiteral("A size named only by an LGPL source; its area is computed from "
-                              "its dimensions");
+    if (role == Qt::ToolTipRole && index.column() == Designation) {
+        if (s->GplData)
+            return QStringLiteral("Figures only GPL-3.0 sources had (a *_gpl.csv table)");
+        if (s->LgplExtra)
+            return QStringLiteral("A size named only by an LGPL source; its area is computed "
+                                  "from its dimensions");
+    }
     return {};
 }
 
 QVariant SectionsModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount) return {};
+    const auto dimension = DimensionAt(section);
     if (role == Qt::DisplayRole) {
         switch (section) {
         case Designation:
@@ -156,19 +121,22 @@ QVariant SectionsModel::headerData(int section, Qt::Orientation orientation, int
         case Standard:
             return QStringLiteral("Standard");
         default:
-            return Letter(Column(section)) + QStringLiteral(", mm");
+            return letters_[std::size_t(*dimension)] + QStringLiteral(", mm");
         }
     }
     if (role == Qt::ToolTipRole) {
         switch (section) {
+        case Area:
+            return QStringLiteral("Cross-section area as the table gives it; of an HSS, on "
+                                  "AISC's design wall");
         case Mass:
-            return QStringLiteral("Mass of one metre at 7850 kg/m³, as the table books give it");
+            return QStringLiteral("Mass of one metre at 7850 kg/m³, as the table books give "
+                                  "it; of an American shape, its nominal weight");
         case MassAtDensity:
-            return QStringLiteral("Mass of one metre at the density in the main window");
-        case R:
-            return QStringLiteral("Root radius; of a hollow section, its outer corner radius");
+            return QStringLiteral("Mass of one metre at the density in the main window, as "
+                                  "it is weighed");
         default:
-            return {};
+            return dimension ? meanings_[std::size_t(*dimension)] : QString();
         }
     }
     return {};

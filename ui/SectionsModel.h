@@ -1,4 +1,5 @@
 #pragma once
+#include "catalogue/SectionDimensions.h"
 #include "catalogue/Sections.h"
 
 #include <QAbstractTableModel>
@@ -10,28 +11,21 @@
 
 namespace ui {
 
-// The sizes the table lists: the search's finds, each row one section. A new
-// search is a new list, so the model is reset; the density in force changes
-// one column.
+// The sizes the table lists: the search's finds, each row one section, with
+// the dimensions their families show, lettered as their standards letter
+// them (catalogue/SectionDimensions.h). A new search is a new list, so the
+// model is reset; the density in force changes one column.
 class SectionsModel : public QAbstractTableModel {
 public:
     enum Column {
         Designation,
-        H,
-        B,
-        Tw,
-        Tf,
-        T,
-        D,
-        A,
-        R,
-        Area,
+        FirstDimension, // one column per catalogue::Dimension, in their order
+        Area = FirstDimension + int(catalogue::DimensionCount),
         Mass,
         MassAtDensity,
         Standard,
         ColumnCount
     };
-    static constexpr Column Dimensions[] = {H, B, Tw, Tf, T, D, A, R};
 
     using QAbstractTableModel::QAbstractTableModel;
 
@@ -48,10 +42,8 @@ public:
     // Whether a row of the list has a figure in that column.
     bool Used(int column) const { return used_[std::size_t(column)]; }
 
-    // A dimension of the section, or nothing where its family has none.
-    static std::optional<double> Dimension(const catalogue::Section& section, Column column);
-    // "h", "tw", "D": the letters of the drawing.
-    static QString Letter(Column column);
+    // The dimension a column shows, if it shows one.
+    static std::optional<catalogue::Dimension> DimensionAt(int column);
     // A figure of the table as it gives it, with the user's decimal separator.
     static QString Number(double value);
 
@@ -65,11 +57,13 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    static bool Applies(catalogue::SectionFamily family, Column column);
     QString Text(const catalogue::Section& section, int column) const;
 
     std::vector<const catalogue::Section*> rows_;
     std::array<bool, ColumnCount> used_{};
+    // Each dimension column's letters and meanings in the families listed:
+    // "h", or "h/d" where an EN beam and a W shape share the list.
+    std::array<QString, catalogue::DimensionCount> letters_, meanings_;
     std::optional<std::int32_t> density_;
 };
 } // namespace ui

@@ -3,6 +3,7 @@
 #include "calc/Calculator.h"
 #include "calc/Error.h"
 #include "calc/Units.h"
+#include "catalogue/SectionDimensions.h"
 #include "catalogue/Sections.h"
 #include "ui/CoreText.h"
 #include "ui/ErrorBox.h"
@@ -23,6 +24,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -77,10 +79,10 @@ QLabel* Caption(QWidget* parent, const QString& text, QWidget* buddy) {
 // "IPE 200 drawn to scale: h 200 mm, b 100 mm, ...", for a screen reader.
 QString Described(const Section& s) {
     QStringList dimensions;
-    for (const SectionsModel::Column column : SectionsModel::Dimensions)
-        if (const auto value = SectionsModel::Dimension(s, column))
-            dimensions << SectionsModel::Letter(column) + u' ' + SectionsModel::Number(*value) +
-                              QStringLiteral(" mm");
+    for (const catalogue::Dimension dimension : catalogue::Dimensions)
+        if (const auto value = catalogue::DimensionOf(s, dimension))
+            dimensions << FromCore(catalogue::DimensionLetter(s.Family, dimension)) + u' ' +
+                              SectionsModel::Number(*value) + QStringLiteral(" mm");
     return FromCore(s.Designation) + QStringLiteral(" drawn to scale: ") +
            dimensions.join(QStringLiteral(", "));
 }
@@ -93,9 +95,11 @@ SectionsWindow::SectionsWindow(Document& document, QWidget* owner)
     setWindowTitle(QStringLiteral("Standard sections"));
     model_ = new SectionsModel(this);
     CreateControls();
-    resize(1060, 640);
+    resize(1140, 640);
 
     connect(SearchField, &QLineEdit::textChanged, this, &SectionsWindow::Search);
+    for (std::size_t i = 0; i < NearButtons.size(); ++i)
+        connect(NearButtons[i], &QPushButton::clicked, this, [this, i] { NearChosen(i); });
     connect(FamilyList, &QListWidget::currentRowChanged, this, &SectionsWindow::Search);
     connect(SizesTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &SectionsWindow::ShowSelected);
@@ -111,23 +115,43 @@ SectionsWindow::SectionsWindow(Document& document, QWidget* owner)
 
     DensityChanged();
     FamilyList->setCurrentRow(0); // all families: the first search
+    FitColumns();
     SearchField->setFocus();
 }
 
 void SectionsWindow::CreateControls() {
     SearchField = Named(new QLineEdit(this), "SearchField", QStringLiteral("Search sections"),
-                        QStringLiteral("Words of a designation, in any order: ipe 200, 100x50, "
-                                       "4 sch 40"));
-    SearchField->setPlaceholderText(QStringLiteral("ipe 200, shs 100x5, 4 sch 40, w8 …"));
+                        QStringLiteral("A designation as you write it, or its words in any "
+                                       "order: ipe 200, he 200 b, 100x50, 4 sch 40, w8 31"));
+    SearchField->setPlaceholderText(QStringLiteral("ipe 200, he 200 b, shs 100x5, 4\" sch 40, "
+                                                   "w8x31 …"));
     SearchField->setClearButtonEnabled(true);
     CountLabel = Named(new QLabel(this), "CountLabel", QStringLiteral("Sections found"));
+    NearLabel = Named(new QLabel(QStringLiteral("No section matches. Nearest:"), this), "NearLabel",
+                      QStringLiteral("No section matches"));
+    for (std::size_t i = 0; i < NearButtons.size(); ++i) {
+        const QByteArray name = "NearButton" + QByteArray::number(qulonglong(i + 1));
+        NearButtons[i] = Named(new QPushButton(this), name.constData(),
+                               QStringLiteral("Near section %1").arg(i + 1),
+                               QStringLiteral("Shows this section, one of the nearest"));
+        NearButtons[i]->setAutoDefault(false);
+        NearButtons[i]->hide();
+    }
+    NearLabel->hide();
 
     FamilyList = Named(new QListWidget(this), "FamilyList", QStringLiteral("Families"),
                        QStringLiteral("Shows one family's sizes, or all families"));
     FamilyList->addItem(QStringLiteral("All families"));
     for (const SectionFamily family : catalogue::SectionFamilies())
         FamilyList->addItem(FromCore(catalogue::FamilyName(family)));
-    FamilyList->setFixedWidth(FamilyList->sizeHintForColumn(0) + 2 * FamilyList->frameWidth() + 8);
+    // Wide enough for every family's name, whichever are in sight.
+    int widest = 0;
+    for (int i = 0; i < FamilyList->count(); ++i)
+        widest = std::max(widest,
+                          FamilyList->fontMetrics().horizontalAdvance(FamilyList->item(i)->text()));
+    FamilyList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    FamilyList->setFixedWidth(widest + 2 * FamilyList->frameWidth() +
+                              FamilyList->verticalScrollBar()->sizeHint().width() + 12);
 
     SizesTable = Named(new QTableView(this), "SizesTable", QStringLiteral("Sizes"),
                        QStringLiteral("The sections found, with their dimensions, area and mass "
@@ -143,22 +167,7 @@ void SectionsWindow::CreateControls() {
     // no more than the rows in sight.
     SizesTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     SizesTable->verticalHeader()->setDefaultSectionSize(SizesTable->fontMetrics().height() + 6);
-    QHeaderView* header = SizesTable->horizontalHeader();
-    header->setStretchLastSection(true);
-    const QFontMetrics metrics = SizesTable->fontMetrics();
-    const auto fit = [&](int column, const QString& widest) {
-        const QString heading =
-            model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-        header->resizeSection(column, std::max(metrics.horizontalAdvance(widest),
-                                               header->fontMetrics().horizontalAdvance(heading)) +
-                                          14);
-    };
-    fit(SectionsModel::Designation, QStringLiteral("RHS 500x300x20 EN 10219"));
-    for (const SectionsModel::Column column : SectionsModel::Dimensions)
-        fit(column, QStringLiteral("999.9"));
-    fit(SectionsModel::Area, QStringLiteral("1234.5"));
-    fit(SectionsModel::Mass, QStringLiteral("1234.5"));
-    fit(SectionsModel::MassAtDensity, QStringLiteral("kg/m at 10000"));
+    SizesTable->horizontalHeader()->setStretchLastSection(true);
 
     Drawing = new SectionPicture(this);
     Named(Drawing, "SectionDrawing", QStringLiteral("Drawing of the section"));
@@ -218,17 +227,50 @@ void SectionsWindow::CreateControls() {
     chosen->addWidget(Drawing, 0, Qt::AlignTop);
     chosen->addLayout(details, 1);
 
+    auto* near = new QHBoxLayout;
+    near->addWidget(NearLabel);
+    for (QPushButton* button : NearButtons)
+        near->addWidget(button);
+    near->addStretch();
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(search);
+    layout->addLayout(near);
     layout->addLayout(lists, 1);
     layout->addLayout(chosen);
 
-    setTabOrder(SearchField, FamilyList);
+    QWidget* before = SearchField;
+    for (QPushButton* button : NearButtons) {
+        setTabOrder(before, button);
+        before = button;
+    }
+    setTabOrder(before, FamilyList);
     setTabOrder(FamilyList, SizesTable);
     setTabOrder(SizesTable, LengthField);
     setTabOrder(LengthField, LengthUnitBox);
     setTabOrder(LengthUnitBox, QuantityBox);
     setTabOrder(QuantityBox, AddButton);
+}
+
+// Column widths for the widest figure and heading, once: the first search
+// lists every family, so each dimension's heading then names all the letters
+// it goes by ("h/d/H").
+void SectionsWindow::FitColumns() {
+    QHeaderView* header = SizesTable->horizontalHeader();
+    const QFontMetrics metrics = SizesTable->fontMetrics();
+    const auto fit = [&](int column, const QString& widest) {
+        const QString heading =
+            model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        header->resizeSection(column, std::max(metrics.horizontalAdvance(widest),
+                                               header->fontMetrics().horizontalAdvance(heading)) +
+                                          14);
+    };
+    fit(SectionsModel::Designation, QStringLiteral("RHS 500x300x20 EN 10219"));
+    for (int column = SectionsModel::FirstDimension; column < SectionsModel::Area; ++column)
+        fit(column, QStringLiteral("999.99"));
+    fit(SectionsModel::Area, QStringLiteral("1234.5"));
+    fit(SectionsModel::Mass, QStringLiteral("1234.5"));
+    fit(SectionsModel::MassAtDensity, QStringLiteral("kg/m at 10000"));
 }
 
 const Section* SectionsWindow::Selected() const {
@@ -261,6 +303,7 @@ void SectionsWindow::Search() {
         CountLabel->setText(model_->rowCount() == 1
                                 ? QStringLiteral("1 section")
                                 : QStringLiteral("%1 sections").arg(model_->rowCount()));
+        ShowNear();
         if (model_->rowCount() == 0) {
             ShowSelected();
             return;
@@ -271,16 +314,44 @@ void SectionsWindow::Search() {
     });
 }
 
+// Nothing found for words typed: the nearest designations, by family and
+// size, each a button. The family chosen does not narrow them: a button
+// shows all families again.
+void SectionsWindow::ShowNear() {
+    const QString words = SearchField->text().trimmed();
+    near_.clear();
+    if (model_->rowCount() == 0 && !words.isEmpty())
+        near_ = catalogue::NearSections(words.toStdString(), NearButtons.size());
+    for (std::size_t i = 0; i < NearButtons.size(); ++i) {
+        NearButtons[i]->setVisible(i < near_.size());
+        if (i < near_.size()) NearButtons[i]->setText(FromCore(near_[i]->Designation));
+    }
+    NearLabel->setVisible(!near_.empty());
+}
+
+void SectionsWindow::NearChosen(std::size_t which) {
+    Guarded(this, [&] {
+        if (which >= near_.size()) return;
+        const QString designation = FromCore(near_[which]->Designation);
+        FamilyList->setCurrentRow(0);
+        SearchField->setText(designation);
+        SizesTable->setFocus();
+    });
+}
+
 void SectionsWindow::ShowSelected() {
     const Section* s = Selected();
     Drawing->Show(s);
     Drawing->setAccessibleDescription(s ? Described(*s) : QString());
     DesignationLabel->setText(s ? FromCore(s->Designation) : QString());
     StandardLabel->setText(s ? QStringLiteral("Standard: ") + FromCore(s->Standard) : QString());
-    NoteLabel->setText(s && s->LgplExtra
-                           ? QStringLiteral("A size named only by an LGPL source; its area is "
-                                            "computed from its dimensions.")
-                           : QString());
+    NoteLabel->setText(!s ? QString()
+                       : s->GplData
+                           ? QStringLiteral("Figures only GPL-3.0 sources had: they are kept "
+                                            "apart, in a *_gpl.csv table.")
+                       : s->LgplExtra ? QStringLiteral("A size named only by an LGPL source; its "
+                                                       "area is computed from its dimensions.")
+                                      : QString());
     AddButton->setEnabled(s != nullptr);
 }
 

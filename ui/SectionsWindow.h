@@ -7,6 +7,9 @@
 // sections are read then, never at start-up), never modal.
 #include <QWidget>
 
+#include <array>
+#include <vector>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -37,6 +40,10 @@ public:
     QListWidget* FamilyList;
     QTableView* SizesTable;
     QLabel *CountLabel, *DesignationLabel, *StandardLabel, *NoteLabel, *AddedLabel;
+    // When nothing is found: the nearest designations, each a button that
+    // searches for it.
+    QLabel* NearLabel;
+    std::array<QPushButton*, 5> NearButtons;
     SectionPicture* Drawing;
     QLineEdit* LengthField;
     QComboBox* LengthUnitBox;
@@ -48,13 +55,17 @@ protected:
 
 private:
     void CreateControls();
+    void FitColumns();
     void Search();
+    void ShowNear();
+    void NearChosen(std::size_t which);
     void ShowSelected();
     void DensityChanged();
     void Add();
 
     Document& document_;
     SectionsModel* model_;
+    std::vector<const catalogue::Section*> near_;
 };
 
 } // namespace ui

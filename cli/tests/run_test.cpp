@@ -1,4 +1,5 @@
 #include "calc/Calculator.h"
+#include "catalogue/Sections.h"
 #include "cli/Run.h"
 #include "partslist/Describe.h"
 #include "partslist/PartsFile.h"
@@ -119,6 +120,21 @@ const TotalsCase Totals[] = {
     {"SectionIpe200",
      {"-t", "section", "ipe 200", "6m", "-d", "7850"},
      "134.1400000000\n0.0170880000\n"},
+    // An American shape weighs its nominal mass: 31 lb/ft is 46.133 kg/m, by
+    // 6 m 276.798 kg; its volume 276.798 / 7850 m3.
+    {"SectionW8x31ByItsNominalWeight",
+     {"--density", "7850", "-t", "section", "W8x31", "6m"},
+     "276.8000000000\n0.0352610000\n"},
+    // 15.62 lb/ft, 23.245 kg/m: 139.47 kg, 0.017767 m3.
+    {"SectionHssByItsNominalWall",
+     {"-d", "7850", "-t", "section", "HSS6x4x1/4", "6", "m"},
+     "139.4700000000\n0.0177670000\n"},
+    {"SectionAsTyped",
+     {"-d", "7850", "-t", "section", "IPE200", "6m"},
+     "134.1400000000\n0.0170880000\n"},
+    {"SectionInWordsOfAnotherTable",
+     {"-d", "7850", "-t", "section", "HE", "200", "B", "1m"},
+     "61.2930000000\n0.0078080000\n"}, // 78.08 cm2
     {"CopperRod",
      {"-t", "cylinder", "2cm", "1m", "--material", "copper"},
      "2.8086000000\n0.0003141600\n"},
@@ -219,8 +235,13 @@ const ErrorCase Errors[] = {
     {"UnknownSectionNamesNearOnes",
      {"section", "IPE 210", "6m"},
      1,
-     "kubatrix-calc: no standard section \"IPE 210\"; near ones: IPE 180, IPE 200, IPE 220, "
-     "IPE 240, IPE 270\n"},
+     "kubatrix-calc: no standard section \"IPE 210\"; near ones: IPE 220, IPE 200, IPE 240, "
+     "IPE 180, IPE 270\n"},
+    {"SectionOfTwoNamesNamesBoth",
+     {"section", "shs 100x5", "6m"},
+     1,
+     "kubatrix-calc: no standard section \"shs 100x5\"; near ones: SHS 100x100x5 EN 10210, "
+     "SHS 100x100x5 EN 10219\n"},
 };
 
 class Failing : public testing::TestWithParam<ErrorCase> {};
@@ -284,6 +305,47 @@ TEST(Json, ParsesToTheTotals) {
         if (args[0] == "section") {
             EXPECT_NEAR(totals["weight_kg"], 134.1408, 1e-9);
         }
+    }
+}
+
+// A line of each family's first section, named in the file by its
+// designation in any case, reads back under that designation and weighs
+// what its table gives for a metre: the nominal mass, else the area at 7850.
+TEST(Run, ASectionOfEveryFamilyReadsBackFromAFile) {
+    std::string text = Header;
+    double weight = 0;
+    for (const catalogue::SectionFamily family : catalogue::SectionFamilies()) {
+        const catalogue::Section& s = catalogue::SectionsOf(family).front();
+        std::string size = s.Designation;
+        for (char& c : size)
+            c = char(std::tolower(static_cast<unsigned char>(c)));
+        text += "object,Section," + size + ",,,,,1,meter,1,7850\n";
+        weight += s.NominalLbFt > 0 ? s.MassKgPerM : s.AreaCm2 * 0.785;
+    }
+    const std::string path =
+        testing::TempDir() + "kubatrix-calc-sections-" + std::to_string(getpid()) + ".csv";
+    std::ofstream(path) << text;
+    written.Paths.insert(path);
+    const auto doc = nlohmann::json::parse(Calc({"--json", path}).Out);
+    ASSERT_EQ(doc["lines"].size(), catalogue::SectionFamilies().size());
+    for (std::size_t i = 0; i < doc["lines"].size(); ++i)
+        EXPECT_EQ(doc["lines"][i]["size"],
+                  catalogue::SectionsOf(catalogue::SectionFamilies()[i]).front().Designation);
+    EXPECT_NEAR(doc["totals"]["weight_kg"].get<double>(), weight, 1e-6 * weight);
+}
+
+// --sections reads the words as the window's search does, best first, under
+// a line of headings.
+TEST(Run, SectionsListedBestFirst) {
+    const std::pair<std::vector<std::string>, std::string> searches[] = {
+        {{"--sections", "he", "200", "b"}, "HEB 200 "},
+        {{"--sections", "W200x46.1"}, "W8x31 "},
+        {{"--sections", "4\"", "sch", "40"}, "NPS 4 SCH 40 "},
+        {{"--sections", "ipe", "2"}, "IPE 200 "}, // before IPE 220 and IPE A 200
+    };
+    for (const auto& [args, first] : searches) {
+        const std::string out = Calc(args).Out;
+        EXPECT_TRUE(out.substr(out.find('\n') + 1).starts_with(first)) << out.substr(0, 200);
     }
 }
 

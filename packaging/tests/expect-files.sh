@@ -9,6 +9,7 @@ expect_installed() {
     "share/applications/$id.desktop"
     "share/metainfo/$id.metainfo.xml"
     "share/icons/hicolor/scalable/apps/kubatrix.svg"
+    "share/doc/kubatrix/copyright"
   )
   for size in 16 32 48 64 128 256; do
     files+=("share/icons/hicolor/${size}x${size}/apps/kubatrix.png")
@@ -27,6 +28,18 @@ expect_installed() {
     MANWIDTH=80 man -l "$page" 2>/dev/null | grep -q '^EXAMPLES' ||
       { echo "kubatrix-calc.1 has no examples"; failed=1; }
   fi
+
+  # The copyright file names every section table compiled in, with its
+  # source and licence, so that a packager can tell which is which.
+  local tables csv copyright="$root/share/doc/kubatrix/copyright"
+  tables="$(dirname "${BASH_SOURCE[0]}")/../../catalogue/sections"
+  for csv in "$tables"/*.csv; do
+    [ -s "$copyright" ] || break
+    grep -q "catalogue/sections/$(basename "$csv")\$" "$copyright" ||
+      { echo "the copyright file does not name $(basename "$csv")"; failed=1; }
+  done
+  grep -q '^License: GPL-3.0-or-later$' "$copyright" 2>/dev/null ||
+    { echo "the copyright file does not give Kubatrix's licence"; failed=1; }
 
   # Each PNG is a PNG of its size: width and height from the IHDR chunk.
   for size in 16 32 48 64 128 256; do

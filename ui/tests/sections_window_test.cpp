@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QTableView>
 #include <QToolButton>
 
@@ -61,6 +62,25 @@ TEST_F(SectionsWindowTest, FindsHeb200ByTypingAndAddsSixMetresUndoneFromTheMainW
     EXPECT_EQ(form->findChildren<ui::SectionsWindow*>().size(), 1);
 }
 
+// A search that finds nothing shows the nearest designations, by family and
+// size; a click on one finds and selects it.
+TEST_F(SectionsWindowTest, NearNamesWhenNothingMatchesAreButtonsToThem) {
+    form->ShowSections();
+    auto* window = form->findChild<ui::SectionsWindow*>();
+    ASSERT_TRUE(window);
+    QTest::keyClicks(window->SearchField, "IPE 210");
+    EXPECT_EQ(window->CountLabel->text(), "0 sections");
+    ASSERT_TRUE(window->NearLabel->isVisible());
+    EXPECT_EQ(window->NearButtons[0]->text(), "IPE 220");
+    EXPECT_EQ(window->NearButtons[1]->text(), "IPE 200");
+
+    Click(window->NearButtons[1]);
+    EXPECT_EQ(window->SearchField->text(), "IPE 200");
+    EXPECT_EQ(window->Selected(), catalogue::FindSection("IPE 200"));
+    EXPECT_FALSE(window->NearLabel->isVisible());
+    EXPECT_FALSE(window->NearButtons[0]->isVisible());
+}
+
 // Where the drawing painted: the bounds of every pixel that is not the
 // white it was given.
 QRect Painted(const QImage& image) {
@@ -97,9 +117,11 @@ TEST(SectionDrawing, EveryFamilyToScaleAndInsideItsBox) {
                 for (int x = box.left() + 3; x < box.right() - 2; ++x)
                     if (plain.pixel(x, y) != qRgb(0xC0, 0xC0, 0xC0)) shape |= QRect(x, y, 1, 1);
             ASSERT_FALSE(shape.isEmpty());
-            // The outline's 1.5 pixels and anti-aliasing on each side.
+            // The outline's 1.5 pixels and anti-aliasing on each side; a pixel
+            // across a tall, narrow section (C15x50) is several along it.
             const double drawnWidth = shape.width() - 2, drawnHeight = shape.height() - 2;
-            EXPECT_NEAR(drawnHeight, drawnWidth * height / width, 3.0);
+            EXPECT_NEAR(drawnHeight, drawnWidth * height / width,
+                        3.0 * std::max(1.0, height / width));
 
             QImage lettered(340, 260, QImage::Format_RGB32);
             lettered.fill(Qt::white);
