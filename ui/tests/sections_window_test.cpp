@@ -4,6 +4,7 @@
 #include "WindowFixture.h"
 
 #include "catalogue/Sections.h"
+#include "ui/Document.h"
 #include "ui/PartsListWindow.h"
 #include "ui/SectionDrawing.h"
 #include "ui/SectionsWindow.h"
@@ -65,7 +66,7 @@ TEST_F(SectionsWindowTest, FindsHeb200ByTypingAndAddsSixMetresUndoneFromTheMainW
 // A search that finds nothing shows the nearest designations, by family and
 // size; a click on one finds and selects it.
 TEST_F(SectionsWindowTest, NearNamesWhenNothingMatchesAreButtonsToThem) {
-    form->ShowSections();
+    form->Document().ShowSections();
     auto* window = form->findChild<ui::SectionsWindow*>();
     ASSERT_TRUE(window);
     QTest::keyClicks(window->SearchField, "IPE 210");
