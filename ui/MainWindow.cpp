@@ -9,6 +9,7 @@
 #include "ui/Addresses.h"
 #include "ui/CoreText.h"
 #include "ui/Document.h"
+#include "ui/Drops.h"
 #include "ui/EditCombo.h"
 #include "ui/ErrorBox.h"
 #include "ui/Fonts.h"
@@ -20,12 +21,9 @@
 #include "ui/WindowTexts.h"
 
 #include <QCloseEvent>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMimeData>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
@@ -70,7 +68,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), document_(new ui::Doc
     setFont(SansFont());
     CreateControls();
     setFixedSize(662, 453);
-    setAcceptDrops(true);
+    OpenDroppedLists(this, *document_);
     ConnectHandlers();
     DensityTyped();
     document_->SetMaterialField(str(MaterialBox));
@@ -161,22 +159,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (!document_->MayDiscard(this)) return event->ignore();
     document_->CloseWindows(); // they remember their places
     QWidget::closeEvent(event);
-}
-
-// A parts list dropped on the window opens in the list window, as Open does.
-void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DroppedPartsList(event->mimeData()).isEmpty()) event->acceptProposedAction();
-}
-
-void MainWindow::dropEvent(QDropEvent* event) {
-    const QString path = DroppedPartsList(event->mimeData());
-    if (path.isEmpty()) return;
-    event->acceptProposedAction();
-    // After the drop is done, so that a question does not hold up the program
-    // the file came from.
-    QTimer::singleShot(0, this, [this, path] {
-        Guarded(this, [&] { document_->OpenDropped(path); });
-    });
 }
 
 void MainWindow::ShowHelp() {

@@ -1,10 +1,14 @@
 // The list window's commands that take the list elsewhere or bring one in:
 // the clipboard, open, save and the recent files, and the quote sheet saved
 // as a PDF or printed.
+#include "catalogue/Csv.h"
+#include "catalogue/Text.h"
+#include "partslist/Cells.h"
 #include "partslist/PartsFile.h"
 #include "ui/CoreText.h"
 #include "ui/Document.h"
 #include "ui/ErrorBox.h"
+#include "ui/KeptLists.h"
 #include "ui/PartsListWindow.h"
 #include "ui/ProgressBox.h"
 #include "ui/QuoteSheet.h"
@@ -18,6 +22,8 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+
+#include <algorithm>
 
 namespace ui {
 namespace {
@@ -49,6 +55,59 @@ QuoteSheet Sheet(const Document& document) {
     return sheet;
 }
 
+// The columns a pasted header row names that no line uses, as Open names a
+// file's; none for rows pasted without their header. A copy's own cost
+// column is no stranger.
+std::vector<std::string> PastedColumnsLeftOut(std::string_view text) {
+    std::vector<std::string> ignored;
+    struct First {};
+    try {
+        catalogue::csv::Split(
+            text,
+            [&](const catalogue::csv::Record& record) {
+                if (std::ranges::all_of(record.Fields, &std::string_view::empty)) return;
+                if (partslist::cells::IsHeader(record.Fields))
+                    ignored = partslist::cells::HeaderLayout(record.Fields, catalogue::IsUtf8(text),
+                                                             "UTF-8")
+                                  .Ignored;
+                throw First{};
+            },
+            '\t');
+    } catch (const First&) {
+    } catch (...) {
+        return {}; // the paste itself said what was wrong
+    }
+    std::erase(ignored, std::string(partslist::cells::CostColumnName));
+    return ignored;
+}
+
+// A quote sheet is a PDF: under the name of a parts list only once the user
+// says so, since the file dialog asks only whether to replace "a file".
+bool MayWriteQuoteSheetAs(QWidget* parent, const QString& path) {
+    if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) return true;
+    const QString name = PrintableName(QFileInfo(path).fileName());
+    const QString question =
+        QFileInfo::exists(path)
+            ? QStringLiteral("\u201C%1\u201D is a parts list. Replace the list in it with the "
+                             "quote sheet, a PDF?")
+            : QStringLiteral("\u201C%1\u201D is the name of a parts list (.csv). Save the quote "
+                             "sheet, a PDF, under that name?");
+    return Ask(parent, QMessageBox::Warning, question.arg(name),
+               QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Cancel) == QMessageBox::Save;
+}
+
+// Columns left out of a list, told once in a note.
+void TellLeftOut(QWidget* parent, const std::vector<std::string>& names, const QString& from) {
+    if (names.empty()) return;
+    QStringList quoted;
+    for (const std::string& name : names)
+        quoted << QStringLiteral("\u201C%1\u201D").arg(FromCore(name));
+    Ask(parent, QMessageBox::Information,
+        QStringLiteral("Columns this program does not use were left out%1: %2")
+            .arg(from, quoted.join(QStringLiteral(", "))),
+        QMessageBox::Ok);
+}
+
 } // namespace
 
 // The file's columns, tab-separated, numbers with the user's decimal mark:
@@ -75,9 +134,12 @@ void PartsListWindow::CopyLines() {
 void PartsListWindow::PasteLines() {
     Guarded(this, [&] {
         const std::string text = QGuiApplication::clipboard()->text().toStdString();
-        document_.Paste(partslist::ReadPastedRows(
-            text, DecimalSeparator(),
-            document_.Calculation().Shown() == partslist::TotalsShown::WeightAndMarker));
+        const std::size_t before = document_.Calculation().Lines().size();
+        document_.Paste(partslist::ReadPastedRows(text, DecimalSeparator(),
+                                                  document_.Calculation().Shown() ==
+                                                      partslist::TotalsShown::WeightAndMarker));
+        if (document_.Calculation().Lines().size() != before)
+            TellLeftOut(this, PastedColumnsLeftOut(text), QStringLiteral(" of the paste"));
     });
 }
 
@@ -85,9 +147,9 @@ void PartsListWindow::PasteLines() {
 // ".csv", so that Open's filter shows it.
 void PartsListWindow::Save() {
     const QString own = document_.FilePath();
-    const QString path =
-        SaveFileName(this, QStringLiteral("Save parts list"),
-                     own.isEmpty() ? document_.LastFolder() : own, FileFilter, QStringLiteral("csv"));
+    const QString path = SaveFileName(this, QStringLiteral("Save parts list"),
+                                      own.isEmpty() ? document_.LastFolder() : own, FileFilter,
+                                      QStringLiteral("csv"));
     if (!path.isEmpty()) SaveTo(path);
 }
 
@@ -102,10 +164,19 @@ void PartsListWindow::OpenFile(const QString& path) {
     if (document_.MayDiscard(this)) OpenFrom(path);
 }
 
-// The last files saved or opened, the newest first, under the Open button.
+// Under the Open button: the lists kept unsaved, then the last files saved
+// or opened, the newest first.
 void PartsListWindow::ShowRecentFiles() {
     recentFiles_->clear();
+    const std::vector<KeptList> kept = KeptLists();
+    for (const KeptList& list : kept) {
+        QAction* item = recentFiles_->addAction(KeptListCaption(list));
+        item->setToolTip(list.Path);
+        const QString path = list.Path;
+        connect(item, &QAction::triggered, this, [this, path] { OpenKeptList(path); });
+    }
     const QStringList recent = document_.RecentFiles();
+    if (!kept.empty() && !recent.isEmpty()) recentFiles_->addSeparator();
     for (int i = 0; i < recent.size(); ++i) {
         QAction* item = recentFiles_->addAction(
             QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(recent[i]).fileName()));
@@ -113,7 +184,7 @@ void PartsListWindow::ShowRecentFiles() {
         const QString path = recent[i];
         connect(item, &QAction::triggered, this, [this, path] { OpenFile(path); });
     }
-    recentFiles_->setEnabled(!recent.isEmpty());
+    recentFiles_->setEnabled(!recent.isEmpty() || !kept.empty());
 }
 
 bool PartsListWindow::SaveTo(const QString& path) {
@@ -126,20 +197,23 @@ bool PartsListWindow::SaveTo(const QString& path) {
 }
 
 void PartsListWindow::OpenFrom(const QString& path) {
+    OpenWith(path, &Document::Open);
+}
+
+void PartsListWindow::OpenKeptList(const QString& path) {
+    if (document_.MayDiscard(this)) OpenWith(path, &Document::OpenKept);
+}
+
+// The progress box is gone before a failure or a note is told, so that the
+// box in front is the one to click.
+void PartsListWindow::OpenWith(const QString& path, Opening open) {
     Guarded(this, [&] {
         std::optional<std::vector<std::string>> ignored;
         {
             ProgressBox progress(this, QStringLiteral("Reading the parts list…"));
-            ignored = document_.Open(path, progress.Step<std::size_t>());
+            ignored = (document_.*open)(path, progress.Step<std::size_t>());
         }
-        if (!ignored || ignored->empty()) return;
-        QStringList names;
-        for (const std::string& name : *ignored)
-            names << QStringLiteral("\u201C%1\u201D").arg(FromCore(name));
-        QMessageBox::information(
-            this, AppTitle,
-            QStringLiteral("Columns this program does not use were left out: %1")
-                .arg(names.join(QStringLiteral(", "))));
+        if (ignored) TellLeftOut(this, *ignored, QString());
     });
 }
 
@@ -153,6 +227,7 @@ void PartsListWindow::Report() {
 // A failure is told once the progress box is gone, so that its OK is the
 // one to click.
 void PartsListWindow::ReportTo(const QString& path) {
+    if (!MayWriteQuoteSheetAs(this, path)) return;
     Guarded(this, [&] {
         QString error;
         {
@@ -166,8 +241,9 @@ void PartsListWindow::ReportTo(const QString& path) {
 void PartsListWindow::Print() {
     Guarded(this, [&] {
         QPrinter printer(QPrinter::HighResolution);
-        printer.setPageSize(QuotePageSize());
+        printer.setPageLayout(QuotePageLayout()); // the pages of Report
         QPrintDialog dialog(&printer, this);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange);
         if (dialog.exec() != QDialog::Accepted) return;
         QString error;
         {

@@ -6,10 +6,13 @@
 // changed. One window, built when first asked for, never modal.
 #include <QWidget>
 
+#include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QAction;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QTableView;
@@ -40,6 +43,7 @@ public:
 
     QTableView* Table;
     QLineEdit *VolumeTotal, *WeightTotal, *CostTotal, *PriceField;
+    QLabel* PriceNote;
     QAction *RemoveAction, *CopyAction, *PasteAction, *OpenAction, *SaveAction, *ReportAction,
         *PrintAction;
     QToolButton *RemoveButton, *CopyButton, *PasteButton, *OpenButton, *SaveButton, *ReportButton,
@@ -48,16 +52,18 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
     void Changed();
     void RowsAdded(int first, int last);
+    // PartsListPrice.cpp
     void PriceTyped();
+    void PriceFinished();
     void ShowPrice();
+    void ShowPriceNote(const QString& why);
+
     void ShowTotals();
     void ShowTitle();
     void ShowRecentFiles();
@@ -68,6 +74,10 @@ private:
     void PasteLines();
     void Save();
     void Open();
+    void OpenKeptList(const QString& path);
+    using Opening = std::optional<std::vector<std::string>> (Document::*)(
+        const QString&, const std::function<bool(std::size_t, std::size_t)>&);
+    void OpenWith(const QString& path, Opening open);
     void Report();
     void Print();
     std::vector<int> SelectedRows() const;
@@ -75,6 +85,12 @@ private:
     Document& document_;
     PartsListModel* model_;
     QMenu* recentFiles_;
+    // The price in force before the edit of the price field began.
+    std::optional<double> priceBefore_;
 };
+
+// A price as a person types it into its field (NumberAsTyped), with the
+// user's decimal separator.
+QString PriceText(double value);
 
 } // namespace ui

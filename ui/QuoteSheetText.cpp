@@ -42,17 +42,6 @@ QString densityText(std::int32_t density) {
     return QStringLiteral("%1 kg/m\u00B3").arg(density);
 }
 
-// The price as typed in spirit: cents at least, more digits only where it has
-// them; past 15 digits, where the costs show a dash, in scientific form.
-QString priceText(double price, char separator) {
-    const bool fixed = std::fabs(price) < 1e15;
-    QString text = QString::number(price, fixed ? 'f' : 'g', 6);
-    while (fixed && text.endsWith(QLatin1Char('0')) &&
-           text.indexOf(QLatin1Char('.')) < text.size() - 3)
-        text.chop(1);
-    return text.replace(QLatin1Char('.'), QLatin1Char(separator));
-}
-
 // What every row's weight follows, so that density × volume is its weight.
 struct Weighing {
     std::vector<std::int32_t> Densities; // each row's
@@ -131,7 +120,8 @@ Text TextOf(const QuoteSheet& sheet, const std::function<bool()>& goOn) {
     t.Costed = sheet.PricePerKg.has_value();
     t.Densities = !weighing.OneDensity;
     t.About = aboutOf(sheet, weighing);
-    if (t.Costed) t.About += "    Price per kg: " + priceText(price, sep);
+    // The price as it was typed: 2.5 shows as 2.5, 2.345678901 with every digit.
+    if (t.Costed) t.About += "    Price per kg: " + NumberAsTyped(price, sep);
     t.Note = noteOf(sheet);
     t.Rows.reserve(sheet.Lines.size());
     for (std::size_t i = 0; i < sheet.Lines.size(); ++i) {
@@ -141,7 +131,8 @@ Text TextOf(const QuoteSheet& sheet, const std::function<bool()>& goOn) {
             i < sheet.Totals.Lines.size() ? sheet.Totals.Lines[i] : partslist::LineResult{};
         Row row;
         row.Cells[Number] = QString::number(i + 1);
-        row.Cells[Item] = FromCore(partslist::TypeName(line)); // a profile's size goes below, narrower
+        row.Cells[Item] =
+            FromCore(partslist::TypeName(line)); // a profile's size goes below, narrower
         row.Cells[Quantity] = QString::number(line.Quantity);
         row.Cells[Density] = QString::number(weighing.Densities[i]);
         row.Cells[Volume] = result.Volume ? Figure(*result.Volume, sep) : QStringLiteral("\u2014");
@@ -160,8 +151,7 @@ Text TextOf(const QuoteSheet& sheet, const std::function<bool()>& goOn) {
     }
     const calc::CalcState& state = sheet.Totals.State;
     t.Totals[Item] = QStringLiteral("Total");
-    t.Totals[Volume] =
-        sheet.Totals.VolumeMarker ? NoVolumeMarker : Figure(state.TotalVolume, sep);
+    t.Totals[Volume] = sheet.Totals.VolumeMarker ? NoVolumeMarker : Figure(state.TotalVolume, sep);
     t.Totals[Weight] = Figure(state.TotalWeight, sep);
     // The sum of the lines' costs as they stand, each in cents, so that they add up.
     if (t.Costed)

@@ -9,11 +9,13 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -49,7 +51,8 @@ private:
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal) return;
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            Boxes.push_back({box->windowTitle(), box->text(), box->icon(), int(box->buttons().size())});
+            Boxes.push_back(
+                {box->windowTitle(), box->text(), box->icon(), int(box->buttons().size())});
             if (QAbstractButton* answer = box->button(Answer))
                 answer->click();
             else if (QAbstractButton* ok = box->button(QMessageBox::Ok))
@@ -67,7 +70,12 @@ private:
 class WindowTest : public testing::Test {
 protected:
     void SetUp() override {
-        QSettings().clear(); // each test starts as a first run
+        // Each test starts as a first run, with no list kept unsaved by another
+        // (main() keeps them in a folder of this process's own).
+        QSettings().clear();
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+             QStringLiteral("/unsaved"))
+            .removeRecursively();
         form = std::make_unique<ui::MainWindow>();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -75,8 +83,9 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
     void TearDown() override {
-        EXPECT_TRUE(watch.Boxes.empty()) << "unexpected message box: "
-                                         << (watch.Boxes.empty() ? "" : watch.Boxes.front().Text.toStdString());
+        EXPECT_TRUE(watch.Boxes.empty())
+            << "unexpected message box: "
+            << (watch.Boxes.empty() ? "" : watch.Boxes.front().Text.toStdString());
     }
 
 public:

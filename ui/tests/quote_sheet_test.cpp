@@ -88,7 +88,7 @@ TEST(QuoteSheet, ShowsEveryLineAndTheTotals) {
         line(Kind::Object, "Cylinder", {"20", "1000", ""}, 1),
     }));
     for (const char* shown :
-         {"Bracket", "Material: Steel", "Density: 7850 kg/m", "Price per kg: 2,50",
+         {"Bracket", "Material: Steel", "Density: 7850 kg/m", "Price per kg: 2,5\n",
           "a = 100 millimeter", "15,7 ", "39,25", "-0,157 ", "-0,39", "2,4661 ", "6,17",
           "0,0022942 ", "18,009 ", "45,03", "Page 1 of 1"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(shown))) << shown << "\n" << text.toStdString();
