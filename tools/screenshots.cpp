@@ -78,6 +78,7 @@ int main(int argc, char** argv) {
     // the user's (and a first run's windows look the same every time).
     QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    qputenv("XDG_DATA_HOME", settings.path().toLocal8Bit()); // and the lists kept unsaved
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(folder.path());
 

@@ -185,8 +185,9 @@ void Document::KeepUnsaved() {
                                                calculation_.Totals()),
                      int(calculation_.Lines().size()));
         if (kept.isEmpty()) return; // the one it came from stays, if any
+        // Kept as it now is, the list needs no older copy.
         if (!keptFrom_.isEmpty() && keptFrom_ != kept) ForgetKeptList(keptFrom_);
-        keptFrom_ = kept;
+        keptFrom_.clear();
         emit recentFilesChanged();
     } catch (...) {
         // Out of memory for the text: the list goes as it went before lists

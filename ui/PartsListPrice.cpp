@@ -58,6 +58,10 @@ std::optional<double> PartsListWindow::PricePerKg() const {
     return ReadPrice(PriceField->text()).Price;
 }
 
+void PartsListWindow::PriceEditBegins() {
+    priceBefore_ = document_.Calculation().PricePerKg();
+}
+
 // A new price changes the costs only; rows selected stay so, the cost
 // column taken in when it comes.
 void PartsListWindow::PriceTyped() {
@@ -77,7 +81,7 @@ void PartsListWindow::PriceTyped() {
 }
 
 // The edit is done. A price that would give costs past 15 digits is refused
-// now, and the price goes back to the one in force before the edit: the
+// now, and the price goes back to the one in force as the edit began: the
 // digits typed on the way to it were never meant as a price.
 void PartsListWindow::PriceFinished() {
     Guarded(this, [&] {

@@ -82,6 +82,7 @@ PartsListWindow::PartsListWindow(Document& document, QWidget* owner)
             [this] { RemoveAction->setEnabled(Table->selectionModel()->hasSelection()); });
     RemoveAction->setEnabled(false);
     Table->installEventFilter(this);
+    PriceField->installEventFilter(this);
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, [this] {
         Guarded(this, [&] {
             HelpWindow::ShowPage(this, QUrl(QStringLiteral("qrc:/help/parts-list.html")));
@@ -211,6 +212,7 @@ void PartsListWindow::closeEvent(QCloseEvent* event) {
 // The table would take Delete and Ctrl+C for itself (to search its rows, to
 // copy one cell); in the table they remove and copy whole lines.
 bool PartsListWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == PriceField && event->type() == QEvent::FocusIn) PriceEditBegins();
     if (watched != Table ||
         (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress))
         return QWidget::eventFilter(watched, event);

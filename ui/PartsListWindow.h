@@ -59,6 +59,7 @@ private:
     void Changed();
     void RowsAdded(int first, int last);
     // PartsListPrice.cpp
+    void PriceEditBegins();
     void PriceTyped();
     void PriceFinished();
     void ShowPrice();
@@ -85,7 +86,7 @@ private:
     Document& document_;
     PartsListModel* model_;
     QMenu* recentFiles_;
-    // The price in force before the edit of the price field began.
+    // The price in force as the edit of the price field began.
     std::optional<double> priceBefore_;
 };
 

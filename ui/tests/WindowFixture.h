@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
@@ -32,6 +33,7 @@ struct ShownBox {
     QString Title, Text;
     QMessageBox::Icon Icon;
     int Buttons;
+    bool OverProgress; // a progress box was still in sight
 };
 
 // Answers every modal box that opens while it lives.
@@ -44,15 +46,23 @@ public:
     }
     std::vector<ShownBox> Boxes;
     int OtherDialogs = 0;
+    bool ProgressSeen = false; // a progress box was in sight (it is left to its work)
     QMessageBox::StandardButton Answer = QMessageBox::Ok; // where a box has it, else OK
 
 private:
     void answer() {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal) return;
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            Boxes.push_back(
-                {box->windowTitle(), box->text(), box->icon(), int(box->buttons().size())});
+        const auto progress = [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (qobject_cast<QProgressDialog*>(w) && w->isVisible()) return true;
+            return false;
+        };
+        if (qobject_cast<QProgressDialog*>(modal)) {
+            ProgressSeen = true;
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            Boxes.push_back({box->windowTitle(), box->text(), box->icon(),
+                             int(box->buttons().size()), progress()});
             if (QAbstractButton* answer = box->button(Answer))
                 answer->click();
             else if (QAbstractButton* ok = box->button(QMessageBox::Ok))
