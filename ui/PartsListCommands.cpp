@@ -88,8 +88,8 @@ bool MayWriteQuoteSheetAs(QWidget* parent, const QString& path) {
     const QString name = PrintableName(QFileInfo(path).fileName());
     const QString question =
         QFileInfo::exists(path)
-            ? QStringLiteral("\u201C%1\u201D is a parts list. Replace the list in it with the "
-                             "quote sheet, a PDF?")
+            ? QStringLiteral("\u201C%1\u201D is a parts list. Save the quote sheet, a PDF, over "
+                             "it? The list in it is then lost.")
             : QStringLiteral("\u201C%1\u201D is the name of a parts list (.csv). Save the quote "
                              "sheet, a PDF, under that name?");
     return Ask(parent, QMessageBox::Warning, question.arg(name),
