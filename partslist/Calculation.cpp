@@ -21,43 +21,43 @@ void Calculation::SelectSize(catalogue::Profile profile, std::string_view label)
     }
 }
 
-calc::AddOutcome Calculation::AddObject(calc::Part part, std::string_view material) {
+calc::AddOutcome Calculation::AddObject(calc::Part part, const AddedMaterial& material) {
     part.Kind = Kind::Object;
     std::optional<Line> line;
     if (part.Type && part.Type->Profile != calc::NoProfile) {
         const auto p = static_cast<std::size_t>(part.Type->Profile);
         part.ProfileMass = state_.ProfileMass[p];
-        line.emplace(Line{part, sizeLabels_[p], std::string(material)});
+        line.emplace(Line{part, sizeLabels_[p], std::string(material.Name), material.PricePerKg});
     } else if (part.Type) {
-        line.emplace(Line{part, {}, std::string(material)});
+        line.emplace(Line{part, {}, std::string(material.Name), material.PricePerKg});
     }
     const auto outcome = calc::AddObject(state_, part);
     Added(std::move(line), outcome);
-    material_ = material;
+    material_ = material.Name;
     return outcome;
 }
 
-calc::AddOutcome Calculation::AddAperture(calc::Part part, std::string_view material) {
+calc::AddOutcome Calculation::AddAperture(calc::Part part, const AddedMaterial& material) {
     part.Kind = Kind::Aperture;
     std::optional<Line> line;
-    if (part.Type) line.emplace(Line{part, {}, std::string(material)});
+    if (part.Type) line.emplace(Line{part, {}, std::string(material.Name), material.PricePerKg});
     const auto outcome = calc::AddAperture(state_, part);
     Added(std::move(line), outcome);
-    material_ = material;
+    material_ = material.Name;
     return outcome;
 }
 
 calc::AddOutcome Calculation::AddSection(calc::Part part, std::string_view designation,
-                                         std::string_view material) {
+                                         const AddedMaterial& material) {
     part.Kind = Kind::Object;
     part.Type = &calc::SectionShape();
-    Line line{part, {}, std::string(material)};
+    Line line{part, {}, std::string(material.Name), material.PricePerKg};
     if (!SetSize(line, designation))
         throw calc::Error("'" + std::string(designation) + "' is no standard section");
     calc::RequireSectionLength(line.Rows[2]);
     const auto outcome = calc::AddObject(state_, line);
     Added(std::move(line), outcome);
-    material_ = material;
+    material_ = material.Name;
     return outcome;
 }
 
@@ -87,6 +87,7 @@ void Calculation::Added(std::optional<Line> line, const calc::AddOutcome& outcom
         LineResult result;
         if (outcome.VolumeField == calc::VolumeShown::Total) result.Volume = outcome.AddedVolume;
         result.Weight = outcome.AddedProfileWeight;
+        result.PricePerKg = line->PricePerKg;
         if (result.Volume) result.Weight = WeightOfVolume(*result.Volume, outcome.State.Density);
         AppendRows({&*line, 1}, {&result, 1});
     }

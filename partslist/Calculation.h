@@ -78,17 +78,26 @@ public:
     // other text leaves it as it was.
     void SelectSize(catalogue::Profile profile, std::string_view label);
 
-    // "Add object" and "Add aperture" of a part the window read, with the
-    // material box's text; a rolled profile weighs the size last chosen.
-    // A part of a type adds a line. Throws calc::Error, and then nothing
-    // changed.
-    calc::AddOutcome AddObject(calc::Part part, std::string_view material);
-    calc::AddOutcome AddAperture(calc::Part part, std::string_view material);
+    // What an Add records of the material: the material box's text, and the
+    // price of a kilogram where that material has its own.
+    struct AddedMaterial {
+        AddedMaterial(std::string_view name, std::optional<double> price = {})
+            : Name(name), PricePerKg(price) {}
+        AddedMaterial(const char* name) : Name(name) {}
+        std::string_view Name;
+        std::optional<double> PricePerKg;
+    };
+
+    // "Add object" and "Add aperture" of a part the window read, of that
+    // material; a rolled profile weighs the size last chosen. A part of a
+    // type adds a line. Throws calc::Error, and then nothing changed.
+    calc::AddOutcome AddObject(calc::Part part, const AddedMaterial& material);
+    calc::AddOutcome AddAperture(calc::Part part, const AddedMaterial& material);
     // "Add" of a standard section: the section of that designation, row c
     // of the part its length. Throws calc::Error for one the catalogue lacks
     // or a length that is none.
     calc::AddOutcome AddSection(calc::Part part, std::string_view designation,
-                                std::string_view material);
+                                const AddedMaterial& material);
 
     // The totals of the snapshot, and the lines as they were before the last
     // Add, removal, paste or opening, with the material, density, price and

@@ -167,7 +167,7 @@ bool LineReader::Read(std::span<const std::string_view> fields, Line& line) {
     ReadCounts(fields, line);
     line.Material = catalogue::FormulaUnescaped(Field(fields, MaterialColumn));
     ReadCut(fields, line);
-    ReadPrice(fields);
+    ReadPrice(fields, line);
     return true;
 }
 
@@ -262,8 +262,10 @@ void LineReader::ReadCut(std::span<const std::string_view> fields, Line& line) {
     }
 }
 
-// One price for the whole list.
-void LineReader::ReadPrice(std::span<const std::string_view> fields) {
+// Each line's price, its material's. Where every line that names a price
+// names the same, as a list of one price is written, that is the list's.
+void LineReader::ReadPrice(std::span<const std::string_view> fields, Line& line) {
+    line.PricePerKg.reset();
     const std::string_view text = Number(fields, PriceColumn);
     if (text.empty()) return;
     const std::string_view cell = Field(fields, PriceColumn);
@@ -274,11 +276,10 @@ void LineReader::ReadPrice(std::span<const std::string_view> fields) {
         throw Fault{ColumnName(PriceColumn), NumberFault(cell, e)};
     }
     if (value < 0.0) throw Fault{ColumnName(PriceColumn), Quoted(cell) + " is below zero"};
-    if (price_ && *price_ != value)
-        throw Fault{ColumnName(PriceColumn), Quoted(cell) + " differs from the price of the lines "
-                                                            "above; a list has one price per "
-                                                            "kilogram"};
-    price_ = value;
+    line.PricePerKg = value;
+    if (mixed_) return;
+    mixed_ = price_ && *price_ != value;
+    price_ = mixed_ ? std::nullopt : std::optional(value);
 }
 
 } // namespace partslist::cells

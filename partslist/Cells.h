@@ -109,7 +109,8 @@ public:
     // wrong. Only what the cells say is checked: the line is not replayed.
     bool Read(std::span<const std::string_view> fields, Line& line);
 
-    // The list's price per kilogram, where a line gave one.
+    // The list's one price per kilogram: the price every line that names one
+    // names; none where no line names one or they differ.
     const std::optional<double>& Price() const { return price_; }
 
 private:
@@ -121,12 +122,13 @@ private:
     void ReadRows(std::span<const std::string_view> fields, Line& line);
     void ReadCounts(std::span<const std::string_view> fields, Line& line);
     void ReadCut(std::span<const std::string_view> fields, Line& line);
-    void ReadPrice(std::span<const std::string_view> fields);
+    void ReadPrice(std::span<const std::string_view> fields, Line& line);
 
     const Layout& layout_;
     Reading reading_;
     bool volumeMarker_;
     std::optional<double> price_;
+    bool mixed_ = false; // lines named different prices
     std::string number_; // a number cell with its decimal comma made a point
 };
 

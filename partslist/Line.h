@@ -18,6 +18,9 @@ using calc::Kind;
 struct Line : calc::Part {
     std::string Size;     // a profile's size label or a section's designation; empty for a solid
     std::string Material; // the material box's text, for people; the density decides
+    // The price of a kilogram of its material, where the material has its
+    // own; none: the list's one price.
+    std::optional<double> PricePerKg;
 
     bool operator==(const Line&) const = default;
 };

@@ -185,6 +185,13 @@ OpenedList ReadPartsList(std::string_view text, std::string_view fileName,
     }
     OpenedList out = std::move(reader).Finish();
     out.Lines = std::move(lines);
+    // One price for every line is the list's, which the lines follow.
+    if (out.PricePerKg) {
+        for (Line& line : out.Lines)
+            line.PricePerKg.reset();
+        for (LineResult& result : out.Totals.Lines)
+            result.PricePerKg.reset();
+    }
     return out;
 }
 

@@ -31,7 +31,10 @@ namespace partslist {
 // A list read from a file, and its totals.
 struct OpenedList {
     std::vector<Line> Lines;
-    std::optional<double> PricePerKg; // per kilogram; none when the file names none
+    // The list's one price per kilogram, where every line that names a price
+    // names the same (and then no line has its own); otherwise each line has
+    // the price it names.
+    std::optional<double> PricePerKg;
     Replay Totals;
     // Header names the file has and no line uses, in the file's order, blanks
     // around them trimmed; printable as they stand (see Printable in catalogue/Text.h).

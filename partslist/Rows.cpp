@@ -93,7 +93,9 @@ std::string WriteRows(std::span<const Line> lines, std::optional<double> pricePe
                       const Replay& replay, const RowFormat& format) {
     RowWriter w(format);
     w.out.reserve(80 * (lines.size() + 1));
-    const bool cost = format.ForPeople && pricePerKg;
+    const bool cost = format.ForPeople && (pricePerKg || std::ranges::any_of(lines, [](const Line& l) {
+                                               return l.PricePerKg.has_value();
+                                           }));
     for (const std::string_view name : cells::ColumnNames)
         w.Cell(name);
     if (cost) w.Cell(cells::CostColumnName);
@@ -111,8 +113,9 @@ std::string WriteRows(std::span<const Line> lines, std::optional<double> pricePe
         w.Whole(format.ForPeople && result ? WeighedAt(line, *result, replay.WeighedAt)
                                            : line.Density);
         w.Cell(line.Kind == Kind::Aperture ? (line.CutByWeight ? "yes" : "no") : "");
-        if (pricePerKg)
-            w.Number(*pricePerKg);
+        // The price the line is costed at: its material's, else the list's.
+        if (const auto price = line.PricePerKg ? line.PricePerKg : pricePerKg)
+            w.Number(*price);
         else
             w.Cell({});
         if (result && result->Volume)
@@ -123,7 +126,13 @@ std::string WriteRows(std::span<const Line> lines, std::optional<double> pricePe
             w.Number(result->Weight);
         else
             w.Cell({});
-        if (cost) w.Cents(result ? CostCents(result->Weight, *pricePerKg) : std::nullopt);
+        if (cost) {
+            const auto price = line.PricePerKg ? line.PricePerKg : pricePerKg;
+            if (result && price)
+                w.Cents(CostCents(result->Weight, *price));
+            else
+                w.Cell({});
+        }
         w.EndRow();
     }
     return std::move(w.out);

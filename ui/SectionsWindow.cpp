@@ -103,7 +103,7 @@ SectionsWindow::SectionsWindow(Document& document, QWidget* owner)
     connect(FamilyList, &QListWidget::currentRowChanged, this, &SectionsWindow::Search);
     connect(SizesTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &SectionsWindow::ShowSelected);
-    connect(&document_, &Document::fieldDensityChanged, this, &SectionsWindow::DensityChanged);
+    connect(&document_, &Document::fieldsChanged, this, &SectionsWindow::DensityChanged);
     connect(AddButton, &QPushButton::clicked, this, &SectionsWindow::Add);
     connect(LengthField, &QLineEdit::returnPressed, this, &SectionsWindow::Add);
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, [this] {
@@ -299,7 +299,8 @@ void SectionsWindow::Search() {
         }
         model_->Show(std::move(found));
         for (int column = 0; column < SectionsModel::ColumnCount; ++column)
-            SizesTable->setColumnHidden(column, !model_->Used(column));
+            if (column != SectionsModel::MassAtDensity)
+                SizesTable->setColumnHidden(column, !model_->Used(column));
         CountLabel->setText(model_->rowCount() == 1
                                 ? QStringLiteral("1 section")
                                 : QStringLiteral("%1 sections").arg(model_->rowCount()));
@@ -355,10 +356,15 @@ void SectionsWindow::ShowSelected() {
     AddButton->setEnabled(s != nullptr);
 }
 
-// The mass at the density in force, read as an Add reads the density field;
-// none while the field holds no density.
+// The mass at the density in force, read as an Add reads the density field,
+// named by its material where the material box names one of that density;
+// none while the field holds no density, nor beside the table's own at 7850.
 void SectionsWindow::DensityChanged() {
-    model_->SetDensity(document_.FieldDensity());
+    const QString material = FromCore(document_.MaterialInForce());
+    model_->SetDensity(document_.FieldDensity(), material);
+    SizesTable->setColumnHidden(SectionsModel::MassAtDensity,
+                                !document_.FieldDensity() ||
+                                    (*document_.FieldDensity() == 7850 && material.isEmpty()));
 }
 
 void SectionsWindow::Add() {
