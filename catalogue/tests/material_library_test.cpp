@@ -39,7 +39,7 @@ const std::map<std::string, double> SecondSource{
     {"1.4301", 7900},
     {"1.4571", 8000},
     {"1.4016", 7700},
-    {"1.4307", 8000}, // ESA ESMAT preferred materials A.6.2, AISI 304L: specific gravity 8.0
+    {"1.4307", 8000}, // ESA ESMAT preferred materials A.6.2, AISI 304L: relative density 8.0
     // puran-water materials_compositions.csv (ASTM A240): 316, 316L 8000; 2205 7800
     {"1.4401", 8000},
     {"1.4404", 8000},
@@ -66,7 +66,7 @@ const std::map<std::string, double> SecondSource{
     // periodic-table.org: copper 8.92; makeitfrom.com C52100 (CuSn8): 8.8
     {"Cu-ETP", 8920},
     {"CuSn8", 8800},
-    {"CuZn37", 8440},       // Rajhans Metals, CZ108: specific gravity 8.44
+    {"CuZn37", 8440},       // Rajhans Metals, CZ108: relative density 8.44
     {"CuZn39Pb3", 8470},    // brass-copper-castings.com, C38500: 0.306 lb/in³
     {"CuAl10Ni5Fe4", 7584}, // randallbearings.com, C63000: 0.274 lb/in³
     {"EN-GJL-250", 7200}, // FreeCAD material card Steel-EN-GJL-250 (EN 1561): 7200 kg/m³
