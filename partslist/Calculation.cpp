@@ -204,6 +204,10 @@ void Calculation::Replace(std::vector<Line> lines, Replay replay, std::optional<
 
 void Calculation::Paste(std::vector<Line> lines) {
     if (lines.empty()) return;
+    // A row priced at the list's price, as a copy of the list writes it,
+    // follows the list's price.
+    for (Line& line : lines)
+        if (line.PricePerKg && line.PricePerKg == price_) line.PricePerKg.reset();
     std::vector<Line> all = lines_;
     all.insert(all.end(), lines.begin(), lines.end());
     // A row the replay refuses is named as Paste counts them; nothing has

@@ -115,8 +115,9 @@ public:
     // the next Add weighs as the file does.
     void Replace(std::vector<Line> lines, Replay replay, std::optional<double> price);
     // Rows pasted from a spreadsheet, after the lines there are, replayed
-    // with them as an opened file is; Undo takes them all back. Throws
-    // calc::Error, and then nothing changed.
+    // with them as an opened file is; a row priced at the list's price
+    // follows it. Undo takes them all back. Throws calc::Error, and then
+    // nothing changed.
     void Paste(std::vector<Line> lines);
 
 private:

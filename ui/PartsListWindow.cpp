@@ -337,10 +337,10 @@ void PartsListWindow::ShowTotals() {
                          : shown == partslist::TotalsShown::WeightAndVolume
                              ? FromCore(calc::FormatTotal(state.TotalVolume, separator))
                              : QString());
-    CostTotal->setText(
-        price && !none ? FromCore(partslist::CentsText(
-                             partslist::TotalCostCents(calculation.Results(), *price), separator))
-                       : QString());
+    CostTotal->setText(partslist::Costed(calculation.Results(), price) && !none
+                           ? FromCore(partslist::CentsText(
+                                 partslist::TotalCostCents(calculation.Results(), price), separator))
+                           : QString());
 }
 
 // The file's name with a mark while it has unsaved changes.

@@ -120,18 +120,33 @@ QString Figure(double x, char separator) {
     return FromCore(text);
 }
 
+// The prices the lines are costed at: the list's one, or each material's
+// that has its own, and the list's for the others.
+QString pricesOf(const QuoteSheet& sheet, char sep) {
+    QStringList own;
+    for (std::size_t i = 0; i < sheet.Lines.size(); ++i)
+        if (const auto price = sheet.Lines[i].PricePerKg) {
+            const QString named =
+                FromCore(sheet.Lines[i].Material) + QLatin1Char(' ') + priceText(*price, sep);
+            if (!own.contains(named)) own << named;
+        }
+    if (own.isEmpty()) return QStringLiteral("Price per kg: ") + priceText(*sheet.PricePerKg, sep);
+    if (sheet.PricePerKg) own << QStringLiteral("others ") + priceText(*sheet.PricePerKg, sep);
+    return QStringLiteral("Prices per kg: ") + own.join(QStringLiteral(", "));
+}
+
 Text TextOf(const QuoteSheet& sheet, const std::function<bool()>& goOn) {
     const ushort code = sheet.Separator.unicode();
     const char sep = code > 0 && code < 128 ? char(code) : '.';
-    const double price = sheet.PricePerKg.value_or(0);
+    const auto price = sheet.PricePerKg;
     const Weighing weighing = weighingOf(sheet);
     Text t;
     t.Title = sheet.Title;
     t.Date = QLocale().toString(sheet.Date, QLocale::LongFormat);
-    t.Costed = sheet.PricePerKg.has_value();
+    t.Costed = partslist::Costed(sheet.Totals.Lines, price);
     t.Densities = !weighing.OneDensity;
     t.About = aboutOf(sheet, weighing);
-    if (t.Costed) t.About += "    Price per kg: " + priceText(price, sep);
+    if (t.Costed) t.About += "    " + pricesOf(sheet, sep);
     t.Note = noteOf(sheet);
     t.Rows.reserve(sheet.Lines.size());
     for (std::size_t i = 0; i < sheet.Lines.size(); ++i) {
@@ -148,7 +163,7 @@ Text TextOf(const QuoteSheet& sheet, const std::function<bool()>& goOn) {
         row.Cells[Weight] = Figure(result.Weight, sep);
         // A cost past 15 digits, where a double no longer holds every cent,
         // shows as a dash rather than as digits that are not so.
-        if (t.Costed) row.Cells[Cost] = FromCore(partslist::Cost(result.Weight, price, sep));
+        if (t.Costed) row.Cells[Cost] = FromCore(partslist::Cost(result, price, sep));
         row.Kind = line.Kind == partslist::Kind::Object ? QStringLiteral("Object")
                                                         : QStringLiteral("Aperture");
         row.Size = FromCore(line.Size);

@@ -270,8 +270,17 @@ TEST(PartsFile, SavedNumbersHaveAPointAndFormulasStayText) {
 TEST(PartsFile, ACopyPastesBackToTheSameLines) {
     const auto list = partslist::ReadPartsList(ExportHeader + ExportBody, "c.csv");
     const std::string copy = partslist::WriteRows(list.Lines, 2.5, list.Totals, {'\t', ',', false});
-    EXPECT_EQ(partslist::ReadPastedRows(copy, ','), list.Lines);
-    EXPECT_EQ(partslist::ReadPastedRows(copy.substr(copy.find('\n') + 1), ','), list.Lines);
+    // Each row priced as it was: at the list's price, which the copy names.
+    const auto atListPrice = [](std::vector<partslist::Line> lines) {
+        for (partslist::Line& line : lines) {
+            EXPECT_EQ(line.PricePerKg, 2.5);
+            line.PricePerKg.reset();
+        }
+        return lines;
+    };
+    EXPECT_EQ(atListPrice(partslist::ReadPastedRows(copy, ',')), list.Lines);
+    EXPECT_EQ(atListPrice(partslist::ReadPastedRows(copy.substr(copy.find('\n') + 1), ',')),
+              list.Lines);
     EXPECT_NE(copy.find("object\tCylinder\t\t2,5\tcentimeter\t1\tmeter\t\t\t1\tKupfer"),
               std::string::npos)
         << copy;
