@@ -52,7 +52,11 @@ MaterialsWindow::MaterialsWindow(Document& document, QWidget* owner)
     connect(MaterialsTable, &QTableView::activated, this, &MaterialsWindow::Use);
     connect(MaterialsTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &MaterialsWindow::ShowSelected);
-    connect(model_, &MaterialsModel::modelReset, this, &MaterialsWindow::ShowSelected);
+    // A new list (a search, or the user's list changed): its best selected.
+    connect(model_, &MaterialsModel::modelReset, this, [this] {
+        if (model_->rowCount() > 0) MaterialsTable->selectRow(0);
+        ShowSelected();
+    });
     connect(UseButton, &QPushButton::clicked, this, &MaterialsWindow::Use);
     connect(SaveButton, &QPushButton::clicked, this, &MaterialsWindow::Save);
     connect(RemoveButton, &QPushButton::clicked, this, &MaterialsWindow::Remove);
@@ -139,7 +143,6 @@ void MaterialsWindow::Search() {
         const QString& fault = document_.Materials().Fault();
         FaultLabel->setText(fault);
         FaultLabel->setVisible(!fault.isEmpty());
-        if (model_->rowCount() > 0) MaterialsTable->selectRow(0);
     });
 }
 

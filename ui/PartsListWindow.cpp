@@ -174,6 +174,12 @@ void PartsListWindow::CreateControls() {
     addSection->setAccessibleName(QStringLiteral("Add section"));
     connect(addSection->defaultAction(), &QAction::triggered, &document_,
             &Document::ShowSections);
+    QToolButton* material = nullptr;
+    command(material, "MaterialAction", QStringLiteral("Material…"),
+            QStringLiteral("Opens the materials, to pick one or price your own"),
+            QKeySequence(Qt::CTRL | Qt::Key_M), nullptr);
+    connect(material->defaultAction(), &QAction::triggered, &document_,
+            &Document::ShowMaterials);
     RemoveAction = command(RemoveButton, "RemoveAction", QStringLiteral("Remove"),
                            QStringLiteral("Takes the selected lines out of the calculation"),
                            QKeySequence::Delete, &PartsListWindow::RemoveSelected);

@@ -104,6 +104,7 @@ SectionsWindow::SectionsWindow(Document& document, QWidget* owner)
     connect(SizesTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &SectionsWindow::ShowSelected);
     connect(&document_, &Document::fieldsChanged, this, &SectionsWindow::DensityChanged);
+    connect(MaterialButton, &QPushButton::clicked, &document_, &Document::ShowMaterials);
     connect(AddButton, &QPushButton::clicked, this, &SectionsWindow::Add);
     connect(LengthField, &QLineEdit::returnPressed, this, &SectionsWindow::Add);
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, [this] {
@@ -196,6 +197,10 @@ void SectionsWindow::CreateControls() {
                       QStringLiteral("Adds the pieces to the totals and the parts list as one "
                                      "line"));
     AddButton->setAutoDefault(false);
+    MaterialButton = Named(new QPushButton(QStringLiteral("&Material…"), this), "MaterialButton",
+                           QStringLiteral("Material"),
+                           QStringLiteral("Opens the materials, to weigh the sections in one"));
+    MaterialButton->setAutoDefault(false);
 
     auto* search = new QHBoxLayout;
     search->addWidget(Caption(this, QStringLiteral("&Search:"), SearchField));
@@ -213,7 +218,8 @@ void SectionsWindow::CreateControls() {
     add->addWidget(Caption(this, QStringLiteral("&Quantity:"), QuantityBox), 1, 0);
     add->addWidget(QuantityBox, 1, 1);
     add->addWidget(AddButton, 1, 2);
-    add->setColumnStretch(3, 1);
+    add->addWidget(MaterialButton, 0, 3);
+    add->setColumnStretch(4, 1);
 
     auto* details = new QVBoxLayout;
     details->addWidget(DesignationLabel);
