@@ -95,7 +95,7 @@ SectionsWindow::SectionsWindow(Document& document, QWidget* owner)
     setWindowTitle(QStringLiteral("Standard sections"));
     model_ = new SectionsModel(this);
     CreateControls();
-    resize(1140, 640);
+    resize(1220, 640);
 
     connect(SearchField, &QLineEdit::textChanged, this, &SectionsWindow::Search);
     for (std::size_t i = 0; i < NearButtons.size(); ++i)
@@ -114,9 +114,8 @@ SectionsWindow::SectionsWindow(Document& document, QWidget* owner)
     });
     SearchField->installEventFilter(this);
 
-    DensityChanged();
     FamilyList->setCurrentRow(0); // all families: the first search
-    FitColumns();
+    DensityChanged();
     SearchField->setFocus();
 }
 
@@ -264,11 +263,14 @@ void SectionsWindow::CreateControls() {
 void SectionsWindow::FitColumns() {
     QHeaderView* header = SizesTable->horizontalHeader();
     const QFontMetrics metrics = SizesTable->fontMetrics();
+    QFont bold = header->font(); // as the style draws the headings
+    bold.setBold(true);
+    const QFontMetrics headings(bold);
     const auto fit = [&](int column, const QString& widest) {
         const QString heading =
             model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
         header->resizeSection(column, std::max(metrics.horizontalAdvance(widest),
-                                               header->fontMetrics().horizontalAdvance(heading)) +
+                                               headings.horizontalAdvance(heading)) +
                                           14);
     };
     fit(SectionsModel::Designation, QStringLiteral("RHS 500x300x20 EN 10219"));
@@ -371,6 +373,7 @@ void SectionsWindow::DensityChanged() {
     SizesTable->setColumnHidden(SectionsModel::MassAtDensity,
                                 !document_.FieldDensity() ||
                                     (*document_.FieldDensity() == 7850 && material.isEmpty()));
+    FitColumns(); // the heading may name a material
 }
 
 void SectionsWindow::Add() {
