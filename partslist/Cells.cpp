@@ -47,8 +47,10 @@ std::string NumberFault(std::string_view cell, const calc::Error& e) {
                                          : Quoted(cell) + " is not a valid floating point value";
 }
 
-// A whole decimal number, the whole field, or nothing.
+// A whole decimal number, the whole field but for blanks around it, as a
+// dimension may have them; or nothing.
 std::optional<long long> WholeNumber(std::string_view s) {
+    s = Trimmed(s);
     long long value = 0;
     const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
     if (s.empty() || error != std::errc() || end != s.data() + s.size()) return std::nullopt;
@@ -59,6 +61,14 @@ std::optional<long long> WholeNumber(std::string_view s) {
 
 std::string ColumnName(int column) {
     return "column \"" + std::string(ColumnNames[std::size_t(column)]) + "\"";
+}
+
+std::optional<int> ColumnNamed(std::string_view name) {
+    name = Trimmed(name);
+    const auto column = std::ranges::find_if(
+        ColumnNames, [&](std::string_view known) { return SameIgnoringCase(name, known); });
+    if (column == ColumnNames.end()) return std::nullopt;
+    return int(column - ColumnNames.begin());
 }
 
 Layout HeaderLayout(std::span<const std::string_view> fields, bool knownUtf8,
@@ -72,13 +82,14 @@ Layout HeaderLayout(std::span<const std::string_view> fields, bool knownUtf8,
                         "not " + std::string(encoding) + " text"};
         const std::string_view name = Trimmed(fields[i]);
         layout.Names.push_back(catalogue::Printable(name));
-        const auto column = std::ranges::find_if(
-            ColumnNames, [&](std::string_view known) { return SameIgnoringCase(name, known); });
-        if (column == ColumnNames.end()) {
+        layout.Header.emplace_back(fields[i]);
+        const auto column = ColumnNamed(name);
+        if (!column) {
             if (!name.empty()) layout.Ignored.push_back(layout.Names.back());
+            layout.KeptAt.push_back(i);
             continue;
         }
-        std::size_t& at = layout.At[std::size_t(column - ColumnNames.begin())];
+        std::size_t& at = layout.At[std::size_t(*column)];
         if (at != Absent)
             throw Fault{"column \"" + layout.Names.back() + "\"", "named twice in the header"};
         at = i;
@@ -166,6 +177,9 @@ bool LineReader::Read(std::span<const std::string_view> fields, Line& line) {
     ReadRows(fields, line);
     ReadCounts(fields, line);
     line.Material = catalogue::FormulaUnescaped(Field(fields, MaterialColumn));
+    line.Kept.clear();
+    for (const std::size_t at : layout_.KeptAt)
+        line.Kept.emplace_back(at < fields.size() ? fields[at] : std::string_view());
     ReadCut(fields, line);
     ReadPrice(fields, line);
     return true;

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace partslist {
 
@@ -21,6 +22,9 @@ struct Line : calc::Part {
     // The price of a kilogram of its material, where the material has its
     // own; none: the list's one price.
     std::optional<double> PricePerKg;
+    // The cells of the columns of its file that this program does not know,
+    // in their order, to write them back; none for a line added here.
+    std::vector<std::string> Kept;
 
     bool operator==(const Line&) const = default;
 };

@@ -176,7 +176,8 @@ std::optional<std::vector<std::string>> Document::Open(const QString& path,
         throw calc::Error(path.toStdString() + ": its prices give costs past 15 digits");
     const bool lines = !list.Lines.empty();
     const bool price = list.PricePerKg != calculation_.PricePerKg();
-    calculation_.Replace(std::move(list.Lines), std::move(list.Totals), list.PricePerKg);
+    calculation_.Replace(std::move(list.Lines), std::move(list.Totals), list.PricePerKg,
+                         std::move(list.Format));
     calculation_.Saved(path.toStdString());
     Remember(path);
     emit replayed();
@@ -189,8 +190,9 @@ std::optional<std::vector<std::string>> Document::Open(const QString& path,
 // Written to a temporary file and renamed over the target, so a failure
 // never leaves half a file behind.
 void Document::Save(const QString& path) {
-    const std::string text = partslist::WritePartsList(
-        calculation_.Lines(), calculation_.PricePerKg(), calculation_.Totals());
+    const std::string text =
+        partslist::WritePartsList(calculation_.Lines(), calculation_.PricePerKg(),
+                                  calculation_.Totals(), calculation_.FileFormat());
     QSaveFile file(path);
     errno = 0;
     const bool written = file.open(QIODevice::WriteOnly) &&

@@ -66,7 +66,7 @@ void PartsListWindow::CopyLines() {
         if (!lines.empty()) replay.Lines = std::move(results);
         const std::string text = partslist::WriteRows(lines.empty() ? calculation.Lines() : lines,
                                                       calculation.PricePerKg(), replay,
-                                                      {'\t', DecimalSeparator(), true});
+                                                      partslist::RowFormat::Copy(DecimalSeparator(), true));
         QGuiApplication::clipboard()->setText(FromCore(text));
     });
 }
