@@ -13,12 +13,24 @@ std::string TypeAndSize(const Line& line) {
     return out;
 }
 
-std::string Dimension(const calc::Length& row) {
-    return row.Unit ? ExactNumber(row.Value) + " " + std::string(row.Unit->Name) : std::string();
+namespace {
+
+std::string Number(double value, char separator) {
+    std::string text = ExactNumber(value);
+    std::ranges::replace(text, '.', separator);
+    return text;
 }
 
-std::string ShortDimension(const calc::Length& row) {
-    return row.Unit ? ExactNumber(row.Value) + " " + std::string(row.Unit->Symbol) : std::string();
+} // namespace
+
+std::string Dimension(const calc::Length& row, char separator) {
+    return row.Unit ? Number(row.Value, separator) + " " + std::string(row.Unit->Name)
+                    : std::string();
+}
+
+std::string ShortDimension(const calc::Length& row, char separator) {
+    return row.Unit ? Number(row.Value, separator) + " " + std::string(row.Unit->Symbol)
+                    : std::string();
 }
 
 namespace {

@@ -14,11 +14,12 @@ namespace partslist {
 // "I-Beam 100x55x4.1x5.7" for a profile, the type alone for a solid.
 std::string TypeAndSize(const Line& line);
 
-// A dimension with its unit, "2 centimeter"; empty for a row left empty.
-std::string Dimension(const calc::Length& row);
+// A dimension as it was read, the shortest text of its number with this
+// decimal mark, and its unit: "2.5 centimeter"; empty for a row left empty.
+std::string Dimension(const calc::Length& row, char separator = '.');
 
-// The same with the unit's symbol, "2 cm".
-std::string ShortDimension(const calc::Length& row);
+// The same with the unit's symbol, "2.5 cm".
+std::string ShortDimension(const calc::Length& row, char separator = '.');
 
 // weight × price in whole cents, rounded half away from zero; nothing past
 // 15 significant digits, where a double no longer holds every cent.

@@ -81,7 +81,7 @@ QString PartsListModel::Text(int row, int column) const {
     case A:
     case B:
     case C:
-        return FromCore(partslist::ShortDimension(line.Rows[std::size_t(column - A)]));
+        return FromCore(partslist::ShortDimension(line.Rows[std::size_t(column - A)], separator));
     case Quantity:
         return QString::number(line.Quantity);
     case Material:

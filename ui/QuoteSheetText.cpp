@@ -22,16 +22,16 @@ std::string_view pictureOf(const partslist::Line& line) {
 
 // The rows the calculation read: those its type shows, the length alone for a
 // profile or a section, every filled one for a type that is only typed ("Pipe").
-QStringList dimensionsOf(const partslist::Line& line) {
+QStringList dimensionsOf(const partslist::Line& line, char separator) {
     if (partslist::ProfileOf(line) || partslist::IsSection(line)) {
-        const std::string length = partslist::Dimension(line.Rows[2]);
+        const std::string length = partslist::Dimension(line.Rows[2], separator);
         return length.empty() ? QStringList() : QStringList{"Length " + FromCore(length)};
     }
     std::array<bool, 3> read{true, true, true};
     if (!pictureOf(line).empty()) read = line.Type->Rows;
     QStringList out;
     for (std::size_t i = 0; i < 3; ++i) {
-        const std::string text = partslist::Dimension(line.Rows[i]);
+        const std::string text = partslist::Dimension(line.Rows[i], separator);
         if (read[i] && !text.empty())
             out << QString(QChar(char16_t(u'a' + i))) + " = " + FromCore(text);
     }
@@ -168,7 +168,7 @@ Text TextOf(const QuoteSheet& sheet, const std::function<bool()>& goOn) {
                                                         : QStringLiteral("Aperture");
         row.Size = FromCore(line.Size);
         if (!weighing.OneMaterial) row.Material = FromCore(line.Material);
-        row.Dimensions = dimensionsOf(line);
+        row.Dimensions = dimensionsOf(line, sep);
         row.Picture = FromCore(pictureOf(line));
         if (partslist::IsSection(line)) row.Section = row.Size;
         t.Rows.push_back(std::move(row));
