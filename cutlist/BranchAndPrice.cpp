@@ -1,10 +1,13 @@
-// Branch-and-price on arc flows (Valerio de Carvalho; Vance). Write every
-// pattern in its canonical order and add up the bars over each arc: a piece
-// of a type starting at a position, or a pattern ending at a position on a
-// stock. When every arc's flow is whole, the flow splits into whole bars
-// that cost what the relaxation costs; while one is not, branch on it: at
-// least the next whole number of bars use it, or at most the one below. The
-// pricing walks positions, so it prices what a branching row adds to an arc.
+// Branch-and-price on arc flows (Valerio de Carvalho; Vance). Add up the
+// bars over each arc: all bars of a stock; bars of a stock ending at a
+// position; bars cutting a piece of a type starting at a position, each
+// pattern written in its canonical order. Branch on an arc whose flow is not
+// whole: at least the next whole number of bars use it, or at most the one
+// below. Stock counts first, since they decide the cost; once they are whole
+// a dive looks for a plan with that mix of stock. When every arc's flow is
+// whole, the flow splits into whole bars that cost what the relaxation
+// costs. The pricing walks positions to price what a row adds to an arc; a
+// stock's count only shifts its patterns' value.
 #include "cutlist/Search.h"
 
 #include <algorithm>
@@ -15,6 +18,7 @@ namespace cutlist::detail {
 namespace {
 
 constexpr double Whole = 1e-6;
+constexpr long NodeDive = 200; // nodes of a dive under a new mix of stock
 
 using Flows = std::map<Arc, double>;
 
@@ -27,22 +31,19 @@ Flows FlowsOf(const Master& master, const std::vector<double>& values) {
     return flows;
 }
 
-// The arc whose flow is furthest from whole: pieces' arcs first, then ends.
-const Flows::value_type* Fractional(const Flows& flows) {
+// The arc of this kind whose flow is furthest from whole, if any.
+const Flows::value_type* Fractional(const Flows& flows, bool counts) {
     const Flows::value_type* chosen = nullptr;
     double furthest = Whole;
-    for (bool pieces : {true, false}) {
-        for (const auto& entry : flows) {
-            if ((entry.first.Type >= 0) != pieces) continue;
-            const double part = entry.second - std::floor(entry.second);
-            if (const double distance = std::min(part, 1 - part); distance > furthest) {
-                furthest = distance;
-                chosen = &entry;
-            }
+    for (const auto& entry : flows) {
+        if ((entry.first.Type == Arc::Stock) != counts) continue;
+        const double part = entry.second - std::floor(entry.second);
+        if (const double distance = std::min(part, 1 - part); distance > furthest) {
+            furthest = distance;
+            chosen = &entry;
         }
-        if (chosen) return chosen;
     }
-    return nullptr;
+    return chosen;
 }
 
 // Whole flows split into bars: from position 0 follow any arc with flow
@@ -53,9 +54,9 @@ std::optional<Integral> Decompose(const Instance& in, const Flows& flows) {
     long bars = 0;
     for (const auto& [arc, flow] : flows) {
         const long whole = std::lround(flow);
-        if (whole <= 0) continue;
+        if (whole <= 0 || arc.Type == Arc::Stock) continue;
         leaving[arc.At].emplace_back(arc, whole);
-        if (arc.Type < 0) bars += whole;
+        if (arc.Type == Arc::End) bars += whole;
     }
     Integral plan;
     for (; bars > 0; --bars) {
@@ -67,9 +68,8 @@ std::optional<Integral> Decompose(const Instance& in, const Flows& flows) {
                 std::find_if(out.begin(), out.end(), [](const auto& a) { return a.second > 0; });
             if (it == out.end()) return std::nullopt;
             --it->second;
-            if (it->first.Type < 0) {
-                Column column{it->first.Stock, {counts.begin(), counts.end()}, at};
-                plan.Bars.emplace_back(std::move(column), 1);
+            if (it->first.Type == Arc::End) {
+                plan.Bars.emplace_back(Column{it->first.Of, {counts.begin(), counts.end()}, at}, 1);
                 break;
             }
             ++counts[it->first.Type];
@@ -84,28 +84,28 @@ public:
     explicit Tree(SearchState& state) : state_(state) {}
 
     bool Search() {
-        Node();
+        Node(false);
         return complete_;
     }
 
 private:
-    void Node() {
+    // newMix: the last branch was on a stock's count.
+    void Node(bool newMix) {
         if (state_.Done()) return;
         if (SecondsLeft(state_.Deadline) <= 0) {
             complete_ = false;
             return;
         }
         Master& master = state_.Lp;
-        const Generated generated =
-            Generate(master, state_.Prices, state_.In, state_.Options(true));
+        const Generated generated = Generate(master, state_.Prices, state_.In, state_.Options());
         using Stop = Generated::Stop;
         if (generated.Why == Stop::Time || generated.Why == Stop::Failed) {
             complete_ = false;
             return;
         }
-        if (generated.Why == Stop::Pruned) return;
-        if (std::isfinite(generated.Bound) &&
-            Meets(state_.Best.Objective, RoundUpToPlanValue(state_.In, generated.Bound)))
+        if (generated.Why == Stop::Pruned ||
+            (std::isfinite(generated.Bound) &&
+             Meets(state_.Best.Objective, RoundUpToPlanValue(state_.In, generated.Bound))))
             return;
         const std::vector<double> values = master.Values();
         const bool artificial = master.ArtificialLevel() > Whole;
@@ -114,25 +114,40 @@ private:
             return;
         }
         const Flows flows = FlowsOf(master, values);
-        const auto* branch = Fractional(flows);
-        if (!branch) {
-            // Whole flows: the relaxation's value in whole bars, unless an
-            // artificial column is still in use, which no branching here
-            // removes; then this node stays open and nothing is proven.
-            if (const auto plan = Decompose(state_.In, flows); plan && !artificial)
-                state_.Offer(*plan);
-            else
-                complete_ = false;
+        if (const auto* count = Fractional(flows, true)) {
+            const auto [arc, flow] = *count;
+            Children(arc, flow, flow - std::floor(flow) < 0.5, true);
             return;
         }
-        const Arc arc = branch->first;
-        const double flow = branch->second;
-        master.Push(arc, true, std::ceil(flow));
-        Node();
-        master.Pop();
-        master.Push(arc, false, std::floor(flow));
-        Node();
-        master.Pop();
+        if (newMix) {
+            Dive(state_, NodeDive);
+            if (Meets(state_.Best.Objective, RoundUpToPlanValue(state_.In, generated.Objective)))
+                return; // the dive met this node's own relaxation
+        }
+        if (!state_.Prices.CanWalkPositions()) {
+            complete_ = false; // no finer branching: this node stays open
+            return;
+        }
+        if (const auto* branch = Fractional(flows, false)) {
+            Children(branch->first, branch->second, false, false);
+            return;
+        }
+        // Whole flows: the relaxation's value in whole bars, unless an
+        // artificial column is still in use, which no branching here removes;
+        // then this node stays open and nothing is proven.
+        if (const auto plan = Decompose(state_.In, flows); plan && !artificial)
+            state_.Offer(*plan);
+        else
+            complete_ = false;
+    }
+
+    void Children(const Arc& arc, double flow, bool downFirst, bool mix) {
+        for (bool down : {downFirst, !downFirst}) {
+            state_.Lp.Push(arc, !down, down ? std::floor(flow) : std::ceil(flow));
+            Node(mix);
+            state_.Lp.Pop();
+            if (state_.Done()) return;
+        }
     }
 
     SearchState& state_;

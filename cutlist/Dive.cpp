@@ -2,12 +2,14 @@
 // branch and bound over the patterns found so far.
 #include "cutlist/Search.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace cutlist::detail {
 namespace {
 
 constexpr double Whole = 1e-6; // a value this close to a whole number is one
+constexpr double Half = 0.7;   // rounded up alongside from this share of a bar
 
 // What the lower bounds on patterns leave of each piece type's demand.
 std::vector<int> Residual(const Instance& in, const Master& master) {
@@ -30,28 +32,91 @@ bool Room(const Instance& in, const Master& master, std::size_t pattern) {
     return used + 1 <= in.Limit[std::size_t(stock)];
 }
 
-// Rounds every pattern down to its whole bars; where none has a whole bar
-// more, rounds up the one nearest to its next bar. False: nothing to fix.
-bool Fix(const Instance& in, Master& master, const std::vector<double>& values) {
-    bool fixed = false;
-    for (std::size_t p = 0; p < values.size(); ++p)
-        if (const double down = std::floor(values[p] + Whole); down > master.Lower(p)) {
-            master.SetLower(p, down);
-            fixed = true;
+// A depth-first search over rounding: round every pattern down to its
+// whole bars and solve the rest again; where no pattern has a whole bar
+// more, round one up, the one nearest its next bar first, then the next
+// nearest when that leads nowhere. A branch ends where the rest cannot be
+// cut for less than the best plan.
+class Diver {
+public:
+    Diver(SearchState& state, long budget) : state_(state), master_(state.Lp), budget_(budget) {}
+
+    void Visit() {
+        if (state_.Done() || ++nodes_ > budget_ || SecondsLeft(state_.Deadline) <= 0) return;
+        GenerateOptions options = state_.Options();
+        options.Copies = Residual(state_.In, master_);
+        const Generated generated = Generate(master_, state_.Prices, state_.In, options);
+        using Stop = Generated::Stop;
+        if (generated.Why == Stop::Time || generated.Why == Stop::Failed ||
+            generated.Why == Stop::Pruned || master_.ArtificialLevel() > Whole)
+            return;
+        if (Meets(state_.Best.Objective, RoundUpToPlanValue(state_.In, generated.Objective)))
+            return;
+        const std::vector<double> values = master_.Values();
+        if (AllWhole(values)) {
+            state_.Offer(FromValues(master_, values));
+            return;
         }
-    if (fixed) return true;
-    std::size_t chosen = values.size();
-    double nearest = Whole;
-    for (std::size_t p = 0; p < values.size(); ++p)
-        if (const double part = values[p] - master.Lower(p);
-            part > nearest && Room(in, master, p)) {
-            nearest = part;
-            chosen = p;
+        bool down = false;
+        for (std::size_t p = 0; p < values.size(); ++p)
+            if (const double whole = std::floor(values[p] + Whole); whole > master_.Lower(p)) {
+                Set(p, whole);
+                down = true;
+            }
+        if (down) return Visit(); // rounding down keeps the relaxation's value
+        std::vector<std::pair<double, std::size_t>> up;
+        for (std::size_t p = 0; p < values.size(); ++p)
+            if (const double part = values[p] - master_.Lower(p);
+                part > Whole && Room(state_.In, master_, p))
+                up.emplace_back(-part, p);
+        std::sort(up.begin(), up.end());
+        for (std::size_t i = 0; i < std::min<std::size_t>(up.size(), Tries); ++i) {
+            const std::size_t mark = trail_.size();
+            Set(up[i].second, master_.Lower(up[i].second) + 1);
+            RoundUpAlongside(up, i);
+            Visit();
+            Undo(mark);
+            if (state_.Done() || nodes_ > budget_) return;
         }
-    if (chosen == values.size()) return false;
-    master.SetLower(chosen, master.Lower(chosen) + 1);
-    return true;
-}
+    }
+
+    void Undo(std::size_t mark) {
+        for (; trail_.size() > mark; trail_.pop_back())
+            master_.SetLower(trail_.back().first, trail_.back().second);
+    }
+
+private:
+    static constexpr std::size_t Tries = 3;
+
+    // With the one chosen, rounds up the others that are most of the way to
+    // their next bar, as long as the pieces they cut are still wanted: a dive
+    // over a plan of many bars would otherwise take a round per bar.
+    void RoundUpAlongside(const std::vector<std::pair<double, std::size_t>>& up,
+                          std::size_t chosen) {
+        std::vector<int> left = Residual(state_.In, master_);
+        for (std::size_t j = 0; j < up.size() && -up[j].first >= Half; ++j) {
+            const std::size_t p = up[j].second;
+            if (j == chosen || !Room(state_.In, master_, p)) continue;
+            const auto& counts = master_.Patterns()[p].Counts;
+            if (std::any_of(counts.begin(), counts.end(),
+                            [&](const auto& c) { return c.second > left[std::size_t(c.first)]; }))
+                continue;
+            for (const auto& [type, copies] : counts)
+                left[std::size_t(type)] -= copies;
+            Set(p, master_.Lower(p) + 1);
+        }
+    }
+
+    void Set(std::size_t pattern, double lower) {
+        trail_.emplace_back(pattern, master_.Lower(pattern));
+        master_.SetLower(pattern, lower);
+    }
+
+    SearchState& state_;
+    Master& master_;
+    long budget_, nodes_ = 0;
+    std::vector<std::pair<std::size_t, double>> trail_;
+};
 
 } // namespace
 
@@ -62,11 +127,10 @@ bool SearchState::Offer(Integral plan) {
     return true;
 }
 
-GenerateOptions SearchState::Options(bool withBound) const {
+GenerateOptions SearchState::Options() const {
     GenerateOptions options;
     options.Copies = In.Demand;
     options.Cutoff = Best.Objective;
-    options.WithBound = withBound;
     options.Deadline = Deadline;
     return options;
 }
@@ -85,23 +149,10 @@ bool AllWhole(const std::vector<double>& values) {
     return true;
 }
 
-void Dive(SearchState& state) {
-    Master& master = state.Lp;
-    for (;;) {
-        GenerateOptions options = state.Options(false);
-        options.Copies = Residual(state.In, master);
-        const Generated generated = Generate(master, state.Prices, state.In, options);
-        if (generated.Why != Generated::Stop::Converged || master.ArtificialLevel() > Whole) break;
-        // The rest cannot be cut for less than this: no better plan below.
-        if (Meets(state.Best.Objective, RoundUpToPlanValue(state.In, generated.Objective))) break;
-        const std::vector<double> values = master.Values();
-        if (AllWhole(values)) {
-            state.Offer(FromValues(master, values));
-            break;
-        }
-        if (!Fix(state.In, master, values)) break;
-    }
-    master.ClearLowers();
+void Dive(SearchState& state, long budget) {
+    Diver diver(state, budget);
+    diver.Visit();
+    diver.Undo(0);
 }
 
 void PriceAndBranch(SearchState& state, double seconds) {

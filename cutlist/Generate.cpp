@@ -23,27 +23,50 @@ PricingInput InputAt(const Master& master, const Master::Duals& duals,
     return input;
 }
 
-// The Lagrangian bound at these duals: their value on the right-hand sides,
-// plus, for each kind of column, the most it could still take off: its least
-// reduced cost times the most bars of it a least plan needs. A least plan
-// cuts no more bars than pieces (drop the surplus pieces; a bar left empty
-// goes), and no more of a stock on hand than its count.
+// The Lagrangian bound at these duals. With the bars that lower bounds fix
+// taken out (their cost counted, the demands and counts they meet taken off
+// the right-hand sides), it is the duals' value on what is left, plus, for
+// each kind of column, the most it could still take off: its least reduced
+// cost times the most bars of it a least plan needs. A least plan cuts no
+// more bars than pieces left (drop surplus pieces; a bar left empty goes),
+// and no more of a stock on hand than its count left.
 double LagrangianBound(const Master& master, const Instance& in, const Master::Duals& duals,
                        const PricingResult& priced) {
     double bound = 0;
+    std::vector<double> demand(in.Demand.begin(), in.Demand.end());
+    std::vector<double> count(in.Limit.begin(), in.Limit.end());
+    std::vector<double> branchBound;
+    for (const Master::Branch& branch : master.Branches())
+        branchBound.push_back(branch.Bound);
+    for (std::size_t p = 0; p < master.Patterns().size(); ++p) {
+        const double lower = master.Lower(p);
+        if (lower <= 0) continue;
+        const Column& pattern = master.Patterns()[p];
+        bound += lower * in.Cost[std::size_t(pattern.Stock)];
+        for (const auto& [type, copies] : pattern.Counts)
+            demand[std::size_t(type)] -= lower * copies;
+        count[std::size_t(pattern.Stock)] -= lower;
+        for (std::size_t r = 0; r < branchBound.size(); ++r)
+            if (master.Uses(p, master.Branches()[r].On)) branchBound[r] -= lower;
+    }
     const double artificial = master.ArtificialCost();
-    for (std::size_t t = 0; t < in.Demand.size(); ++t)
-        bound += in.Demand[t] * (duals.Demand[t] + std::min(0.0, artificial - duals.Demand[t]));
+    double pieces = 0;
+    for (std::size_t t = 0; t < demand.size(); ++t) {
+        const double left = std::max(0.0, demand[t]);
+        bound += demand[t] * duals.Demand[t] + left * std::min(0.0, artificial - duals.Demand[t]);
+        pieces += left;
+    }
     for (std::size_t r = 0; r < duals.Branch.size(); ++r) {
-        const Master::Branch& branch = master.Branches()[r];
-        bound += branch.Bound * duals.Branch[r];
-        if (branch.AtLeast) bound += branch.Bound * std::min(0.0, artificial - duals.Branch[r]);
+        bound += branchBound[r] * duals.Branch[r];
+        if (master.Branches()[r].AtLeast)
+            bound += std::max(0.0, branchBound[r]) * std::min(0.0, artificial - duals.Branch[r]);
     }
     for (std::size_t k = 0; k < in.Cost.size(); ++k) {
-        const double most = in.Limit[k] < 0
-                                ? double(in.Pieces)
-                                : double(std::min<std::int64_t>(in.Limit[k], in.Pieces));
-        if (in.Limit[k] >= 0) bound += in.Limit[k] * duals.Stock[k];
+        double most = pieces;
+        if (in.Limit[k] >= 0) {
+            bound += count[k] * duals.Stock[k];
+            most = std::min(most, std::max(0.0, count[k]));
+        }
         const double reduced = in.Cost[k] - duals.Stock[k] - priced.Best[k].Value;
         bound += most * std::min(0.0, reduced);
     }
@@ -73,7 +96,7 @@ Generated Generate(Master& master, Pricer& pricer, const Instance& in,
         out.Objective = master.Objective();
         const Master::Duals duals = master.GetDuals();
         const PricingResult priced = pricer.Price(InputAt(master, duals, options.Copies));
-        if (options.WithBound && priced.Exact)
+        if (priced.Exact)
             out.Bound = std::max(out.Bound, LagrangianBound(master, in, duals, priced));
 
         bool added = false;
@@ -82,12 +105,15 @@ Generated Generate(Master& master, Pricer& pricer, const Instance& in,
             const double reduced = in.Cost[k] - duals.Stock[k] - best.Value;
             if (!best.Pattern.Counts.empty() && reduced < -Tolerance(in.Cost[k]))
                 added = master.Add(best.Pattern) || added;
+            for (const auto& [value, pattern] : best.Others)
+                if (in.Cost[k] - duals.Stock[k] - value < -Tolerance(in.Cost[k]))
+                    added = master.Add(pattern) || added;
         }
         if (!added) {
             out.Why = Generated::Stop::Converged;
             return out;
         }
-        if (options.WithBound && std::isfinite(out.Bound)) {
+        if (std::isfinite(out.Bound)) {
             const double rounded = RoundUpToPlanValue(in, out.Bound);
             if (Meets(options.Cutoff, rounded)) {
                 out.Why = Generated::Stop::Pruned;

@@ -21,8 +21,6 @@ struct GenerateOptions {
     std::vector<int> Copies; // per piece type: copies in one pattern at most
     // Stop once the bound rounds to this: no plan here beats the one we have.
     double Cutoff = std::numeric_limits<double>::infinity();
-    // The Lagrangian bound, for the program without lower bounds on patterns.
-    bool WithBound = true;
     Clock::time_point Deadline;
 };
 

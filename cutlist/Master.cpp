@@ -49,6 +49,10 @@ Master::~Master() {
     glp_delete_prob(lp_);
 }
 
+bool Master::Uses(std::size_t p, const Arc& arc) const {
+    return std::find(arcs_[p].begin(), arcs_[p].end(), arc) != arcs_[p].end();
+}
+
 void Master::SetColumn(int column, const Column& pattern, const std::vector<Arc>& arcs) {
     std::vector<int> rows{0};
     std::vector<double> values{0};
@@ -61,9 +65,7 @@ void Master::SetColumn(int column, const Column& pattern, const std::vector<Arc>
         values.push_back(1);
     }
     for (const Branch& branch : branches_)
-        if (std::find_if(arcs.begin(), arcs.end(), [&](const Arc& a) {
-                return !(a < branch.On) && !(branch.On < a);
-            }) != arcs.end()) {
+        if (std::find(arcs.begin(), arcs.end(), branch.On) != arcs.end()) {
             rows.push_back(branch.Row);
             values.push_back(1);
         }

@@ -30,6 +30,7 @@ public:
     bool Add(const Column& column);
     const std::vector<Column>& Patterns() const { return patterns_; }
     const std::vector<Arc>& ArcsOfPattern(std::size_t p) const { return arcs_[p]; }
+    bool Uses(std::size_t p, const Arc& arc) const;
 
     enum class Outcome { Optimal, Infeasible, Failed };
     Outcome Solve(double seconds);

@@ -13,6 +13,8 @@ constexpr std::size_t TableLimit = 20'000'000;
 // 12 m bar in millimetres with forty lengths, branching wins by far.
 constexpr double TableWork = 400'000;
 constexpr long NodeLimit = 200'000;
+// Patterns ending elsewhere that a round of the table offers besides the best.
+constexpr std::size_t Alternatives = 8;
 
 // Branch and bound over the copies of each type, the best value per unit of
 // capacity first, cut off by the greedy fractional bound (Dantzig's).
@@ -97,7 +99,8 @@ std::vector<Arc> ArcsOf(const Instance& in, const Column& column) {
             arcs.push_back({type, -1, at});
             at += in.Weight[std::size_t(type)];
         }
-    arcs.push_back({-1, column.Stock, at});
+    arcs.push_back({Arc::End, column.Stock, at});
+    arcs.push_back({Arc::Stock, column.Stock, 0});
     return arcs;
 }
 
@@ -108,28 +111,44 @@ Pricer::Pricer(const Instance& in) : in_(in) {
 }
 
 PricingResult Pricer::Price(const PricingInput& input) {
-    if (input.Extra.empty()) {
-        double work = 0;
-        for (std::size_t t = 0; t < in_.Weight.size(); ++t)
-            if (input.Value[t] > 0)
-                work += double(std::min<std::int64_t>(input.Bound[t], longest_ / in_.Weight[t])) *
-                        double(longest_ + 1);
-        if (!tableFits_ || work > TableWork) {
-            PricingResult result;
-            result.Best.resize(in_.Capacity.size());
-            for (std::size_t k = 0; k < in_.Capacity.size(); ++k)
-                if (input.Wanted[k]) {
-                    const auto best = Branch(input, int(k));
-                    if (!best)
-                        result.Exact = false;
-                    else
-                        result.Best[k] = *best;
-                }
-            if (result.Exact || !tableFits_) return result;
-        }
+    // What branching on a stock's count adds is the same for every pattern of
+    // that stock: it leaves the knapsack as it is.
+    std::vector<double> shift(in_.Capacity.size(), 0.0);
+    bool positional = false;
+    for (const auto& [arc, value] : input.Extra) {
+        if (arc.Type == Arc::Stock)
+            shift[std::size_t(arc.Of)] += value;
+        else
+            positional = true;
     }
-    if (!tableFits_) return {std::vector<Priced>(in_.Capacity.size()), false};
-    return Walk(input);
+    PricingResult result = positional ? Walk(input) : Plain(input);
+    for (std::size_t k = 0; k < result.Best.size(); ++k) {
+        result.Best[k].Value += shift[k];
+        for (auto& other : result.Best[k].Others)
+            other.first += shift[k];
+    }
+    return result;
+}
+
+PricingResult Pricer::Plain(const PricingInput& input) {
+    double work = 0;
+    for (std::size_t t = 0; t < in_.Weight.size(); ++t)
+        if (input.Value[t] > 0)
+            work += double(std::min<std::int64_t>(input.Bound[t], longest_ / in_.Weight[t])) *
+                    double(longest_ + 1);
+    if (tableFits_ && work <= TableWork) return Walk(input);
+    PricingResult result;
+    result.Best.resize(in_.Capacity.size());
+    for (std::size_t k = 0; k < in_.Capacity.size(); ++k)
+        if (input.Wanted[k]) {
+            const auto best = Branch(input, int(k));
+            if (!best)
+                result.Exact = false;
+            else
+                result.Best[k] = *best;
+        }
+    // Where branching gave up, the table prices exactly, if it fits.
+    return result.Exact || !tableFits_ ? result : Walk(input);
 }
 
 std::optional<Priced> Pricer::Branch(const PricingInput& input, int stock) {
@@ -142,13 +161,14 @@ std::optional<Priced> Pricer::Branch(const PricingInput& input, int stock) {
     }
     Knapsack knapsack(std::move(items), capacity);
     if (!knapsack.Solve()) return std::nullopt;
-    return Priced{knapsack.Value(), knapsack.Pattern(stock, in_.Weight)};
+    return Priced{knapsack.Value(), knapsack.Pattern(stock, in_.Weight), {}};
 }
 
 // The table: best_[s] is the most a canonical pattern of the types so far
 // can be worth ending exactly at position s; choice_ keeps how many copies
 // of each type got there, to walk back.
 PricingResult Pricer::Walk(const PricingInput& input) {
+    if (!tableFits_) return {std::vector<Priced>(in_.Capacity.size()), false};
     std::int64_t reach = 0;
     for (std::size_t k = 0; k < in_.Capacity.size(); ++k)
         if (input.Wanted[k]) reach = std::max(reach, in_.Capacity[k]);
@@ -198,34 +218,42 @@ PricingResult Pricer::Walk(const PricingInput& input) {
         // Ends with a value of their own, from branching on where a pattern of
         // this stock ends.
         std::map<std::int64_t, double> ends;
-        for (auto it = input.Extra.lower_bound({-1, int(k), 0});
-             it != input.Extra.end() && it->first.Type == -1 && it->first.Stock == int(k); ++it)
+        for (auto it = input.Extra.lower_bound({Arc::End, int(k), 0});
+             it != input.Extra.end() && it->first.Type == Arc::End && it->first.Of == int(k); ++it)
             ends[it->first.At] = it->second;
-        std::int64_t end = 0;
-        double value = Unreached;
+        std::vector<std::pair<double, std::int64_t>> ranked;
         for (std::int64_t at = 0; at <= capacity; ++at) {
             double here = best_[std::size_t(at)];
             if (here == Unreached) continue;
             if (!ends.empty())
                 if (const auto it = ends.find(at); it != ends.end()) here += it->second;
-            if (here > value) {
-                value = here;
-                end = at;
-            }
+            ranked.emplace_back(-here, at);
         }
-        Column column{int(k), {}, end};
-        std::int64_t at = end;
-        for (std::size_t t = in_.Weight.size(); t-- > 0;) {
-            const int copies = choice_[t * width + std::size_t(at)];
-            if (copies > 0) {
-                column.Counts.emplace_back(int(t), copies);
-                at -= copies * in_.Weight[t];
-            }
-        }
-        std::reverse(column.Counts.begin(), column.Counts.end());
-        result.Best[k] = {value, std::move(column)};
+        const std::size_t keep = std::min(ranked.size(), Alternatives + 1);
+        std::partial_sort(ranked.begin(), ranked.begin() + std::ptrdiff_t(keep), ranked.end());
+        Priced& priced = result.Best[k];
+        priced.Value = -ranked[0].first;
+        priced.Pattern = WalkBack(int(k), ranked[0].second, width);
+        for (std::size_t i = 1; i < keep; ++i)
+            if (-ranked[i].first > 0)
+                priced.Others.emplace_back(-ranked[i].first,
+                                           WalkBack(int(k), ranked[i].second, width));
     }
     return result;
+}
+
+Column Pricer::WalkBack(int stock, std::int64_t end, std::size_t width) const {
+    Column column{stock, {}, end};
+    std::int64_t at = end;
+    for (std::size_t t = in_.Weight.size(); t-- > 0;) {
+        const int copies = choice_[t * width + std::size_t(at)];
+        if (copies > 0) {
+            column.Counts.emplace_back(int(t), copies);
+            at -= copies * in_.Weight[t];
+        }
+    }
+    std::reverse(column.Counts.begin(), column.Counts.end());
+    return column;
 }
 
 } // namespace cutlist::detail

@@ -18,19 +18,24 @@
 
 namespace cutlist::detail {
 
-// Type >= 0: a piece of that type starting at At. Type < 0: the end of a
-// pattern of Stock at At.
+// What a branching row counts the bars of: those cutting a piece of a type
+// starting at a position, those of a stock ending at a position, or all
+// those of a stock.
 struct Arc {
-    int Type = -1;
-    int Stock = -1;
+    static constexpr int End = -1, Stock = -2;
+    int Type = End; // a piece type, or End, or Stock
+    int Of = -1;    // the stock, for End and Stock
     std::int64_t At = 0;
 
     bool operator<(const Arc& other) const {
-        return std::tie(Type, Stock, At) < std::tie(other.Type, other.Stock, other.At);
+        return std::tie(Type, Of, At) < std::tie(other.Type, other.Of, other.At);
+    }
+    bool operator==(const Arc& other) const {
+        return Type == other.Type && Of == other.Of && At == other.At;
     }
 };
 
-// The arcs of a pattern, in its canonical order, its end last.
+// The arcs of a pattern: its pieces in canonical order, its end, its stock.
 std::vector<Arc> ArcsOf(const Instance& in, const Column& column);
 
 struct PricingInput {
@@ -43,6 +48,9 @@ struct PricingInput {
 struct Priced {
     double Value = 0; // of the best pattern; 0 for an empty one
     Column Pattern;
+    // The best patterns ending elsewhere, worth adding in the same round:
+    // fewer rounds, and each round re-solves the master.
+    std::vector<std::pair<double, Column>> Others;
 };
 
 struct PricingResult {
@@ -56,11 +64,14 @@ public:
 
     PricingResult Price(const PricingInput& input);
 
-    // Whether the dynamic program's table fits, which branch-and-price needs.
+    // Whether the dynamic program's table fits, which branching on pieces'
+    // and ends' arcs needs (branching on a stock's count does not).
     bool CanWalkPositions() const { return tableFits_; }
 
 private:
+    PricingResult Plain(const PricingInput& input);
     PricingResult Walk(const PricingInput& input);
+    Column WalkBack(int stock, std::int64_t end, std::size_t width) const;
     std::optional<Priced> Branch(const PricingInput& input, int stock);
 
     const Instance& in_;

@@ -22,14 +22,15 @@ struct SearchState {
     // Keeps the plan if it is better than the best; whether it was.
     bool Offer(Integral plan);
     bool Done() const { return Meets(Best.Objective, Bound); }
-    GenerateOptions Options(bool withBound) const;
+    GenerateOptions Options() const;
 };
 
 // The bars of each pattern at the master's solution, rounded to the nearest.
 Integral FromValues(const Master& master, const std::vector<double>& values);
 bool AllWhole(const std::vector<double>& values);
 
-void Dive(SearchState& state);
+// Visits at most budget nodes of its search.
+void Dive(SearchState& state, long budget);
 void PriceAndBranch(SearchState& state, double seconds);
 
 // Whether the search tree was searched to its end, which proves the best

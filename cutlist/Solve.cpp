@@ -38,6 +38,8 @@ double Reported(const Instance& in, double bound) {
     return std::max(0.0, std::floor(bound / in.BarsWeight));
 }
 
+constexpr long RootDive = 400; // nodes of the first dive
+
 } // namespace
 } // namespace detail
 
@@ -60,17 +62,18 @@ Plan Solve(const Job& job) {
     SearchState state{in,       master, pricer,
                       deadline, greedy, RoundUpToPlanValue(in, MaterialBound(in))};
 
-    const Generated root = Generate(master, pricer, in, state.Options(true));
+    const Generated root = Generate(master, pricer, in, state.Options());
     if (std::isfinite(root.Bound))
         state.Bound = std::max(state.Bound, RoundUpToPlanValue(in, root.Bound));
     const bool relaxed = root.Why != Generated::Stop::Time && root.Why != Generated::Stop::Failed;
     bool searched = false;
-    if (relaxed && !state.Done()) Dive(state);
-    if (relaxed && !state.Done()) {
-        const double left = SecondsLeft(deadline);
-        PriceAndBranch(state, std::min(0.2 * left, 2.0));
-    }
-    if (relaxed && !state.Done() && pricer.CanWalkPositions()) searched = BranchAndPrice(state);
+    if (relaxed && !state.Done()) Dive(state, RootDive);
+    // GLPK's branch and bound over the patterns found, where branching on
+    // arcs is out of reach (the pricing table would not fit): a plan from it
+    // beats stopping with the greedy one.
+    if (relaxed && !state.Done() && !pricer.CanWalkPositions())
+        PriceAndBranch(state, 0.5 * SecondsLeft(deadline));
+    if (relaxed && !state.Done()) searched = BranchAndPrice(state);
 
     Plan plan = Assemble(in, state.Best);
     plan.ProvenOptimal = searched || state.Done();
