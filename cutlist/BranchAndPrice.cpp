@@ -119,7 +119,9 @@ private:
             Children(arc, flow, flow - std::floor(flow) < 0.5, true);
             return;
         }
-        if (newMix) {
+        // With one stock length its count only restates the bound, and the
+        // first dive has been there.
+        if (newMix && state_.In.Cost.size() > 1) {
             Dive(state_, NodeDive);
             if (Meets(state_.Best.Objective, RoundUpToPlanValue(state_.In, generated.Objective)))
                 return; // the dive met this node's own relaxation
