@@ -91,7 +91,8 @@ BENCHMARK(SteelJobs)
 
 // Every instance of a folder with a proven optimum: solved to it, and the
 // greedy plan's bars against it.
-void PublishedSet(benchmark::State& state, const std::string& name, const std::string& folder) {
+void PublishedSet(benchmark::State& state, const std::string& name, const std::string& folder,
+                  const std::string& prefix = "") {
     namespace fs = std::filesystem;
     if (folder.empty() || !fs::is_directory(folder)) {
         state.SkipWithError("set KUBATRIX_BPPLIB to a folder with BPPLIB's instances");
@@ -100,7 +101,8 @@ void PublishedSet(benchmark::State& state, const std::string& name, const std::s
     const auto optima = cutlist::testing::ReadOptima(KUBATRIX_BPP_DATA "/optima.txt");
     std::vector<fs::path> files;
     for (const auto& entry : fs::directory_iterator(folder))
-        if (entry.path().extension() == ".txt" && optima.count(entry.path().stem().string()))
+        if (const std::string stem = entry.path().stem().string();
+            entry.path().extension() == ".txt" && optima.count(stem) && stem.rfind(prefix, 0) == 0)
             files.push_back(entry.path());
     std::sort(files.begin(), files.end());
     SetFigures& set = Figures()[name];
@@ -124,10 +126,10 @@ std::string Bpplib(const char* sub) {
 }
 
 void FalkenauerU(benchmark::State& state) {
-    PublishedSet(state, CutlistFalkenauerU, KUBATRIX_BPP_DATA);
+    PublishedSet(state, CutlistFalkenauerU, KUBATRIX_BPP_DATA, "Falkenauer_u");
 }
 void FalkenauerT(benchmark::State& state) {
-    PublishedSet(state, CutlistFalkenauerT, KUBATRIX_BPP_DATA);
+    PublishedSet(state, CutlistFalkenauerT, KUBATRIX_BPP_DATA, "Falkenauer_t");
 }
 void Scholl1(benchmark::State& state) {
     PublishedSet(state, CutlistScholl1, Bpplib("Scholl_CSP/Scholl_1"));
