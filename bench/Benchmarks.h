@@ -30,6 +30,14 @@ inline constexpr const char* ListOpenWindow = "list/open 10000 lines in the wind
 inline constexpr const char* ListAddWindow = "list/Add with 1000 lines in the window";
 inline constexpr const char* CliTotals = "cli/kubatrix-calc --totals 1000000 lines";
 inline constexpr const char* CliTable = "cli/kubatrix-calc table 1000000 lines";
+inline constexpr const char* CutlistSteel = "cutlist/steel job, 300 pieces, 6 m and 12 m priced";
+inline constexpr const char* CutlistFalkenauerU = "cutlist/Falkenauer U, every instance";
+inline constexpr const char* CutlistFalkenauerT = "cutlist/Falkenauer T, every instance";
+inline constexpr const char* CutlistScholl1 = "cutlist/Scholl set 1, every instance";
+inline constexpr const char* CutlistHard28 = "cutlist/Hard28, every instance";
+
+// Generated steel jobs the cut list solves, one per iteration.
+inline constexpr int CutlistSteelJobs = 8;
 
 // Values a benchmark of the core works through per iteration.
 inline constexpr int CoreBatch = 1024;
@@ -51,6 +59,9 @@ void RegisterWindowBenchmarks(const MainWindowShape& shape);
 void RegisterCoreBenchmarks();
 void RegisterListBenchmarks();
 void RegisterCliBenchmarks(); // only where kubatrix-calc's library is built
+
+// The cut list's figures against their targets (cutlist_bench.cpp).
+void PrintCutlistSummary();
 
 // How far kubatrix-calc's memory rises while it prints the table of a file
 // of CliLines lines, over the file's size; 0 where it could not be run. The

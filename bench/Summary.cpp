@@ -182,6 +182,8 @@ void PrintSummary(const Collector& c, const MainWindowShape& shape) {
         std::printf("  %-34s %10.3f ms  (target < 5 ms: %s)\n", "Sections search, a keystroke", key,
                     Verdict(key < 5));
 
+    PrintCutlistSummary();
+
     std::printf("  handlers, keystroke or click until repainted (target < 1 ms each):\n");
     for (const auto& [name, ns] : c.Nanoseconds)
         if (name.rfind("handler/", 0) == 0)

@@ -83,7 +83,9 @@ Options:
                         what each line adds to the volume and the weight
   -j, --json            print the lines and totals as JSON (see below)
   -m, --material NAME   weigh every line in this material: the window's name,
-                        the name alone (copper) or its symbol (cu)
+                        the name alone (copper) or its symbol (cu), or one of
+                        the materials library's by its name, designation or
+                        a common name (S355, 1.4301, 304, 6082, CW614N)
   -d, --density N       weigh every line at N kilograms per cubic metre
   -p, --price-per-kg N  add the cost at N per kilogram; without it, a file's
                         own price per kilogram, if it has one. Each line's cost
@@ -98,6 +100,8 @@ Options:
                         cubed (also mm3, cm3, m3, in3, ft3, yd3); the default
                         is meter
       --sections        list the standard sections the words find
+      --materials       list the library's materials the words find, with
+                        their designation, group and density
   -h, --help            print this help and exit
       --version         print the version and exit
 

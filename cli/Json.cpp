@@ -44,7 +44,8 @@ Json LineJson(const partslist::Line& line, const partslist::LineResult& result,
     j["cut_by_weight"] = line.Kind == partslist::Kind::Aperture ? Json(line.CutByWeight) : Json();
     j["volume_m3"] = OrNull(result.Volume);
     j["weight_kg"] = result.Weight;
-    j["cost"] = pricePerKg ? Money(partslist::CostCents(result.Weight, *pricePerKg)) : Json();
+    j["cost"] = partslist::PriceOf(result, pricePerKg) ? Money(partslist::CostCents(result, pricePerKg))
+                                                       : Json();
     return j;
 }
 
@@ -70,7 +71,9 @@ void WriteJson(Writer& out, const std::string* fileName, std::span<const partsli
     totals["weight_kg"] = replay.State.TotalWeight;
     totals["volume_m3"] = replay.VolumeMarker ? Json() : Json(replay.State.TotalVolume);
     totals["cost"] =
-        pricePerKg ? Money(partslist::TotalCostCents(replay.Lines, *pricePerKg)) : Json();
+        partslist::Costed(replay.Lines, pricePerKg)
+            ? Money(partslist::TotalCostCents(replay.Lines, pricePerKg))
+            : Json();
     text += lines.empty() ? "],\n" : "\n  ],\n";
     text += "  \"totals\": " + Dumped(totals) + "\n}";
     out.Write(text);

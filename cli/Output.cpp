@@ -90,7 +90,7 @@ struct Figures {
     Figures(const partslist::LineResult& result, const Units& units, std::optional<double> price)
         : Volume(result.Volume ? VolumeText(*result.Volume, units) : ""),
           Weight(WeightText(result.Weight, units)),
-          Cost(price ? partslist::Cost(result.Weight, *price, Point) : "") {}
+          Cost(partslist::Cost(result, price, Point)) {}
 
     std::string Volume, Weight, Cost;
 };
@@ -112,7 +112,7 @@ Cells CellsOf(std::string_view row, const Figures& figures, std::string_view vol
 }
 
 // What the lines cost together: the sum of their costs in cents.
-std::string TotalCost(const partslist::Replay& replay, double pricePerKg) {
+std::string TotalCost(const partslist::Replay& replay, std::optional<double> pricePerKg) {
     return partslist::CentsText(partslist::TotalCostCents(replay.Lines, pricePerKg), Point);
 }
 
@@ -162,7 +162,8 @@ void Table::Write(Writer& out, const partslist::Replay& replay, const Units& uni
 
     const std::string totalVolume = TotalVolumeText(replay, units);
     const std::string totalWeight = WeightText(replay.State.TotalWeight, units);
-    const std::string totalCost = pricePerKg ? TotalCost(replay, *pricePerKg) : "";
+    const bool costed = partslist::Costed(replay.Lines, pricePerKg);
+    const std::string totalCost = costed ? TotalCost(replay, pricePerKg) : "";
     Cells totals{};
     totals[KindColumn] = "total";
     totals[VolumeColumn] = totalVolume;
@@ -170,7 +171,7 @@ void Table::Write(Writer& out, const partslist::Replay& replay, const Units& uni
     totals[CostColumn] = totalCost;
 
     const std::string volumeDensity = std::to_string(replay.WeighedAt);
-    Layout layout(pricePerKg ? ColumnCount : CostColumn);
+    Layout layout(costed ? ColumnCount : CostColumn);
     layout.Measure(heading);
     layout.Measure(totals);
     for (std::size_t i = 0; i < rows_.size(); ++i)
@@ -193,7 +194,7 @@ std::string TotalsText(const partslist::Replay& replay, const Units& units,
                        std::optional<double> pricePerKg) {
     std::string out =
         WeightText(replay.State.TotalWeight, units) + '\n' + TotalVolumeText(replay, units) + '\n';
-    if (pricePerKg) out += TotalCost(replay, *pricePerKg) + '\n';
+    if (partslist::Costed(replay.Lines, pricePerKg)) out += TotalCost(replay, pricePerKg) + '\n';
     return out;
 }
 
@@ -209,9 +210,10 @@ std::string PartText(const partslist::Line& line, const partslist::Replay& repla
 
     // The figures under one another, right-aligned.
     const bool marker = replay.VolumeMarker;
+    const bool costed = partslist::Costed(replay.Lines, pricePerKg);
     const std::array<std::string, 3> figures{WeightText(replay.State.TotalWeight, units),
                                              TotalVolumeText(replay, units),
-                                             pricePerKg ? TotalCost(replay, *pricePerKg) : ""};
+                                             costed ? TotalCost(replay, pricePerKg) : ""};
     const std::array<std::string_view, 3> labels{"weight", "volume", "cost"};
     const std::array<std::string, 3> symbols{std::string(WeightSymbol(units)),
                                              marker ? "" : std::string(VolumeSymbol(units)),
@@ -219,7 +221,7 @@ std::string PartText(const partslist::Line& line, const partslist::Replay& repla
     std::size_t width = 0;
     for (const std::string& f : figures)
         width = std::max(width, f.size());
-    for (std::size_t i = 0; i < (pricePerKg ? 3 : 2); ++i) {
+    for (std::size_t i = 0; i < (costed ? 3 : 2); ++i) {
         out += labels[i];
         out.append(8 - labels[i].size() + width - figures[i].size(), ' ');
         out += figures[i];
@@ -229,25 +231,41 @@ std::string PartText(const partslist::Line& line, const partslist::Replay& repla
     return out;
 }
 
-std::string SectionsText(std::span<const catalogue::Section* const> sections) {
-    std::vector<std::array<std::string, 2>> figures;
-    figures.reserve(sections.size());
-    for (const catalogue::Section* s : sections)
-        figures.push_back(
-            {partslist::ExactNumber(s->AreaCm2), partslist::ExactNumber(s->MassKgPerM)});
-    const auto cells = [&](std::size_t i) {
-        return Cells{sections[i]->Designation, sections[i]->Standard, figures[i][0], figures[i][1]};
+namespace {
+
+// A list of four columns, texts then numbers from column firstNumber on.
+std::string ListText(const Cells& heading, std::size_t firstNumber,
+                     const std::vector<std::array<std::string, 4>>& rows) {
+    const auto cells = [](const std::array<std::string, 4>& row) {
+        return Cells{row[0], row[1], row[2], row[3]};
     };
-    const Cells heading{"designation", "standard", "area cm2", "mass kg/m"};
-    Layout layout(4, 2);
+    Layout layout(4, firstNumber);
     layout.Measure(heading);
-    for (std::size_t i = 0; i < sections.size(); ++i)
-        layout.Measure(cells(i));
+    for (const auto& row : rows)
+        layout.Measure(cells(row));
     std::string out;
     layout.Write(out, heading);
-    for (std::size_t i = 0; i < sections.size(); ++i)
-        layout.Write(out, cells(i));
+    for (const auto& row : rows)
+        layout.Write(out, cells(row));
     return out;
+}
+
+} // namespace
+
+std::string SectionsText(std::span<const catalogue::Section* const> sections) {
+    std::vector<std::array<std::string, 4>> rows;
+    for (const catalogue::Section* s : sections)
+        rows.push_back({s->Designation, s->Standard, partslist::ExactNumber(s->AreaCm2),
+                        partslist::ExactNumber(s->MassKgPerM)});
+    return ListText({"designation", "standard", "area cm2", "mass kg/m"}, 2, rows);
+}
+
+std::string MaterialsText(std::span<const catalogue::PricedMaterial> materials) {
+    std::vector<std::array<std::string, 4>> rows;
+    for (const catalogue::PricedMaterial& m : materials)
+        rows.push_back({std::string(m.Name), std::string(m.Designation), std::string(m.Group),
+                        std::to_string(m.Density)});
+    return ListText({"name", "designation", "group", "density kg/m3"}, 3, rows);
 }
 
 } // namespace cli

@@ -3,6 +3,7 @@
 // the answer for one part. Numbers are in the window's totals format with "."
 // as the decimal point; weights and volumes in the units the window's unit
 // boxes name.
+#include "catalogue/MaterialLibrary.h"
 #include "partslist/Line.h"
 #include "partslist/Replay.h"
 
@@ -82,5 +83,8 @@ std::string PartText(const partslist::Line& line, const partslist::Replay& repla
 // Standard sections, a row each: designation, standard, area in cm2 and mass
 // per metre at 7850 kg/m3, the figures as the catalogue has them.
 std::string SectionsText(std::span<const catalogue::Section* const> sections);
+
+// Materials of the library, a row each: name, designation, group, density.
+std::string MaterialsText(std::span<const catalogue::PricedMaterial> materials);
 
 } // namespace cli

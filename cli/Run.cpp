@@ -1,6 +1,7 @@
 #include "cli/Run.h"
 
 #include "calc/Materials.h"
+#include "catalogue/MaterialLibrary.h"
 #include "catalogue/Text.h"
 #include "cli/Help.h"
 #include "cli/Input.h"
@@ -25,7 +26,8 @@ constexpr const char* Name = "kubatrix-calc";
 
 struct Options {
     std::vector<std::string> Words; // files, or a part
-    bool Totals = false, Csv = false, Json = false, Sections = false, Help = false, Version = false;
+    bool Totals = false, Csv = false, Json = false, Sections = false, Materials = false,
+         Help = false, Version = false;
     std::string Material, Density, Price, Quantity, WeightUnit, VolumeUnit;
 };
 
@@ -41,8 +43,8 @@ struct Request {
 Request Read(const Options& o, const CLI::App& app) {
     Request r;
     if (app.count("--material")) {
-        const calc::Material& m = MaterialNamed(o.Material);
-        r.Density = *m.Density;
+        const NamedMaterial m = MaterialNamed(o.Material);
+        r.Density = m.Density;
         r.Material = m.Name;
     }
     if (app.count("--density")) r.Density = DensityOf(o.Density), r.Material = "Other";
@@ -53,16 +55,24 @@ Request Read(const Options& o, const CLI::App& app) {
     return r;
 }
 
-// The price a list is costed at: the command line's, else the list's own.
-// One that gives costs past 15 digits, where a double no longer holds every
-// cent, is refused before anything is printed. `where` names the file.
+// The price a list is costed at: the command line's for every line, else the
+// list's own and its lines'. One that gives costs past 15 digits, where a
+// double no longer holds every cent, is refused before anything is printed.
+// `where` names the file.
 std::optional<double> PriceFor(const Options& o, const Request& r, std::optional<double> own,
-                               const partslist::Replay& replay, const std::string& where) {
+                               partslist::Replay& replay, std::span<partslist::Line> lines,
+                               const std::string& where) {
+    if (r.Price) {
+        for (partslist::LineResult& result : replay.Lines)
+            result.PricePerKg.reset();
+        for (partslist::Line& line : lines)
+            line.PricePerKg.reset();
+    }
     const auto price = r.Price ? r.Price : own;
-    if (price && !partslist::TotalCostCents(replay.Lines, *price))
-        throw calc::Error(std::string(Name) + ": " + where + "a price of " +
-                          (r.Price ? o.Price : partslist::ExactNumber(*price)) +
-                          " a kilogram gives costs past 15 digits");
+    if (partslist::Costed(replay.Lines, price) && !partslist::TotalCostCents(replay.Lines, price))
+        throw calc::Error(std::string(Name) + ": " + where +
+                          (r.Price ? "a price of " + o.Price + " a kilogram gives" : "its prices give") +
+                          " costs past 15 digits");
     return price;
 }
 
@@ -103,7 +113,8 @@ std::vector<Opened> OpenAll(const Options& o, const Request& r, std::istream& in
                     file.Rows.Add(line, r.Density.value_or(line.Density));
                 });
         }
-        file.Price = PriceFor(o, r, file.List.PricePerKg, file.List.Totals, shown + ": ");
+        file.Price =
+            PriceFor(o, r, file.List.PricePerKg, file.List.Totals, file.List.Lines, shown + ": ");
         opened.push_back(std::move(file));
     }
     return opened;
@@ -160,7 +171,7 @@ int Part(const Options& o, const Request& r, Writer& out) {
     } catch (const calc::Error& e) {
         throw calc::Error(std::string(Name) + ": " + e.Message());
     }
-    const auto price = PriceFor(o, r, {}, replay, "");
+    const auto price = PriceFor(o, r, {}, replay, {}, "");
     if (o.Csv) {
         out.Write(partslist::WritePartsList({&line, 1}, price, replay));
     } else if (o.Json) {
@@ -188,6 +199,18 @@ int SectionList(const Options& o, Writer& out) {
     return 0;
 }
 
+// --materials [WORDS]: the materials library's materials a search finds.
+int MaterialList(const Options& o, Writer& out) {
+    std::string words;
+    for (const std::string& word : o.Words)
+        words += (words.empty() ? "" : " ") + word;
+    const std::vector<catalogue::PricedMaterial> found = catalogue::SearchMaterials(words);
+    if (found.empty())
+        throw calc::Error(std::string(Name) + ": no material matches \"" + words + '"');
+    out.Write(MaterialsText(found));
+    return 0;
+}
+
 int Dispatch(const Options& o, const CLI::App& app, std::istream& in, Writer& out,
              std::ostream& err) {
     if (o.Help || o.Version) {
@@ -196,6 +219,7 @@ int Dispatch(const Options& o, const CLI::App& app, std::istream& in, Writer& ou
     }
     const Request r = Read(o, app);
     if (o.Sections) return SectionList(o, out);
+    if (o.Materials) return MaterialList(o, out);
     if (o.Words.empty())
         throw UsageError("give a parts-list file, or a part such as: cylinder 2cm 1m");
     if (StartsAPart(o.Words.front())) return Part(o, r, out);
@@ -229,6 +253,11 @@ int Run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
         ->excludes("--totals")
         ->excludes("--csv")
         ->excludes("--json");
+    app.add_flag("--materials", o.Materials)
+        ->excludes("--totals")
+        ->excludes("--csv")
+        ->excludes("--json")
+        ->excludes("--sections");
     app.add_option("-m,--material", o.Material);
     app.add_option("-d,--density", o.Density)->excludes("--material");
     app.add_option("-p,--price-per-kg", o.Price);

@@ -4,6 +4,7 @@
 #include "calc/ParseNumber.h"
 #include "calc/ReadPart.h"
 #include "calc/Spelling.h"
+#include "catalogue/MaterialLibrary.h"
 #include "catalogue/Text.h"
 
 #include <charconv>
@@ -20,9 +21,8 @@ std::string Quoted(std::string_view text) {
 
 } // namespace
 
-const calc::Material& MaterialNamed(std::string_view word) {
+NamedMaterial MaterialNamed(std::string_view word) {
     const std::string folded = Folded(word);
-    std::string names;
     for (const calc::Material& m : calc::Materials) {
         // "Copper ( Cu )": the name, and the symbol in its parentheses.
         const std::string_view name = m.Name.substr(0, m.Name.find(" ("));
@@ -33,11 +33,15 @@ const calc::Material& MaterialNamed(std::string_view word) {
             (!symbol.empty() && Folded(symbol) == folded)) {
             if (!m.Density)
                 throw UsageError(Quoted(m.Name) + " names no density; give one with --density");
-            return m;
+            return {std::string(m.Name), *m.Density};
         }
-        if (m.Density) names += (names.empty() ? "" : ", ") + Folded(name);
     }
-    throw UsageError(Quoted(word) + " is no material: " + names);
+    try {
+        const catalogue::PricedMaterial m = catalogue::FindMaterial(word);
+        return {std::string(m.Name), m.Density};
+    } catch (const calc::Error& e) {
+        throw UsageError("--material: " + e.Message() + " (kubatrix-calc --materials lists them)");
+    }
 }
 
 const calc::WeightUnit& WeightUnitNamed(std::string_view word) {

@@ -21,10 +21,16 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The window's material: its whole name, the name without the chemical
-// symbol ("copper") or the symbol alone ("cu"). Throws for "Other", which has
-// no density.
-const calc::Material& MaterialNamed(std::string_view word);
+// A material and its density, by a word: one of the material box's, by its
+// whole name, the name without the chemical symbol ("copper") or the symbol
+// alone ("cu"); otherwise one of the materials library's, by its name,
+// designation or a common name ("S355", "304", "6082"). Throws for "Other",
+// which has no density, and for a word no material, or several, have.
+struct NamedMaterial {
+    std::string Name;
+    std::int32_t Density;
+};
+NamedMaterial MaterialNamed(std::string_view word);
 
 // The window's units of the result fields; the volume unit also as "cm3".
 const calc::WeightUnit& WeightUnitNamed(std::string_view word);

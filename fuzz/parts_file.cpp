@@ -95,7 +95,7 @@ void RequirePastesBack(const partslist::OpenedList& list) {
         for (const std::string* text : {&line.Size, &line.Material})
             if (text->find_first_of("\t\r\n") != std::string::npos) return;
     const std::string copy =
-        partslist::WriteRows(list.Lines, list.PricePerKg, list.Totals, {'\t', ',', false});
+        partslist::WriteRows(list.Lines, list.PricePerKg, list.Totals, partslist::RowFormat::Copy(',', false));
     const std::string context = "copied as " + fuzz::Shown(copy);
     try {
         fuzz::Require(partslist::ReadPastedRows(copy, ',') == list.Lines,

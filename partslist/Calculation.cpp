@@ -6,6 +6,20 @@
 #include <utility>
 
 namespace partslist {
+namespace {
+
+// The line of an Add: the part, its size and its material with its price.
+Line LineOf(const calc::Part& part, std::string size,
+            const Calculation::AddedMaterial& material) {
+    Line line;
+    static_cast<calc::Part&>(line) = part;
+    line.Size = std::move(size);
+    line.Material = material.Name;
+    line.PricePerKg = material.PricePerKg;
+    return line;
+}
+
+} // namespace
 
 std::int32_t Calculation::SelectMaterial(std::string_view material) {
     material_ = material;
@@ -21,43 +35,43 @@ void Calculation::SelectSize(catalogue::Profile profile, std::string_view label)
     }
 }
 
-calc::AddOutcome Calculation::AddObject(calc::Part part, std::string_view material) {
+calc::AddOutcome Calculation::AddObject(calc::Part part, const AddedMaterial& material) {
     part.Kind = Kind::Object;
     std::optional<Line> line;
     if (part.Type && part.Type->Profile != calc::NoProfile) {
         const auto p = static_cast<std::size_t>(part.Type->Profile);
         part.ProfileMass = state_.ProfileMass[p];
-        line.emplace(Line{part, sizeLabels_[p], std::string(material)});
+        line = LineOf(part, sizeLabels_[p], material);
     } else if (part.Type) {
-        line.emplace(Line{part, {}, std::string(material)});
+        line = LineOf(part, {}, material);
     }
     const auto outcome = calc::AddObject(state_, part);
     Added(std::move(line), outcome);
-    material_ = material;
+    material_ = material.Name;
     return outcome;
 }
 
-calc::AddOutcome Calculation::AddAperture(calc::Part part, std::string_view material) {
+calc::AddOutcome Calculation::AddAperture(calc::Part part, const AddedMaterial& material) {
     part.Kind = Kind::Aperture;
     std::optional<Line> line;
-    if (part.Type) line.emplace(Line{part, {}, std::string(material)});
+    if (part.Type) line = LineOf(part, {}, material);
     const auto outcome = calc::AddAperture(state_, part);
     Added(std::move(line), outcome);
-    material_ = material;
+    material_ = material.Name;
     return outcome;
 }
 
 calc::AddOutcome Calculation::AddSection(calc::Part part, std::string_view designation,
-                                         std::string_view material) {
+                                         const AddedMaterial& material) {
     part.Kind = Kind::Object;
     part.Type = &calc::SectionShape();
-    Line line{part, {}, std::string(material)};
+    Line line = LineOf(part, {}, material);
     if (!SetSize(line, designation))
         throw calc::Error("'" + std::string(designation) + "' is no standard section");
     calc::RequireSectionLength(line.Rows[2]);
     const auto outcome = calc::AddObject(state_, line);
     Added(std::move(line), outcome);
-    material_ = material;
+    material_ = material.Name;
     return outcome;
 }
 
@@ -87,6 +101,7 @@ void Calculation::Added(std::optional<Line> line, const calc::AddOutcome& outcom
         LineResult result;
         if (outcome.VolumeField == calc::VolumeShown::Total) result.Volume = outcome.AddedVolume;
         result.Weight = outcome.AddedProfileWeight;
+        result.PricePerKg = line->PricePerKg;
         if (result.Volume) result.Weight = WeightOfVolume(*result.Volume, outcome.State.Density);
         AppendRows({&*line, 1}, {&result, 1});
     }
@@ -157,6 +172,7 @@ bool Calculation::Undo() {
         path_ = std::move(before.Path);
         savedRevision_ = before.SavedRevision;
     }
+    if (before.What == Before::Replaced) format_ = std::move(before.Format);
     Reweigh(before.WeighedAt, true);
     return before.What != Before::Removed;
 }
@@ -169,6 +185,7 @@ void Calculation::Reset() {
     weighedAt_ = 0;
     before_ = {};
     path_.clear();
+    format_ = {};
     revision_ = ++revisions_;
 }
 
@@ -189,8 +206,10 @@ void Calculation::Remove(std::span<const std::size_t> rows) {
     ShowReplay(std::move(replay));
 }
 
-void Calculation::Replace(std::vector<Line> lines, Replay replay, std::optional<double> price) {
+void Calculation::Replace(std::vector<Line> lines, Replay replay, std::optional<double> price,
+                          RowFormat format) {
     Keep();
+    format_ = std::move(format);
     before_.What = Before::Replaced;
     if (!lines.empty()) {
         state_.Density = replay.State.Density;
@@ -203,6 +222,10 @@ void Calculation::Replace(std::vector<Line> lines, Replay replay, std::optional<
 
 void Calculation::Paste(std::vector<Line> lines) {
     if (lines.empty()) return;
+    // A row priced at the list's price, as a copy of the list writes it,
+    // follows the list's price.
+    for (Line& line : lines)
+        if (line.PricePerKg && line.PricePerKg == price_) line.PricePerKg.reset();
     std::vector<Line> all = lines_;
     all.insert(all.end(), lines.begin(), lines.end());
     // A row the replay refuses is named as Paste counts them; nothing has
@@ -239,6 +262,7 @@ void Calculation::Keep() {
     before_.Density = state_.Density;
     before_.Path = path_;
     before_.SavedRevision = savedRevision_;
+    before_.Format = format_;
 }
 
 // The totals of the replayed lines, shown as an Add shows its totals; the

@@ -9,6 +9,7 @@
 #include "calc/CalcState.h"
 #include "catalogue/ProfileSizeTable.h"
 #include "partslist/Line.h"
+#include "partslist/PartsFile.h"
 #include "partslist/Replay.h"
 
 #include <array>
@@ -68,6 +69,9 @@ public:
     // and whether anything changed since. A list never saved or opened has
     // no file and is never "modified"; Reset forgets the file.
     const std::string& FilePath() const { return path_; }
+    // The ways of the file it was opened from, to save it so again: its
+    // separator, decimal mark and columns (partslist/PartsFile.h).
+    const RowFormat& FileFormat() const { return format_; }
     bool Modified() const { return !path_.empty() && revision_ != savedRevision_; }
     void Saved(std::string path);
 
@@ -78,17 +82,26 @@ public:
     // other text leaves it as it was.
     void SelectSize(catalogue::Profile profile, std::string_view label);
 
-    // "Add object" and "Add aperture" of a part the window read, with the
-    // material box's text; a rolled profile weighs the size last chosen.
-    // A part of a type adds a line. Throws calc::Error, and then nothing
-    // changed.
-    calc::AddOutcome AddObject(calc::Part part, std::string_view material);
-    calc::AddOutcome AddAperture(calc::Part part, std::string_view material);
+    // What an Add records of the material: the material box's text, and the
+    // price of a kilogram where that material has its own.
+    struct AddedMaterial {
+        AddedMaterial(std::string_view name, std::optional<double> price = {})
+            : Name(name), PricePerKg(price) {}
+        AddedMaterial(const char* name) : Name(name) {}
+        std::string_view Name;
+        std::optional<double> PricePerKg;
+    };
+
+    // "Add object" and "Add aperture" of a part the window read, of that
+    // material; a rolled profile weighs the size last chosen. A part of a
+    // type adds a line. Throws calc::Error, and then nothing changed.
+    calc::AddOutcome AddObject(calc::Part part, const AddedMaterial& material);
+    calc::AddOutcome AddAperture(calc::Part part, const AddedMaterial& material);
     // "Add" of a standard section: the section of that designation, row c
     // of the part its length. Throws calc::Error for one the catalogue lacks
     // or a length that is none.
     calc::AddOutcome AddSection(calc::Part part, std::string_view designation,
-                                std::string_view material);
+                                const AddedMaterial& material);
 
     // The totals of the snapshot, and the lines as they were before the last
     // Add, removal, paste or opening, with the material, density, price and
@@ -104,10 +117,12 @@ public:
     // An opened file's lines, their replay and price take the list's place;
     // the material and density of its last line are the ones in force, so
     // the next Add weighs as the file does.
-    void Replace(std::vector<Line> lines, Replay replay, std::optional<double> price);
+    void Replace(std::vector<Line> lines, Replay replay, std::optional<double> price,
+                 RowFormat format = {});
     // Rows pasted from a spreadsheet, after the lines there are, replayed
-    // with them as an opened file is; Undo takes them all back. Throws
-    // calc::Error, and then nothing changed.
+    // with them as an opened file is; a row priced at the list's price
+    // follows it. Undo takes them all back. Throws calc::Error, and then
+    // nothing changed.
     void Paste(std::vector<Line> lines);
 
 private:
@@ -134,6 +149,7 @@ private:
     std::optional<double> price_;
     std::string material_;
     std::string path_;
+    RowFormat format_;
     // Each state of the list has a number of its own, never given twice;
     // Undo brings back the number of the state it brings back.
     std::uint64_t revision_ = 0, savedRevision_ = 0, revisions_ = 0;
@@ -153,6 +169,7 @@ private:
         std::int32_t Density = 0;
         std::string Path;
         std::uint64_t SavedRevision = 0;
+        RowFormat Format;
     };
     Before before_;
 };

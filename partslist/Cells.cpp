@@ -47,8 +47,10 @@ std::string NumberFault(std::string_view cell, const calc::Error& e) {
                                          : Quoted(cell) + " is not a valid floating point value";
 }
 
-// A whole decimal number, the whole field, or nothing.
+// A whole decimal number, the whole field but for blanks around it, as a
+// dimension may have them; or nothing.
 std::optional<long long> WholeNumber(std::string_view s) {
+    s = Trimmed(s);
     long long value = 0;
     const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
     if (s.empty() || error != std::errc() || end != s.data() + s.size()) return std::nullopt;
@@ -59,6 +61,14 @@ std::optional<long long> WholeNumber(std::string_view s) {
 
 std::string ColumnName(int column) {
     return "column \"" + std::string(ColumnNames[std::size_t(column)]) + "\"";
+}
+
+std::optional<int> ColumnNamed(std::string_view name) {
+    name = Trimmed(name);
+    const auto column = std::ranges::find_if(
+        ColumnNames, [&](std::string_view known) { return SameIgnoringCase(name, known); });
+    if (column == ColumnNames.end()) return std::nullopt;
+    return int(column - ColumnNames.begin());
 }
 
 Layout HeaderLayout(std::span<const std::string_view> fields, bool knownUtf8,
@@ -72,13 +82,14 @@ Layout HeaderLayout(std::span<const std::string_view> fields, bool knownUtf8,
                         "not " + std::string(encoding) + " text"};
         const std::string_view name = Trimmed(fields[i]);
         layout.Names.push_back(catalogue::Printable(name));
-        const auto column = std::ranges::find_if(
-            ColumnNames, [&](std::string_view known) { return SameIgnoringCase(name, known); });
-        if (column == ColumnNames.end()) {
+        layout.Header.emplace_back(fields[i]);
+        const auto column = ColumnNamed(name);
+        if (!column) {
             if (!name.empty()) layout.Ignored.push_back(layout.Names.back());
+            layout.KeptAt.push_back(i);
             continue;
         }
-        std::size_t& at = layout.At[std::size_t(column - ColumnNames.begin())];
+        std::size_t& at = layout.At[std::size_t(*column)];
         if (at != Absent)
             throw Fault{"column \"" + layout.Names.back() + "\"", "named twice in the header"};
         at = i;
@@ -166,8 +177,11 @@ bool LineReader::Read(std::span<const std::string_view> fields, Line& line) {
     ReadRows(fields, line);
     ReadCounts(fields, line);
     line.Material = catalogue::FormulaUnescaped(Field(fields, MaterialColumn));
+    line.Kept.clear();
+    for (const std::size_t at : layout_.KeptAt)
+        line.Kept.emplace_back(at < fields.size() ? fields[at] : std::string_view());
     ReadCut(fields, line);
-    ReadPrice(fields);
+    ReadPrice(fields, line);
     return true;
 }
 
@@ -262,8 +276,10 @@ void LineReader::ReadCut(std::span<const std::string_view> fields, Line& line) {
     }
 }
 
-// One price for the whole list.
-void LineReader::ReadPrice(std::span<const std::string_view> fields) {
+// Each line's price, its material's. Where every line that names a price
+// names the same, as a list of one price is written, that is the list's.
+void LineReader::ReadPrice(std::span<const std::string_view> fields, Line& line) {
+    line.PricePerKg.reset();
     const std::string_view text = Number(fields, PriceColumn);
     if (text.empty()) return;
     const std::string_view cell = Field(fields, PriceColumn);
@@ -274,11 +290,10 @@ void LineReader::ReadPrice(std::span<const std::string_view> fields) {
         throw Fault{ColumnName(PriceColumn), NumberFault(cell, e)};
     }
     if (value < 0.0) throw Fault{ColumnName(PriceColumn), Quoted(cell) + " is below zero"};
-    if (price_ && *price_ != value)
-        throw Fault{ColumnName(PriceColumn), Quoted(cell) + " differs from the price of the lines "
-                                                            "above; a list has one price per "
-                                                            "kilogram"};
-    price_ = value;
+    line.PricePerKg = value;
+    if (mixed_) return;
+    mixed_ = price_ && *price_ != value;
+    price_ = mixed_ ? std::nullopt : std::optional(value);
 }
 
 } // namespace partslist::cells

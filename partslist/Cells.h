@@ -32,6 +32,7 @@ enum Column {
     CutColumn,
     PriceColumn,
     VolumeColumn,
+    WeighedAtColumn,
     WeightColumn,
     ColumnCount
 };
@@ -45,13 +46,17 @@ inline constexpr std::array<std::string_view, ColumnCount> ColumnNames{
     "c_unit",        "quantity",
     "material",      "density",
     "cut_by_weight", "price_per_kg",
-    "volume_m3",     "weight_kg"};
+    "volume_m3",     "weighed_at_kg_m3",
+    "weight_kg"};
 
 // The column a copy for people adds after weight_kg when there is a price.
 inline constexpr std::string_view CostColumnName = "cost";
 
 // `column "a"`, as a fault names it.
 std::string ColumnName(int column);
+
+// The column a header cell names: in any case, blanks around it trimmed.
+std::optional<int> ColumnNamed(std::string_view name);
 
 // What is wrong with a header or a line: where (`column "a"`, or empty for
 // the line as a whole) and what.
@@ -69,6 +74,8 @@ struct Layout {
     std::string WidthName = "the header";    // what Width is, for a fault
     std::vector<std::string> Names;          // each field's name, printable
     std::vector<std::string> Ignored;        // the names no column has, printable
+    std::vector<std::size_t> KeptAt;         // where the columns of other names stand
+    std::vector<std::string> Header;         // the header's cells as they were
     bool ShortRowsPadded = false;            // a record may leave out columns at its end
 };
 
@@ -109,7 +116,8 @@ public:
     // wrong. Only what the cells say is checked: the line is not replayed.
     bool Read(std::span<const std::string_view> fields, Line& line);
 
-    // The list's price per kilogram, where a line gave one.
+    // The list's one price per kilogram: the price every line that names one
+    // names; none where no line names one or they differ.
     const std::optional<double>& Price() const { return price_; }
 
 private:
@@ -121,12 +129,13 @@ private:
     void ReadRows(std::span<const std::string_view> fields, Line& line);
     void ReadCounts(std::span<const std::string_view> fields, Line& line);
     void ReadCut(std::span<const std::string_view> fields, Line& line);
-    void ReadPrice(std::span<const std::string_view> fields);
+    void ReadPrice(std::span<const std::string_view> fields, Line& line);
 
     const Layout& layout_;
     Reading reading_;
     bool volumeMarker_;
     std::optional<double> price_;
+    bool mixed_ = false; // lines named different prices
     std::string number_; // a number cell with its decimal comma made a point
 };
 

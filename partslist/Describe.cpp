@@ -2,6 +2,7 @@
 
 #include "partslist/PartsFile.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace partslist {
@@ -12,12 +13,24 @@ std::string TypeAndSize(const Line& line) {
     return out;
 }
 
-std::string Dimension(const calc::Length& row) {
-    return row.Unit ? ExactNumber(row.Value) + " " + std::string(row.Unit->Name) : std::string();
+namespace {
+
+std::string Number(double value, char separator) {
+    std::string text = ExactNumber(value);
+    std::ranges::replace(text, '.', separator);
+    return text;
 }
 
-std::string ShortDimension(const calc::Length& row) {
-    return row.Unit ? ExactNumber(row.Value) + " " + std::string(row.Unit->Symbol) : std::string();
+} // namespace
+
+std::string Dimension(const calc::Length& row, char separator) {
+    return row.Unit ? Number(row.Value, separator) + " " + std::string(row.Unit->Name)
+                    : std::string();
+}
+
+std::string ShortDimension(const calc::Length& row, char separator) {
+    return row.Unit ? Number(row.Value, separator) + " " + std::string(row.Unit->Symbol)
+                    : std::string();
 }
 
 namespace {
@@ -30,10 +43,27 @@ std::optional<long long> CostCents(double kilograms, double pricePerKg) {
     return static_cast<long long>(cents);
 }
 
-std::optional<long long> TotalCostCents(std::span<const LineResult> lines, double pricePerKg) {
+std::optional<double> PriceOf(const LineResult& line, std::optional<double> listPrice) {
+    return line.PricePerKg ? line.PricePerKg : listPrice;
+}
+
+bool Costed(std::span<const LineResult> lines, std::optional<double> listPrice) {
+    return listPrice || std::ranges::any_of(lines, [](const LineResult& line) {
+               return line.PricePerKg.has_value();
+           });
+}
+
+std::optional<long long> CostCents(const LineResult& line, std::optional<double> listPrice) {
+    const auto price = PriceOf(line, listPrice);
+    return price ? CostCents(line.Weight, *price) : std::nullopt;
+}
+
+std::optional<long long> TotalCostCents(std::span<const LineResult> lines,
+                                        std::optional<double> listPrice) {
     long long total = 0;
     for (const LineResult& line : lines) {
-        const auto cents = CostCents(line.Weight, pricePerKg);
+        if (!PriceOf(line, listPrice)) continue;
+        const auto cents = CostCents(line, listPrice);
         if (!cents) return std::nullopt;
         total += *cents; // both under 10^15: no overflow
         if (std::llabs(total) >= CentsLimit) return std::nullopt;
@@ -55,6 +85,11 @@ std::string CentsText(std::optional<long long> cents, char separator) {
 
 std::string Cost(double kilograms, double pricePerKg, char separator) {
     return CentsText(CostCents(kilograms, pricePerKg), separator);
+}
+
+std::string Cost(const LineResult& line, std::optional<double> listPrice, char separator) {
+    return PriceOf(line, listPrice) ? CentsText(CostCents(line, listPrice), separator)
+                                    : std::string();
 }
 
 } // namespace partslist

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace partslist {
 
@@ -18,6 +19,12 @@ using calc::Kind;
 struct Line : calc::Part {
     std::string Size;     // a profile's size label or a section's designation; empty for a solid
     std::string Material; // the material box's text, for people; the density decides
+    // The price of a kilogram of its material, where the material has its
+    // own; none: the list's one price.
+    std::optional<double> PricePerKg;
+    // The cells of the columns of its file that this program does not know,
+    // in their order, to write them back; none for a line added here.
+    std::vector<std::string> Kept;
 
     bool operator==(const Line&) const = default;
 };

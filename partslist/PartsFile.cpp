@@ -13,10 +13,28 @@ namespace {
 
 using cells::Fault;
 
+// A first line "sep=;" (or "sep=,"), as spreadsheets write it, names the
+// separator: its length with its line break, or 0.
+std::size_t SeparatorLineOf(std::string_view text) {
+    const std::size_t bom = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    const std::string_view line = text.substr(bom, text.find_first_of("\r\n", bom) - bom);
+    if (line != "sep=;" && line != "sep=," && line != "sep=\t") return 0;
+    std::size_t end = bom + line.size();
+    if (text.substr(end).starts_with("\r\n"))
+        end += 2;
+    else if (end < text.size())
+        ++end;
+    return end;
+}
+
 // A header with semicolons and no comma is a semicolon file, as spreadsheets
 // write where the comma is the decimal mark. The header is the first line
 // with more than separators on it.
 char SeparatorOf(std::string_view text) {
+    if (const std::size_t line = SeparatorLineOf(text)) {
+        const std::size_t bom = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+        return text[bom + 4];
+    }
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     for (std::size_t at = 0; at < text.size();) {
         const std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
@@ -83,7 +101,7 @@ public:
           progress_(progress) {}
 
     void Take(const csv::Record& record) {
-        lineNumber_ = record.Line;
+        lineNumber_ = record.Line + skipped;
         if (progress_ && ++records_ % ProgressEvery == 0 && !progress_(record.Line, lines_))
             throw Cancelled();
         try {
@@ -128,11 +146,18 @@ public:
         OpenedList out;
         out.PricePerKg = lines_reader_->Price();
         out.IgnoredColumns = std::move(layout_->Ignored);
+        out.Format.Separator = separator;
+        out.Format.Decimal = reading.Decimal;
+        out.Format.SeparatorLine = skipped > 0;
+        // Columns of the file's own: written back in their places.
+        if (!layout_->KeptAt.empty()) out.Format.Header = std::move(layout_->Header);
         out.Totals = std::move(replayer_).Finish();
         return out;
     }
 
     cells::Reading reading;
+    char separator = ',';
+    std::size_t skipped = 0; // lines before the text split: a "sep=" line
 
 private:
     // Lines of only separators come before the header, whichever separator
@@ -177,14 +202,26 @@ OpenedList ReadPartsList(std::string_view text, std::string_view fileName,
     reader.reading.Decimal = separator == ';' ? ',' : '.';
     reader.reading.KnownUtf8 = catalogue::IsUtf8(text);
     reader.reading.Encoding = converted ? "UTF-16" : "UTF-8";
+    reader.separator = separator;
+    if (const std::size_t line = SeparatorLineOf(text)) {
+        text.remove_prefix(line);
+        reader.skipped = 1;
+    }
     try {
         csv::Split(
             text, [&](const csv::Record& record) { reader.Take(record); }, separator);
     } catch (const csv::SyntaxError& e) {
-        reader.FailOnLine(e.Line, reader.FieldName(e.Field) + ": " + e.What);
+        reader.FailOnLine(e.Line + reader.skipped, reader.FieldName(e.Field) + ": " + e.What);
     }
     OpenedList out = std::move(reader).Finish();
     out.Lines = std::move(lines);
+    // One price for every line is the list's, which the lines follow.
+    if (out.PricePerKg) {
+        for (Line& line : out.Lines)
+            line.PricePerKg.reset();
+        for (LineResult& result : out.Totals.Lines)
+            result.PricePerKg.reset();
+    }
     return out;
 }
 

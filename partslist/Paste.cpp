@@ -10,7 +10,8 @@
 namespace partslist {
 namespace csv = catalogue::csv;
 
-std::vector<Line> ReadPastedRows(std::string_view text, char decimal, bool volumeMarker) {
+std::vector<Line> ReadPastedRows(std::string_view text, char decimal, bool volumeMarker,
+                                 std::vector<std::string>* ignored) {
     std::vector<Line> lines;
     std::optional<cells::Layout> layout;
     std::optional<cells::LineReader> reader;
@@ -23,6 +24,8 @@ std::vector<Line> ReadPastedRows(std::string_view text, char decimal, bool volum
             if (cells::IsHeader(record.Fields)) {
                 where = "the header row";
                 layout = cells::HeaderLayout(record.Fields, reading.KnownUtf8, reading.Encoding);
+                if (ignored) *ignored = layout->Ignored;
+                layout->KeptAt.clear(); // a list's own columns are the window's
                 firstLine = record.Line + 1;
                 reader.emplace(*layout, reading, volumeMarker);
                 return;

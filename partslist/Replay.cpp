@@ -22,6 +22,7 @@ void Replayer::Add(const Line& line) {
         volumeDensity_ = outcome.State.Density;
     }
     result.Weight = outcome.AddedProfileWeight;
+    result.PricePerKg = line.PricePerKg;
     out_.Lines.push_back(result);
     out_.State = outcome.State;
     if (outcome.VolumeField != calc::VolumeShown::Unchanged)

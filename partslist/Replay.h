@@ -19,6 +19,7 @@ namespace partslist {
 struct LineResult {
     std::optional<double> Volume; // cubic metres; none for a profile or a hole cut by weight
     double Weight = 0.0;          // kilograms
+    std::optional<double> PricePerKg; // the line's own, its material's; none: the list's
 };
 
 struct Replay {

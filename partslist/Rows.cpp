@@ -48,14 +48,8 @@ public:
     void Number(double value) { Cell(WithDecimal(ExactNumber(value))); }
     void Whole(long long value) { Cell(std::to_string(value)); }
 
-    // A dimension as the shortest text of the number read, and its unit.
-    void Dimension(const calc::Length& length) {
-        if (length.Unit)
-            Number(length.Value);
-        else
-            Cell({});
-        Text(length.Unit ? length.Unit->Name : std::string_view());
-    }
+    // A cell of the file's own, as it was read: quoted where it must be.
+    void Raw(std::string_view text) { Cell(text); }
 
     void Cents(std::optional<long long> cents) {
         Cell(cents ? CentsText(cents, format_.Decimal) : std::string());
@@ -89,49 +83,107 @@ std::string ExactNumber(double value) {
     return std::string(buffer, end);
 }
 
+namespace {
+
+constexpr int CostColumn = cells::ColumnCount;  // a copy's for people, after weight_kg
+constexpr int KeptColumn = -1;                  // a column of the file's that no line uses
+
+// The columns in the order written: ours, or the file's own (its names as it
+// gave them) followed by ours it lacked.
+std::vector<std::pair<int, std::string_view>> ColumnsOf(const RowFormat& format, bool cost) {
+    std::vector<std::pair<int, std::string_view>> columns;
+    std::vector<bool> present(cells::ColumnCount);
+    for (const std::string& name : format.Header) {
+        const auto column = cells::ColumnNamed(name);
+        columns.emplace_back(column.value_or(KeptColumn), name);
+        if (column) present[std::size_t(*column)] = true;
+    }
+    for (int c = 0; c < cells::ColumnCount; ++c)
+        if (!present[std::size_t(c)]) columns.emplace_back(c, cells::ColumnNames[std::size_t(c)]);
+    if (cost) columns.emplace_back(CostColumn, cells::CostColumnName);
+    return columns;
+}
+
+// One cell of a line's row.
+void WriteCell(RowWriter& w, int column, const Line& line, const LineResult* result,
+               const Replay& replay, std::optional<double> listPrice) {
+    using namespace cells;
+    // The price the line is costed at: its material's, else the list's.
+    const auto price = line.PricePerKg ? line.PricePerKg : listPrice;
+    switch (column) {
+    case KindColumn:
+        return w.Cell(KindName(line.Kind));
+    case TypeColumn:
+        return w.Text(TypeName(line));
+    case SizeColumn:
+        return w.Text(line.Size);
+    case AColumn:
+    case BColumn:
+    case CColumn: {
+        const calc::Length& row = line.Rows[std::size_t(column - AColumn) / 2];
+        return row.Unit ? w.Number(row.Value) : w.Cell({});
+    }
+    case AUnitColumn:
+    case BUnitColumn:
+    case CUnitColumn: {
+        const calc::Length& row = line.Rows[std::size_t(column - AUnitColumn) / 2];
+        return w.Text(row.Unit ? row.Unit->Name : std::string_view());
+    }
+    case QuantityColumn:
+        return w.Whole(line.Quantity);
+    case MaterialColumn:
+        return w.Text(line.Material);
+    case DensityColumn:
+        return w.Whole(line.Density);
+    case CutColumn:
+        return w.Cell(line.Kind == Kind::Aperture ? (line.CutByWeight ? "yes" : "no") : "");
+    case PriceColumn:
+        return price ? w.Number(*price) : w.Cell({});
+    case VolumeColumn:
+        return result && result->Volume ? w.Number(*result->Volume) : w.Cell({});
+    case WeighedAtColumn:
+        return result ? w.Whole(WeighedAt(line, *result, replay.WeighedAt)) : w.Cell({});
+    case WeightColumn:
+        return result ? w.Number(result->Weight) : w.Cell({});
+    case CostColumn:
+        return result && price ? w.Cents(CostCents(result->Weight, *price)) : w.Cell({});
+    default:
+        return w.Cell({});
+    }
+}
+
+} // namespace
+
 std::string WriteRows(std::span<const Line> lines, std::optional<double> pricePerKg,
                       const Replay& replay, const RowFormat& format) {
     RowWriter w(format);
     w.out.reserve(80 * (lines.size() + 1));
-    const bool cost = format.ForPeople && pricePerKg;
-    for (const std::string_view name : cells::ColumnNames)
-        w.Cell(name);
-    if (cost) w.Cell(cells::CostColumnName);
+    if (format.SeparatorLine) w.out.append("sep=").append(1, format.Separator).append("\r\n");
+    const bool cost = format.ForPeople && (pricePerKg || std::ranges::any_of(lines, [](const Line& l) {
+                                               return l.PricePerKg.has_value();
+                                           }));
+    const auto columns = ColumnsOf(format, cost);
+    for (const auto& column : columns)
+        column.first == KeptColumn ? w.Raw(column.second) : w.Cell(column.second);
     w.EndRow();
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const Line& line = lines[i];
         const LineResult* result = i < replay.Lines.size() ? &replay.Lines[i] : nullptr;
-        w.Cell(KindName(line.Kind));
-        w.Text(TypeName(line));
-        w.Text(line.Size);
-        for (const calc::Length& row : line.Rows)
-            w.Dimension(row);
-        w.Whole(line.Quantity);
-        w.Text(line.Material);
-        w.Whole(format.ForPeople && result ? WeighedAt(line, *result, replay.WeighedAt)
-                                           : line.Density);
-        w.Cell(line.Kind == Kind::Aperture ? (line.CutByWeight ? "yes" : "no") : "");
-        if (pricePerKg)
-            w.Number(*pricePerKg);
-        else
-            w.Cell({});
-        if (result && result->Volume)
-            w.Number(*result->Volume);
-        else
-            w.Cell({});
-        if (result)
-            w.Number(result->Weight);
-        else
-            w.Cell({});
-        if (cost) w.Cents(result ? CostCents(result->Weight, *pricePerKg) : std::nullopt);
+        std::size_t kept = 0;
+        for (const auto& column : columns) {
+            if (column.first != KeptColumn)
+                WriteCell(w, column.first, line, result, replay, pricePerKg);
+            else
+                w.Raw(kept < line.Kept.size() ? std::string_view(line.Kept[kept++]) : std::string_view());
+        }
         w.EndRow();
     }
     return std::move(w.out);
 }
 
 std::string WritePartsList(std::span<const Line> lines, std::optional<double> pricePerKg,
-                           const Replay& replay) {
-    return WriteRows(lines, pricePerKg, replay, RowFormat{});
+                           const Replay& replay, const RowFormat& format) {
+    return WriteRows(lines, pricePerKg, replay, format);
 }
 
 } // namespace partslist

@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libcsv-dev libcli11-dev nlohmann-json3-dev help2man poppler-utils
+  libcsv-dev libcli11-dev nlohmann-json3-dev libglpk-dev help2man poppler-utils
   fonts-liberation
   xvfb xauth imagemagick
   desktop-file-utils appstream dpkg-dev

@@ -7,6 +7,7 @@
 #include "ui/HelpWindow.h"
 #include "ui/Document.h"
 #include "ui/MainWindow.h"
+#include "ui/MaterialsWindow.h"
 #include "ui/PartsListWindow.h"
 #include "ui/SectionsWindow.h"
 #include "ui/SpinEdit.h"
@@ -78,7 +79,7 @@ int main(int argc, char** argv) {
     // the user's (and a first run's windows look the same every time).
     QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-    qputenv("XDG_DATA_HOME", settings.path().toLocal8Bit()); // and the lists kept unsaved
+    qputenv("XDG_DATA_HOME", settings.path().toUtf8()); // the user's materials and lists kept too
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(folder.path());
 
@@ -145,6 +146,17 @@ int main(int argc, char** argv) {
         sections->AddButton->click();
         ok = save(sections, folder, QStringLiteral("sections.png")) && ok;
         sections->hide();
+    }
+
+    // The Materials window: stainless found by typing, a price of one's own.
+    form.Document().ShowMaterials();
+    if (auto* materials = form.findChild<ui::MaterialsWindow*>()) {
+        materials->SearchField->setText(QStringLiteral("1.4301"));
+        materials->PriceField->setText(QStringLiteral("4.50"));
+        materials->SaveButton->click();
+        materials->SearchField->setText(QStringLiteral("stainless"));
+        ok = save(materials, folder, QStringLiteral("materials.png")) && ok;
+        materials->hide();
     }
 
     ui::AboutDialog about(&form);

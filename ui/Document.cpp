@@ -1,14 +1,18 @@
 #include "ui/Document.h"
 
+#include "calc/Materials.h"
 #include "calc/ParseNumber.h"
 #include "calc/ReadPart.h"
+#include "catalogue/MaterialLibrary.h"
 #include "partslist/Describe.h"
 #include "ui/CoreText.h"
 #include "ui/ErrorBox.h"
 #include "ui/KeptLists.h"
+#include "ui/MaterialsWindow.h"
 #include "ui/PartsListFile.h"
 #include "ui/PartsListWindow.h"
 #include "ui/SectionsWindow.h"
+#include "ui/UserMaterials.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -44,7 +48,8 @@ QString DroppedPartsList(const QMimeData* data) {
     return path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) ? path : QString();
 }
 
-Document::Document(QWidget* owner) : QObject(owner), owner_(owner) {
+Document::Document(QWidget* owner)
+    : QObject(owner), owner_(owner), materials_(new ui::UserMaterials(this)) {
     calculation_.Watch(this);
 }
 
@@ -59,13 +64,13 @@ void Document::SelectSize(catalogue::Profile profile, std::string_view label) {
 }
 
 void Document::AddObject(const calc::Part& part, std::string_view material) {
-    const calc::AddOutcome outcome = calculation_.AddObject(part, material);
+    const calc::AddOutcome outcome = calculation_.AddObject(part, Priced(material));
     emit added(outcome);
     emit changed();
 }
 
 void Document::AddAperture(const calc::Part& part, std::string_view material) {
-    const calc::AddOutcome outcome = calculation_.AddAperture(part, material);
+    const calc::AddOutcome outcome = calculation_.AddAperture(part, Priced(material));
     emit added(outcome);
     emit changed();
 }
@@ -78,7 +83,8 @@ void Document::AddSection(std::string_view designation, std::string_view length,
     texts.Rows[2] = length;
     texts.Units[2] = unit;
     const calc::Part part = calc::ReadPart(calc::Kind::Object, texts);
-    const calc::AddOutcome outcome = calculation_.AddSection(part, designation, materialField_);
+    const calc::AddOutcome outcome =
+        calculation_.AddSection(part, designation, Priced(materialField_));
     emit added(outcome);
     emit changed();
 }
@@ -106,6 +112,8 @@ void Document::Remove(std::span<const std::size_t> rows) {
 
 void Document::Paste(std::vector<partslist::Line> lines) {
     if (lines.empty()) return;
+    for (partslist::Line& line : lines)
+        if (!line.PricePerKg) line.PricePerKg = materials_->PriceOf(line.Material);
     calculation_.Paste(std::move(lines));
     emit replayed();
     emit materialChanged();
@@ -128,7 +136,25 @@ void Document::SetDensityField(std::string text) {
     }
     if (density == fieldDensity_) return;
     fieldDensity_ = density;
-    emit fieldDensityChanged();
+    emit fieldsChanged();
+}
+
+void Document::SetMaterialField(std::string text) {
+    if (text == materialField_) return;
+    materialField_ = std::move(text);
+    emit fieldsChanged();
+}
+
+std::string Document::MaterialInForce() const {
+    if (!fieldDensity_ || materialField_.empty()) return {};
+    for (const calc::Material& m : calc::Materials)
+        if (m.Name == materialField_) return m.Density == fieldDensity_ ? materialField_ : "";
+    try {
+        const auto named = catalogue::FindMaterial(materialField_, materials_->Entries());
+        return named.Density == *fieldDensity_ ? materialField_ : "";
+    } catch (const calc::Error&) {
+        return {}; // a name no material has
+    }
 }
 
 QString Document::FilePath() const {
@@ -160,14 +186,16 @@ Document::Take(const QString& path, const partslist::Progress& progress, bool as
     } catch (const partslist::Cancelled&) {
         return std::nullopt; // as if never asked
     }
-    if (list.PricePerKg && !partslist::TotalCostCents(list.Totals.Lines, *list.PricePerKg))
-        throw calc::Error(name + ": a price of " + partslist::ExactNumber(*list.PricePerKg) +
-                          " a kilogram gives costs past 15 digits");
+    PriceByMaterial(list.Lines, list.Totals);
+    if (partslist::Costed(list.Totals.Lines, list.PricePerKg) &&
+        !partslist::TotalCostCents(list.Totals.Lines, list.PricePerKg))
+        throw calc::Error(name + ": its prices give costs past 15 digits");
     KeepUnsaved();
     keptFrom_.clear();
     const bool lines = !list.Lines.empty();
     const bool price = list.PricePerKg != calculation_.PricePerKg();
-    calculation_.Replace(std::move(list.Lines), std::move(list.Totals), list.PricePerKg);
+    calculation_.Replace(std::move(list.Lines), std::move(list.Totals), list.PricePerKg,
+                         std::move(list.Format));
     calculation_.Saved(asFile ? path.toStdString() : std::string());
     if (asFile) Remember(path);
     emit replayed();
@@ -182,7 +210,7 @@ void Document::KeepUnsaved() {
     try {
         const QString kept =
             KeepList(partslist::WritePartsList(calculation_.Lines(), calculation_.PricePerKg(),
-                                               calculation_.Totals()),
+                                               calculation_.Totals(), calculation_.FileFormat()),
                      int(calculation_.Lines().size()));
         if (kept.isEmpty()) return; // the one it came from stays, if any
         // Kept as it now is, the list needs no older copy.
@@ -198,8 +226,9 @@ void Document::KeepUnsaved() {
 // Written to a temporary file and renamed over the target, so a failure
 // never leaves half a file behind.
 void Document::Save(const QString& path) {
-    const std::string text = partslist::WritePartsList(
-        calculation_.Lines(), calculation_.PricePerKg(), calculation_.Totals());
+    const std::string text =
+        partslist::WritePartsList(calculation_.Lines(), calculation_.PricePerKg(),
+                                  calculation_.Totals(), calculation_.FileFormat());
     if (const QString failed = WriteWhole(path, text); !failed.isEmpty())
         throw calc::Error("Could not save '" + PrintableName(path).toStdString() +
                           "': " + failed.toStdString());
@@ -291,8 +320,33 @@ void Document::OpenDropped(const QString& path) {
 
 void Document::CloseWindows() {
     KeepUnsaved();
-    for (QWidget* window : {static_cast<QWidget*>(partsList_), static_cast<QWidget*>(sections_)})
+    for (QWidget* window : {static_cast<QWidget*>(partsList_), static_cast<QWidget*>(sections_),
+                            static_cast<QWidget*>(materialsWindow_)})
         if (window) window->close();
+}
+
+// What an Add records of the material: its name and its own price.
+partslist::Calculation::AddedMaterial Document::Priced(std::string_view material) const {
+    return {material, materials_->PriceOf(material)};
+}
+
+// A line of a list that brings no price of its own for it is costed at its
+// material's, where the user has one.
+void Document::PriceByMaterial(std::vector<partslist::Line>& lines,
+                               partslist::Replay& replay) const {
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (!lines[i].PricePerKg)
+            replay.Lines[i].PricePerKg = lines[i].PricePerKg =
+                materials_->PriceOf(lines[i].Material);
+}
+
+void Document::ShowMaterials() {
+    if (!materialsWindow_) materialsWindow_ = new MaterialsWindow(*this, owner_);
+    ShowInFront(materialsWindow_);
+}
+
+void Document::PickMaterial(const QString& name, std::int32_t density) {
+    emit materialPicked(name, density);
 }
 
 void Document::Inserting(std::size_t first, std::size_t last) {

@@ -28,8 +28,10 @@ namespace ui {
 // The one local .csv file a drag carries, or nothing: a parts list to open.
 QString DroppedPartsList(const QMimeData* data);
 
+class MaterialsWindow;
 class PartsListWindow;
 class SectionsWindow;
+class UserMaterials;
 
 class Document : public QObject, private partslist::LinesWatcher {
     Q_OBJECT
@@ -39,6 +41,9 @@ public:
     explicit Document(QWidget* owner);
 
     const partslist::Calculation& Calculation() const { return calculation_; }
+    // The user's own materials and prices: a line of a material priced there
+    // is costed at its price.
+    ui::UserMaterials& Materials() const { return *materials_; }
 
     // The operations. Each throws calc::Error, and then nothing changed.
     std::int32_t SelectMaterial(std::string_view material);
@@ -47,8 +52,8 @@ public:
     void AddAperture(const calc::Part& part, std::string_view material);
     // That many pieces of the section, each of that length, added as an Add
     // object is, with the main window's material and density.
-    void AddSection(std::string_view designation, std::string_view length, std::string_view unit,
-                    int quantity);
+    void AddSection(std::string_view designation, std::string_view length,
+                    std::string_view unit, int quantity);
     void Undo();
     void Reset();
     void Remove(std::span<const std::size_t> rows);
@@ -59,9 +64,12 @@ public:
     // Add made in another window; the density as an Add would read it, for
     // what shows weights before the next Add (none while the field holds no
     // density).
-    void SetMaterialField(std::string text) { materialField_ = std::move(text); }
+    void SetMaterialField(std::string text);
     void SetDensityField(std::string text);
     std::optional<std::int32_t> FieldDensity() const { return fieldDensity_; }
+    // The material box's text where it names a material of the density in
+    // force (a material of the box, the library or the user's); empty else.
+    std::string MaterialInForce() const;
 
     // The file. Open reads and replaces the list (progress as in
     // ReadPartsList; a cancel leaves everything as it was and returns
@@ -99,6 +107,10 @@ public:
     // the front.
     void ShowPartsList();
     void ShowSections();
+    void ShowMaterials();
+    // A material picked in the Materials window: the main window shows its
+    // name and density, as a pick from its material box does.
+    void PickMaterial(const QString& name, std::int32_t density);
     // A parts list dropped on a window: opened in the list window, after the
     // user says the list it replaces may go.
     void OpenDropped(const QString& path);
@@ -124,7 +136,8 @@ signals:
     // The material and density in force came with an opened or pasted list,
     // or went back with an Undo of one.
     void materialChanged();
-    void fieldDensityChanged();
+    void fieldsChanged();
+    void materialPicked(const QString& name, std::int32_t density);
     // After every change: totals, lines, price, file or saved state.
     void changed();
     void recentFilesChanged();
@@ -141,6 +154,8 @@ private:
     void Remember(const QString& path);
     std::optional<std::vector<std::string>> Take(const QString& path,
                                                  const partslist::Progress& progress, bool asFile);
+    partslist::Calculation::AddedMaterial Priced(std::string_view material) const;
+    void PriceByMaterial(std::vector<partslist::Line>& lines, partslist::Replay& replay) const;
     PartsListWindow* PartsList();
 
     partslist::Calculation calculation_;
@@ -150,6 +165,8 @@ private:
     QWidget* owner_;
     QPointer<PartsListWindow> partsList_;
     QPointer<SectionsWindow> sections_;
+    QPointer<MaterialsWindow> materialsWindow_;
+    ui::UserMaterials* materials_;
 };
 
 } // namespace ui

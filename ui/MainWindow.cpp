@@ -117,6 +117,8 @@ void MainWindow::ConnectHandlers() {
             guarded(&Document::ShowPartsList));
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this), &QShortcut::activated, this,
             guarded(&Document::ShowSections));
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), this), &QShortcut::activated, this,
+            guarded(&Document::ShowMaterials));
     connect(AddObjectButton, &QPushButton::clicked, this, &MainWindow::AddObject);
     connect(AddApertureButton, &QPushButton::clicked, this, &MainWindow::AddAperture);
     connect(DensityField, &QLineEdit::textChanged, this, &MainWindow::DensityTyped);
@@ -125,6 +127,12 @@ void MainWindow::ConnectHandlers() {
     connect(document_, &Document::added, this, &MainWindow::ShowAddOutcome);
     connect(document_, &Document::replayed, this, &MainWindow::ShowTotals);
     connect(document_, &Document::materialChanged, this, &MainWindow::ShowMaterial);
+    // As a pick from the material box shows it, without the box's rule,
+    // which knows only its own names.
+    connect(document_, &Document::materialPicked, this, [this](const QString& name, int density) {
+        MaterialBox->setText(name);
+        DensityField->setText(QString::number(density));
+    });
 }
 
 const calc::CalcState& MainWindow::State() const {

@@ -1,8 +1,6 @@
 // The list window's commands that take the list elsewhere or bring one in:
 // the clipboard, open, save and the recent files, and the quote sheet saved
 // as a PDF or printed.
-#include "catalogue/Csv.h"
-#include "catalogue/Text.h"
 #include "partslist/Cells.h"
 #include "partslist/PartsFile.h"
 #include "ui/CoreText.h"
@@ -22,8 +20,6 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-
-#include <algorithm>
 
 namespace ui {
 namespace {
@@ -53,32 +49,6 @@ QuoteSheet Sheet(const Document& document) {
     sheet.PricePerKg = calculation.PricePerKg();
     sheet.Separator = QChar::fromLatin1(DecimalSeparator());
     return sheet;
-}
-
-// The columns a pasted header row names that no line uses, as Open names a
-// file's; none for rows pasted without their header. A copy's own cost
-// column is no stranger.
-std::vector<std::string> PastedColumnsLeftOut(std::string_view text) {
-    std::vector<std::string> ignored;
-    struct First {};
-    try {
-        catalogue::csv::Split(
-            text,
-            [&](const catalogue::csv::Record& record) {
-                if (std::ranges::all_of(record.Fields, &std::string_view::empty)) return;
-                if (partslist::cells::IsHeader(record.Fields))
-                    ignored = partslist::cells::HeaderLayout(record.Fields, catalogue::IsUtf8(text),
-                                                             "UTF-8")
-                                  .Ignored;
-                throw First{};
-            },
-            '\t');
-    } catch (const First&) {
-    } catch (...) {
-        return {}; // the paste itself said what was wrong
-    }
-    std::erase(ignored, std::string(partslist::cells::CostColumnName));
-    return ignored;
 }
 
 // A quote sheet is a PDF: under the name of a parts list only once the user
@@ -123,9 +93,9 @@ void PartsListWindow::CopyLines() {
             results.push_back(calculation.Results()[std::size_t(row)]);
         }
         if (!lines.empty()) replay.Lines = std::move(results);
-        const std::string text = partslist::WriteRows(lines.empty() ? calculation.Lines() : lines,
-                                                      calculation.PricePerKg(), replay,
-                                                      {'\t', DecimalSeparator(), true});
+        const std::string text = partslist::WriteRows(
+            lines.empty() ? calculation.Lines() : lines, calculation.PricePerKg(), replay,
+            partslist::RowFormat::Copy(DecimalSeparator(), true));
         QGuiApplication::clipboard()->setText(FromCore(text));
     });
 }
@@ -135,11 +105,14 @@ void PartsListWindow::PasteLines() {
     Guarded(this, [&] {
         const std::string text = QGuiApplication::clipboard()->text().toStdString();
         const std::size_t before = document_.Calculation().Lines().size();
-        document_.Paste(partslist::ReadPastedRows(text, DecimalSeparator(),
-                                                  document_.Calculation().Shown() ==
-                                                      partslist::TotalsShown::WeightAndMarker));
+        std::vector<std::string> ignored;
+        document_.Paste(partslist::ReadPastedRows(
+            text, DecimalSeparator(),
+            document_.Calculation().Shown() == partslist::TotalsShown::WeightAndMarker, &ignored));
+        // A copy's own cost column is no stranger.
+        std::erase(ignored, std::string(partslist::cells::CostColumnName));
         if (document_.Calculation().Lines().size() != before)
-            TellLeftOut(this, PastedColumnsLeftOut(text), QStringLiteral(" of the paste"));
+            TellLeftOut(this, ignored, QStringLiteral(" of the paste"));
     });
 }
 

@@ -1,9 +1,10 @@
 #include "ui/PartsListModel.h"
 
-#include "calc/Display.h"
+#include "partslist/PartsFile.h"
 #include "partslist/Describe.h"
 #include "ui/CoreText.h"
 #include "ui/Document.h"
+#include "ui/QuoteSheetText.h"
 
 #include <array>
 
@@ -11,7 +12,7 @@ namespace ui {
 
 PartsListModel::PartsListModel(const Document& document, QObject* parent)
     : QAbstractTableModel(parent), document_(document),
-      costShown_(document.Calculation().PricePerKg().has_value()) {
+      costShown_(Costed()) {
     connect(&document, &Document::linesAboutToBeInserted, this,
             [this](int first, int last) { beginInsertRows({}, first, last); });
     connect(&document, &Document::linesInserted, this, [this] { endInsertRows(); });
@@ -24,6 +25,13 @@ PartsListModel::PartsListModel(const Document& document, QObject* parent)
     connect(&document, &Document::weightsChanged, this,
             [this] { AllChanged(Density, columnCount() - 1); });
     connect(&document, &Document::priceChanged, this, &PartsListModel::PriceChanged);
+    // A line of a material with a price of its own brings the costs too.
+    connect(&document, &Document::changed, this, &PartsListModel::CostsCome);
+}
+
+bool PartsListModel::Costed() const {
+    const partslist::Calculation& calculation = document_.Calculation();
+    return partslist::Costed(calculation.Results(), calculation.PricePerKg());
 }
 
 int PartsListModel::rowCount(const QModelIndex& parent) const {
@@ -34,11 +42,17 @@ int PartsListModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : costShown_ ? ColumnCount : Cost;
 }
 
-// A new price changes the costs only; the column comes or goes with a price.
+// A new price changes the costs only.
 void PartsListModel::PriceChanged() {
-    const bool price = document_.Calculation().PricePerKg().has_value();
-    if (price == costShown_) return AllChanged(Cost, Cost);
-    if (price) {
+    if (Costed() == costShown_) return AllChanged(Cost, Cost);
+    CostsCome();
+}
+
+// The Cost column comes with the first price and goes with the last.
+void PartsListModel::CostsCome() {
+    const bool costed = Costed();
+    if (costed == costShown_) return;
+    if (costed) {
         beginInsertColumns({}, Cost, Cost);
         costShown_ = true;
         endInsertColumns();
@@ -67,21 +81,21 @@ QString PartsListModel::Text(int row, int column) const {
     case A:
     case B:
     case C:
-        return FromCore(partslist::ShortDimension(line.Rows[std::size_t(column - A)]));
+        return FromCore(partslist::ShortDimension(line.Rows[std::size_t(column - A)], separator));
     case Quantity:
         return QString::number(line.Quantity);
     case Material:
         return FromCore(line.Material);
     case Density:
         return QString::number(partslist::WeighedAt(line, result, calculation.VolumeDensity()));
+    // The digits that matter, as the quote sheet prints them; the full
+    // figure in the tooltip, a copy and the file.
     case Volume:
-        return result.Volume ? FromCore(calc::FormatTotal(*result.Volume, separator)) : QString();
+        return result.Volume ? quote::Figure(*result.Volume, separator) : QString();
     case Weight:
-        return FromCore(calc::FormatTotal(result.Weight, separator));
-    case Cost: {
-        const auto price = calculation.PricePerKg();
-        return price ? FromCore(partslist::Cost(result.Weight, *price, separator)) : QString();
-    }
+        return quote::Figure(result.Weight, separator);
+    case Cost:
+        return FromCore(partslist::Cost(result, calculation.PricePerKg(), separator));
     default:
         return {};
     }
@@ -95,6 +109,13 @@ QVariant PartsListModel::data(const QModelIndex& index, int role) const {
         } catch (const calc::Error&) {
             return QStringLiteral("\u2014");
         }
+    }
+    if (role == Qt::ToolTipRole && (index.column() == Volume || index.column() == Weight)) {
+        const partslist::LineResult& result = document_.Calculation().Results()[std::size_t(index.row())];
+        const auto value = index.column() == Volume ? result.Volume : std::optional(result.Weight);
+        if (value)
+            return FromCore(partslist::ExactNumber(*value))
+                .replace(u'.', QChar::fromLatin1(DecimalSeparator()));
     }
     if (role == Qt::TextAlignmentRole) {
         const bool number = index.column() == Quantity || index.column() >= Density;

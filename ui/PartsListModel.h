@@ -17,7 +17,7 @@ public:
     PartsListModel(const Document& document, QObject* parent);
 
     int rowCount(const QModelIndex& parent = {}) const override;
-    // The Cost column while the list has a price.
+    // The Cost column while a line has a price: the list's, or its material's.
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
@@ -26,6 +26,8 @@ private:
     QString Text(int row, int column) const;
     void AllChanged(int fromColumn, int toColumn);
     void PriceChanged();
+    void CostsCome();
+    bool Costed() const;
 
     const Document& document_;
     bool costShown_;

@@ -168,7 +168,14 @@ void PartsListWindow::CreateControls() {
             QStringLiteral("Opens the standard sections, to add one to the list"),
             QKeySequence(Qt::CTRL | Qt::Key_K), nullptr);
     addSection->setAccessibleName(QStringLiteral("Add section"));
-    connect(addSection->defaultAction(), &QAction::triggered, &document_, &Document::ShowSections);
+    connect(addSection->defaultAction(), &QAction::triggered, &document_,
+            &Document::ShowSections);
+    QToolButton* material = nullptr;
+    command(material, "MaterialAction", QStringLiteral("Material…"),
+            QStringLiteral("Opens the materials, to pick one or price your own"),
+            QKeySequence(Qt::CTRL | Qt::Key_M), nullptr);
+    connect(material->defaultAction(), &QAction::triggered, &document_,
+            &Document::ShowMaterials);
     RemoveAction = command(RemoveButton, "RemoveAction", QStringLiteral("Remove"),
                            QStringLiteral("Takes the selected lines out of the calculation"),
                            QKeySequence::Delete, &PartsListWindow::RemoveSelected);
@@ -282,10 +289,10 @@ void PartsListWindow::ShowTotals() {
                          : shown == partslist::TotalsShown::WeightAndVolume
                              ? FromCore(calc::FormatTotal(state.TotalVolume, separator))
                              : QString());
-    CostTotal->setText(
-        price && !none ? FromCore(partslist::CentsText(
-                             partslist::TotalCostCents(calculation.Results(), *price), separator))
-                       : QString());
+    CostTotal->setText(partslist::Costed(calculation.Results(), price) && !none
+                           ? FromCore(partslist::CentsText(
+                                 partslist::TotalCostCents(calculation.Results(), price), separator))
+                           : QString());
 }
 
 // The file's name with a mark while it has unsaved changes.

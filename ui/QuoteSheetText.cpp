@@ -22,16 +22,16 @@ std::string_view pictureOf(const partslist::Line& line) {
 
 // The rows the calculation read: those its type shows, the length alone for a
 // profile or a section, every filled one for a type that is only typed ("Pipe").
-QStringList dimensionsOf(const partslist::Line& line) {
+QStringList dimensionsOf(const partslist::Line& line, char separator) {
     if (partslist::ProfileOf(line) || partslist::IsSection(line)) {
-        const std::string length = partslist::Dimension(line.Rows[2]);
+        const std::string length = partslist::Dimension(line.Rows[2], separator);
         return length.empty() ? QStringList() : QStringList{"Length " + FromCore(length)};
     }
     std::array<bool, 3> read{true, true, true};
     if (!pictureOf(line).empty()) read = line.Type->Rows;
     QStringList out;
     for (std::size_t i = 0; i < 3; ++i) {
-        const std::string text = partslist::Dimension(line.Rows[i]);
+        const std::string text = partslist::Dimension(line.Rows[i], separator);
         if (read[i] && !text.empty())
             out << QString(QChar(char16_t(u'a' + i))) + " = " + FromCore(text);
     }
@@ -109,19 +109,35 @@ QString Figure(double x, char separator) {
     return FromCore(text);
 }
 
+// The prices the lines are costed at: the list's one, or each material's
+// that has its own, and the list's for the others; each as it was typed (2.5,
+// not 2.50; 2.345678901 with every digit).
+QString pricesOf(const QuoteSheet& sheet, char sep) {
+    QStringList own;
+    for (std::size_t i = 0; i < sheet.Lines.size(); ++i)
+        if (const auto price = sheet.Lines[i].PricePerKg) {
+            const QString named =
+                FromCore(sheet.Lines[i].Material) + QLatin1Char(' ') + NumberAsTyped(*price, sep);
+            if (!own.contains(named)) own << named;
+        }
+    if (own.isEmpty())
+        return QStringLiteral("Price per kg: ") + NumberAsTyped(*sheet.PricePerKg, sep);
+    if (sheet.PricePerKg) own << QStringLiteral("others ") + NumberAsTyped(*sheet.PricePerKg, sep);
+    return QStringLiteral("Prices per kg: ") + own.join(QStringLiteral(", "));
+}
+
 Text TextOf(const QuoteSheet& sheet, const std::function<bool()>& goOn) {
     const ushort code = sheet.Separator.unicode();
     const char sep = code > 0 && code < 128 ? char(code) : '.';
-    const double price = sheet.PricePerKg.value_or(0);
+    const auto price = sheet.PricePerKg;
     const Weighing weighing = weighingOf(sheet);
     Text t;
     t.Title = sheet.Title;
     t.Date = QLocale().toString(sheet.Date, QLocale::LongFormat);
-    t.Costed = sheet.PricePerKg.has_value();
+    t.Costed = partslist::Costed(sheet.Totals.Lines, price);
     t.Densities = !weighing.OneDensity;
     t.About = aboutOf(sheet, weighing);
-    // The price as it was typed: 2.5 shows as 2.5, 2.345678901 with every digit.
-    if (t.Costed) t.About += "    Price per kg: " + NumberAsTyped(price, sep);
+    if (t.Costed) t.About += "    " + pricesOf(sheet, sep);
     t.Note = noteOf(sheet);
     t.Rows.reserve(sheet.Lines.size());
     for (std::size_t i = 0; i < sheet.Lines.size(); ++i) {
@@ -131,27 +147,27 @@ Text TextOf(const QuoteSheet& sheet, const std::function<bool()>& goOn) {
             i < sheet.Totals.Lines.size() ? sheet.Totals.Lines[i] : partslist::LineResult{};
         Row row;
         row.Cells[Number] = QString::number(i + 1);
-        row.Cells[Item] =
-            FromCore(partslist::TypeName(line)); // a profile's size goes below, narrower
+        row.Cells[Item] = FromCore(partslist::TypeName(line)); // a profile's size goes below, narrower
         row.Cells[Quantity] = QString::number(line.Quantity);
         row.Cells[Density] = QString::number(weighing.Densities[i]);
         row.Cells[Volume] = result.Volume ? Figure(*result.Volume, sep) : QStringLiteral("\u2014");
         row.Cells[Weight] = Figure(result.Weight, sep);
         // A cost past 15 digits, where a double no longer holds every cent,
         // shows as a dash rather than as digits that are not so.
-        if (t.Costed) row.Cells[Cost] = FromCore(partslist::Cost(result.Weight, price, sep));
+        if (t.Costed) row.Cells[Cost] = FromCore(partslist::Cost(result, price, sep));
         row.Kind = line.Kind == partslist::Kind::Object ? QStringLiteral("Object")
                                                         : QStringLiteral("Aperture");
         row.Size = FromCore(line.Size);
         if (!weighing.OneMaterial) row.Material = FromCore(line.Material);
-        row.Dimensions = dimensionsOf(line);
+        row.Dimensions = dimensionsOf(line, sep);
         row.Picture = FromCore(pictureOf(line));
         if (partslist::IsSection(line)) row.Section = row.Size;
         t.Rows.push_back(std::move(row));
     }
     const calc::CalcState& state = sheet.Totals.State;
     t.Totals[Item] = QStringLiteral("Total");
-    t.Totals[Volume] = sheet.Totals.VolumeMarker ? NoVolumeMarker : Figure(state.TotalVolume, sep);
+    t.Totals[Volume] =
+        sheet.Totals.VolumeMarker ? NoVolumeMarker : Figure(state.TotalVolume, sep);
     t.Totals[Weight] = Figure(state.TotalWeight, sep);
     // The sum of the lines' costs as they stand, each in cents, so that they add up.
     if (t.Costed)

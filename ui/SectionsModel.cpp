@@ -42,9 +42,10 @@ void SectionsModel::Show(std::vector<const Section*> rows) {
     endResetModel();
 }
 
-void SectionsModel::SetDensity(std::optional<std::int32_t> density) {
-    if (density == density_) return;
+void SectionsModel::SetDensity(std::optional<std::int32_t> density, const QString& material) {
+    if (density == density_ && material == material_) return;
     density_ = density;
+    material_ = material;
     emit headerDataChanged(Qt::Horizontal, MassAtDensity, MassAtDensity);
     if (rowCount() > 0)
         emit dataChanged(index(0, MassAtDensity), index(rowCount() - 1, MassAtDensity),
@@ -116,8 +117,9 @@ QVariant SectionsModel::headerData(int section, Qt::Orientation orientation, int
         case Mass:
             return QStringLiteral("kg/m at 7850");
         case MassAtDensity:
-            return density_ ? QStringLiteral("kg/m at %1").arg(*density_)
-                            : QStringLiteral("kg/m at density");
+            return !density_            ? QStringLiteral("kg/m at density")
+                   : material_.isEmpty() ? QStringLiteral("kg/m at %1").arg(*density_)
+                                         : QStringLiteral("kg/m in %1").arg(material_);
         case Standard:
             return QStringLiteral("Standard");
         default:

@@ -30,7 +30,8 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     void Show(std::vector<const catalogue::Section*> rows);
-    void SetDensity(std::optional<std::int32_t> density);
+    // The density in force and the material it is of, where it is one's.
+    void SetDensity(std::optional<std::int32_t> density, const QString& material = {});
 
     const catalogue::Section* At(int row) const {
         return row >= 0 && row < rowCount() ? rows_[std::size_t(row)] : nullptr;
@@ -65,5 +66,6 @@ private:
     // "h", or "h/d" where an EN beam and a W shape share the list.
     std::array<QString, catalogue::DimensionCount> letters_, meanings_;
     std::optional<std::int32_t> density_;
+    QString material_;
 };
 } // namespace ui

@@ -96,7 +96,7 @@ SectionsWindow::SectionsWindow(Document& document, QWidget* owner)
     setWindowTitle(QStringLiteral("Standard sections"));
     model_ = new SectionsModel(this);
     CreateControls();
-    resize(1140, 640);
+    resize(1220, 640);
     OpenDroppedLists(this, document_);
 
     connect(SearchField, &QLineEdit::textChanged, this, &SectionsWindow::Search);
@@ -105,7 +105,8 @@ SectionsWindow::SectionsWindow(Document& document, QWidget* owner)
     connect(FamilyList, &QListWidget::currentRowChanged, this, &SectionsWindow::Search);
     connect(SizesTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &SectionsWindow::ShowSelected);
-    connect(&document_, &Document::fieldDensityChanged, this, &SectionsWindow::DensityChanged);
+    connect(&document_, &Document::fieldsChanged, this, &SectionsWindow::DensityChanged);
+    connect(MaterialButton, &QPushButton::clicked, &document_, &Document::ShowMaterials);
     connect(AddButton, &QPushButton::clicked, this, &SectionsWindow::Add);
     connect(LengthField, &QLineEdit::returnPressed, this, &SectionsWindow::Add);
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, [this] {
@@ -115,9 +116,8 @@ SectionsWindow::SectionsWindow(Document& document, QWidget* owner)
     });
     SearchField->installEventFilter(this);
 
-    DensityChanged();
     FamilyList->setCurrentRow(0); // all families: the first search
-    FitColumns();
+    DensityChanged();
     SearchField->setFocus();
 }
 
@@ -198,6 +198,10 @@ void SectionsWindow::CreateControls() {
                       QStringLiteral("Adds the pieces to the totals and the parts list as one "
                                      "line"));
     AddButton->setAutoDefault(false);
+    MaterialButton = Named(new QPushButton(QStringLiteral("&Material…"), this), "MaterialButton",
+                           QStringLiteral("Material"),
+                           QStringLiteral("Opens the materials, to weigh the sections in one"));
+    MaterialButton->setAutoDefault(false);
 
     auto* search = new QHBoxLayout;
     search->addWidget(Caption(this, QStringLiteral("&Search:"), SearchField));
@@ -215,7 +219,8 @@ void SectionsWindow::CreateControls() {
     add->addWidget(Caption(this, QStringLiteral("&Quantity:"), QuantityBox), 1, 0);
     add->addWidget(QuantityBox, 1, 1);
     add->addWidget(AddButton, 1, 2);
-    add->setColumnStretch(3, 1);
+    add->addWidget(MaterialButton, 0, 3);
+    add->setColumnStretch(4, 1);
 
     auto* details = new QVBoxLayout;
     details->addWidget(DesignationLabel);
@@ -260,11 +265,14 @@ void SectionsWindow::CreateControls() {
 void SectionsWindow::FitColumns() {
     QHeaderView* header = SizesTable->horizontalHeader();
     const QFontMetrics metrics = SizesTable->fontMetrics();
+    QFont bold = header->font(); // as the style draws the headings
+    bold.setBold(true);
+    const QFontMetrics headings(bold);
     const auto fit = [&](int column, const QString& widest) {
         const QString heading =
             model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
         header->resizeSection(column, std::max(metrics.horizontalAdvance(widest),
-                                               header->fontMetrics().horizontalAdvance(heading)) +
+                                               headings.horizontalAdvance(heading)) +
                                           14);
     };
     fit(SectionsModel::Designation, QStringLiteral("RHS 500x300x20 EN 10219"));
@@ -301,7 +309,8 @@ void SectionsWindow::Search() {
         }
         model_->Show(std::move(found));
         for (int column = 0; column < SectionsModel::ColumnCount; ++column)
-            SizesTable->setColumnHidden(column, !model_->Used(column));
+            if (column != SectionsModel::MassAtDensity)
+                SizesTable->setColumnHidden(column, !model_->Used(column));
         CountLabel->setText(model_->rowCount() == 1
                                 ? QStringLiteral("1 section")
                                 : QStringLiteral("%1 sections").arg(model_->rowCount()));
@@ -357,10 +366,16 @@ void SectionsWindow::ShowSelected() {
     AddButton->setEnabled(s != nullptr);
 }
 
-// The mass at the density in force, read as an Add reads the density field;
-// none while the field holds no density.
+// The mass at the density in force, read as an Add reads the density field,
+// named by its material where the material box names one of that density;
+// none while the field holds no density, nor beside the table's own at 7850.
 void SectionsWindow::DensityChanged() {
-    model_->SetDensity(document_.FieldDensity());
+    const QString material = FromCore(document_.MaterialInForce());
+    model_->SetDensity(document_.FieldDensity(), material);
+    SizesTable->setColumnHidden(SectionsModel::MassAtDensity,
+                                !document_.FieldDensity() ||
+                                    (*document_.FieldDensity() == 7850 && material.isEmpty()));
+    FitColumns(); // the heading may name a material
 }
 
 void SectionsWindow::Add() {

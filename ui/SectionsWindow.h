@@ -48,7 +48,7 @@ public:
     QLineEdit* LengthField;
     QComboBox* LengthUnitBox;
     SpinEdit* QuantityBox;
-    QPushButton* AddButton;
+    QPushButton *AddButton, *MaterialButton;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -27,22 +27,25 @@ const std::map<std::string, double> SecondSource{
     {"S690", 7850},
     // puran-water/corrosion-engineering-mcp materials_compositions.csv: A36 7850
     {"A36", 7850},
-    // kern.de Kunststoff-Lexikon "Dichte": Stahl 7.85 (unalloyed and low-alloy steel)
-    {"DC01", 7850},
-    {"DX51D", 7850},
-    {"42CrMo4", 7850},
+    {"DC01", 7850},    // mfgrobots.com, DIN 5512-2 grade DC01: 7.8-7.9 g/cm³, the middle
+    {"DX51D", 7850},   // chinagalvanizedsteel.com, DX51D mechanical properties: 7.85 g/cm³
+    {"42CrMo4", 7850}, // AZoM, AISI 4140 alloy steel (UNS G41400): 7.85 g/cm³
     // ninesteel-cs.com, Mat. No. 1.0503: 7.85
     {"C45", 7850},
+    {"1.2379", 7700}, // makeitfrom.com, SAE-AISI D2 (T30402): 7.7 g/cm³
+    {"1.2344", 7833}, // steelforge.com, tool steel H13: 0.283 lb/in³
+    {"1.2842", 7800}, // makeitfrom.com, SAE-AISI O2 (T31502): 7.8 g/cm³ (two figures)
     // agst.de datasheets 1.4301 (7.9) and 1.4571 (8.0); assemblean.com AISI 430: 7.7
     {"1.4301", 7900},
     {"1.4571", 8000},
     {"1.4016", 7700},
+    {"1.4307", 8000}, // ESA ESMAT preferred materials A.6.2, AISI 304L: relative density 8.0
     // puran-water materials_compositions.csv (ASTM A240): 316, 316L 8000; 2205 7800
     {"1.4401", 8000},
     {"1.4404", 8000},
     {"1.4462", 7800},
-    // worthwillaluminium.com density table: 1050 2705 (1050A's parent), 2017 2790
-    {"1050A", 2705},
+    {"1050A", 2710}, // Durbin Metals datasheet, aluminium alloy 1050A H14 sheet: 2.71 g/cm³
+    // worthwillaluminium.com density table: 2017 2790
     {"2017A", 2790},
     // aluminium-sheet-plate.com density chart
     {"2011", 2830},
@@ -63,9 +66,10 @@ const std::map<std::string, double> SecondSource{
     // periodic-table.org: copper 8.92; makeitfrom.com C52100 (CuSn8): 8.8
     {"Cu-ETP", 8920},
     {"CuSn8", 8800},
-    // Lexikon der Pharmatechnologie "Dichte": Messing (brass) 8.5, a check of the order only
-    {"CuZn37", 8500},
-    {"CuZn39Pb3", 8500},
+    {"CuZn37", 8440},       // Rajhans Metals, CZ108: relative density 8.44
+    {"CuZn39Pb3", 8470},    // brass-copper-castings.com, C38500: 0.306 lb/in³
+    {"CuAl10Ni5Fe4", 7584}, // randallbearings.com, C63000: 0.274 lb/in³
+    {"EN-GJL-250", 7200}, // FreeCAD material card Steel-EN-GJL-250 (EN 1561): 7200 kg/m³
     // iron-foundry.com (Dandong Foundry), EN 1563 grades with density: 400-18, 500-7 7.1;
     // 600-3, 700-2 7.2. The table leaves 400-15 blank; its ferritic neighbours there
     // (400-18, 450-10) read 7.1.
@@ -88,6 +92,7 @@ const std::map<std::string, double> SecondSource{
     {"PA66", 1140},
     {"PC", 1200},
     {"PEEK", 1320},
+    {"PTFE", 2150}, // hindustan-nylons.com data sheet, virgin PTFE: 2.1-2.2 g/cc, the middle
     // 24kjx.com.cn plastic density table, middle of each range
     {"POM-H", 1420},
     {"PE-HD", 952.5},
@@ -102,6 +107,10 @@ const std::map<std::string, double> SecondSource{
     // tipp-zum-bau.de "Fichte Rohdichte": 470; anzugsmoment.de, dry oak: 0.69
     {"Spruce", 470},
     {"Oak", 690},
+    {"Pine", 520},  // DETAIL "Holzhäuser", Tab. 3: Kiefer, Rohdichte 0.52 g/cm³ (normal climate)
+    {"Beech", 690}, // DETAIL "Holzhäuser", Tab. 3: Buche, Rohdichte 0.69 g/cm³ (normal climate)
+    {"Birch", 650}, // holz-henkel.com after Lohmann, Holz-Lexikon (2003): Birke, Rohdichte 0.65
+    {"Larch", 590}, // hausjournal.net, "Dichte von Lärchenholz": 590 kg/m³ at 15 % moisture
 };
 
 TEST(MaterialLibrary, EveryDensityAgreesWithASecondSourceWithinOnePercent) {

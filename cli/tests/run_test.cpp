@@ -49,7 +49,13 @@ const std::string Noted =
     "kind,type,size,a,a_unit,b,b_unit,c,c_unit,quantity,notes,density,part no.\n"
     "object,Parallelepiped,,100,millimeter,50,millimeter,20,millimeter,2,bars,7874,P-1\n"
     "aperture,Cylinder,,10,millimeter,20,millimeter,,,4,holes,7874,P-2\n";
+// Two plates of 0.785 kg, at 2 and 4 a kilogram: 1.57 and 3.14.
+const std::string Priced =
+    "kind,type,size,a,a_unit,b,b_unit,c,c_unit,quantity,density,price_per_kg\n"
+    "object,Parallelepiped,,100,mm,100,mm,10,mm,1,7850,2\n"
+    "object,Parallelepiped,,100,mm,100,mm,10,mm,1,7850,4\n";
 const std::map<std::string, std::string> Files{{"workshop", Workshop},
+                                               {"priced", Priced},
                                                {"profiled", Profiled},
                                                {"bad", Bad},
                                                {"sixty", Sixty()},
@@ -137,6 +143,14 @@ const TotalsCase Totals[] = {
     {"SectionInWordsOfAnotherTable",
      {"-d", "7850", "-t", "section", "HE", "200", "B", "1m"},
      "61.2930000000\n0.0078080000\n"}, // 78.08 cm2
+    {"SectionInALibraryGrade",
+     {"-t", "--material", "S355", "section", "IPE 200", "6m"},
+     "134.1400000000\n0.0170880000\n"},
+    // 0.7853975 * 50² * 1000 mm3 of EN AW-6082 at 2700: 5.30143 kg
+    {"RodInAnAluminiumAlloy",
+     {"-t", "--material", "6082", "cylinder", "50mm", "1m"},
+     "5.3014000000\n0.0019635000\n"},
+    {"EachLineAtItsOwnPrice", {"-t", "@priced"}, "1.5700000000\n0.0002000000\n4.71\n"},
     {"CopperRod",
      {"-t", "cylinder", "2cm", "1m", "--material", "copper"},
      "2.8086000000\n0.0003141600\n"},

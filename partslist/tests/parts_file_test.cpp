@@ -132,6 +132,10 @@ TEST(PartsFile, ABadFileNamesItsLineAndColumn) {
          h + "object,Cylinder,,1e103,mm,1e103,mm,,,1,1\n" +
              "aperture,Cylinder,,1e103,mm,1e103,mm,,,1,2000000000\n",
          "f.csv:3: columns \"a\", \"b\", \"density\": Floating point overflow"},
+        {"a section without its length", h + "object,Section,IPE 200,,,,,,,1,7850\n",
+         "f.csv:2: column \"c\": Type the length of the section"},
+        {"a section's length in a", h + "object,Section,IPE 200,6,m,,,,,1,7850\n",
+         "f.csv:2: column \"a\": a standard section has only a length, in column \"c\""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Fault(c.text).rfind(c.starts, 0), 0u) << c.name << ": " << Fault(c.text);
@@ -232,7 +236,9 @@ TEST(PartsFile, SpreadsheetExportsReadAsTheCommaFile) {
     };
     for (const auto& c : cases) {
         try {
-            const auto list = partslist::ReadPartsList(c.text, "export.csv");
+            auto list = partslist::ReadPartsList(c.text, "export.csv");
+            for (partslist::Line& line : list.Lines)
+                line.Kept.clear(); // the spreadsheet's own columns, kept to write back
             EXPECT_EQ(list.Lines, comma.Lines) << c.name;
             EXPECT_EQ(list.Totals.State.TotalWeight, comma.Totals.State.TotalWeight) << c.name;
         } catch (const calc::Error& e) {
@@ -269,16 +275,29 @@ TEST(PartsFile, SavedNumbersHaveAPointAndFormulasStayText) {
 // the same weights.
 TEST(PartsFile, ACopyPastesBackToTheSameLines) {
     const auto list = partslist::ReadPartsList(ExportHeader + ExportBody, "c.csv");
-    const std::string copy = partslist::WriteRows(list.Lines, 2.5, list.Totals, {'\t', ',', false});
-    EXPECT_EQ(partslist::ReadPastedRows(copy, ','), list.Lines);
-    EXPECT_EQ(partslist::ReadPastedRows(copy.substr(copy.find('\n') + 1), ','), list.Lines);
+    const std::string copy = partslist::WriteRows(list.Lines, 2.5, list.Totals, partslist::RowFormat::Copy(',', false));
+    // Each row priced as it was: at the list's price, which the copy names.
+    const auto atListPrice = [](std::vector<partslist::Line> lines) {
+        for (partslist::Line& line : lines) {
+            EXPECT_EQ(line.PricePerKg, 2.5);
+            line.PricePerKg.reset();
+        }
+        return lines;
+    };
+    EXPECT_EQ(atListPrice(partslist::ReadPastedRows(copy, ',')), list.Lines);
+    EXPECT_EQ(atListPrice(partslist::ReadPastedRows(copy.substr(copy.find('\n') + 1), ',')),
+              list.Lines);
     EXPECT_NE(copy.find("object\tCylinder\t\t2,5\tcentimeter\t1\tmeter\t\t\t1\tKupfer"),
               std::string::npos)
         << copy;
 
     const std::string forPeople =
-        partslist::WriteRows(list.Lines, 2.5, list.Totals, {'\t', ',', true});
-    EXPECT_NE(forPeople.find("\tKupfer \u00d8\t7850\t"), std::string::npos) << forPeople;
+        partslist::WriteRows(list.Lines, 2.5, list.Totals, partslist::RowFormat::Copy(',', true));
+    // The density the click used, and the one the line is weighed at now:
+    // weighed_at_kg_m3 × volume_m3 = weight_kg on every row.
+    EXPECT_NE(forPeople.find("\tKupfer \u00d8\t8940\t"), std::string::npos) << forPeople;
+    EXPECT_NE(forPeople.find("\t0,0004908734375\t7850\t3,8533564843749994\t"), std::string::npos)
+        << forPeople;
     EXPECT_NE(forPeople.find("\tweight_kg\tcost\n"), std::string::npos) << forPeople;
     const auto replay = partslist::ReplayLines(partslist::ReadPastedRows(forPeople, ','));
     ASSERT_EQ(replay.Lines.size(), list.Totals.Lines.size());
@@ -316,6 +335,33 @@ TEST(PartsFile, CostsAreRoundedToCents) {
                  {9999999999999.99, 1, "9999999999999,99"}};
     for (const auto& c : cases)
         EXPECT_EQ(partslist::Cost(c.kilograms, c.price, ','), c.shown) << c.kilograms;
+}
+
+} // namespace
+
+namespace {
+
+// A spreadsheet's file saved again keeps its ways: the "sep=" line Excel
+// writes, semicolons and decimal commas, and its own column with its text,
+// in its place.
+TEST(PartsFile, ASpreadsheetsFileIsWrittenBackInItsOwnWays) {
+    const std::string text = "sep=;\r\n"
+                             "kind;type;size;a;a_unit;b;b_unit;c;c_unit;quantity;Notes;density\r\n"
+                             "object;Cylinder;;2,5;centimeter;1;meter;;;1;\"rod \"\"A\"\"\";8940\r\n";
+    const auto list = partslist::ReadPartsList(text, "s.csv");
+    ASSERT_EQ(list.Lines.size(), 1u);
+    EXPECT_EQ(list.Lines[0].Kept, std::vector<std::string>{"rod \"A\""});
+    const std::string written =
+        partslist::WritePartsList(list.Lines, {}, list.Totals, list.Format);
+    EXPECT_TRUE(written.starts_with("sep=;\r\nkind;type;size;a;a_unit;b;b_unit;c;c_unit;"
+                                    "quantity;Notes;density;material;"))
+        << written;
+    EXPECT_NE(written.find("\r\nobject;Cylinder;;2,5;centimeter;1;meter;;;1;\"rod \"\"A\"\"\";8940;"),
+              std::string::npos)
+        << written;
+    const auto again = partslist::ReadPartsList(written, "s.csv");
+    EXPECT_EQ(again.Lines, list.Lines);
+    EXPECT_EQ(partslist::WritePartsList(again.Lines, {}, again.Totals, again.Format), written);
 }
 
 } // namespace

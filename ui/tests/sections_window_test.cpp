@@ -33,7 +33,7 @@ TEST_F(SectionsWindowTest, FindsHeb200ByTypingAndAddsSixMetresUndoneFromTheMainW
     ASSERT_EQ(sizes->rowCount(), 1);
     ASSERT_EQ(sizes->index(0, 0).data().toString(), "HEB 200");
     const int density = sizes->columnCount() - 2;
-    EXPECT_EQ(sizes->headerData(density, Qt::Horizontal).toString(), "kg/m at 7874");
+    EXPECT_EQ(sizes->headerData(density, Qt::Horizontal).toString(), "kg/m in Iron ( Fe )");
     EXPECT_EQ(sizes->index(0, density).data().toString(), Localised("61.48"));
 
     const QRect cell = window->SizesTable->visualRect(sizes->index(0, 0));

@@ -1,0 +1,122 @@
+#include "ui/UserMaterials.h"
+
+#include "calc/Error.h"
+#include "calc/Spelling.h"
+#include "catalogue/MaterialLibrary.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace ui {
+namespace {
+
+std::string ReadWhole(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw calc::Error("Could not open '" + path.toStdString() +
+                          "': " + file.errorString().toStdString());
+    const QByteArray bytes = file.readAll();
+    return std::string(bytes.constData(), std::size_t(bytes.size()));
+}
+
+} // namespace
+
+void WriteWhole(const QString& path, std::string_view text) {
+    QSaveFile file(path);
+    errno = 0;
+    const bool written = file.open(QIODevice::WriteOnly) &&
+                         file.write(text.data(), qint64(text.size())) == qint64(text.size()) &&
+                         file.flush();
+    if (!written || !file.commit()) {
+        // QSaveFile names a failed flush "Unknown error"; the system knows better.
+        const QString reason = file.error() == QFileDevice::NoError || errno == 0
+                                   ? file.errorString()
+                                   : QString::fromLocal8Bit(std::strerror(errno));
+        throw calc::Error("Could not save '" + path.toStdString() + "': " + reason.toStdString());
+    }
+}
+
+QString UserMaterials::Path() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/") +
+           QString::fromLatin1(catalogue::UserMaterialsFileName.data(),
+                               qsizetype(catalogue::UserMaterialsFileName.size()));
+}
+
+void UserMaterials::Load() {
+    if (loaded_) return;
+    loaded_ = true;
+    if (!QFile::exists(Path())) return;
+    try {
+        entries_ = catalogue::ReadUserMaterials(ReadWhole(Path()), Path().toStdString());
+    } catch (const calc::Error& e) {
+        fault_ = QString::fromStdString(e.Message());
+    }
+}
+
+const std::vector<catalogue::UserMaterial>& UserMaterials::Entries() {
+    Load();
+    return entries_;
+}
+
+const QString& UserMaterials::Fault() {
+    Load();
+    return fault_;
+}
+
+std::optional<double> UserMaterials::PriceOf(std::string_view material) {
+    Load();
+    if (entries_.empty() || material.empty()) return std::nullopt;
+    try {
+        return catalogue::FindMaterial(material, entries_).PricePerKg;
+    } catch (const calc::Error&) {
+        return std::nullopt; // a name no material has, or several
+    }
+}
+
+// Written first, taken only once written.
+void UserMaterials::Keep(std::vector<catalogue::UserMaterial> entries) {
+    if (!Fault().isEmpty())
+        throw calc::Error(fault_.toStdString() + " (mend or remove the file first)");
+    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    WriteWhole(Path(), catalogue::WriteUserMaterials(entries));
+    entries_ = std::move(entries);
+    emit changed();
+}
+
+void UserMaterials::Put(catalogue::UserMaterial entry, std::optional<std::size_t> replacing) {
+    Keep(catalogue::WithUserMaterial(Entries(), std::move(entry), replacing));
+}
+
+void UserMaterials::Remove(std::size_t index) {
+    std::vector<catalogue::UserMaterial> entries = Entries();
+    if (index >= entries.size()) return;
+    entries.erase(entries.begin() + std::ptrdiff_t(index));
+    Keep(std::move(entries));
+}
+
+void UserMaterials::Import(const QString& path) {
+    std::vector<catalogue::UserMaterial> entries = Entries();
+    for (catalogue::UserMaterial& entry :
+         catalogue::ReadUserMaterials(ReadWhole(path), path.toStdString())) {
+        const auto same = std::find_if(entries.begin(), entries.end(), [&](const auto& e) {
+            return calc::SameWord(e.Name, entry.Name);
+        });
+        entries = catalogue::WithUserMaterial(
+            entries, std::move(entry),
+            same == entries.end() ? std::nullopt : std::optional(std::size_t(same - entries.begin())));
+    }
+    Keep(std::move(entries));
+}
+
+void UserMaterials::Export(const QString& path) {
+    WriteWhole(path, catalogue::WriteUserMaterials(Entries()));
+}
+
+} // namespace ui
