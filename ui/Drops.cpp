@@ -35,7 +35,8 @@ protected:
         // the program the file came from.
         if (type == QEvent::Drop)
             QTimer::singleShot(0, this, [this, path] {
-                if (document_) Guarded(window_, [&] { document_->OpenDropped(path); });
+                if (Document* document = document_)
+                    Guarded(window_, [document, &path] { document->OpenDropped(path); });
             });
         return true;
     }

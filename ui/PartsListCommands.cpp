@@ -170,21 +170,22 @@ bool PartsListWindow::SaveTo(const QString& path) {
 }
 
 void PartsListWindow::OpenFrom(const QString& path) {
-    OpenWith(path, &Document::Open);
+    OpenList(path, false);
 }
 
 void PartsListWindow::OpenKeptList(const QString& path) {
-    if (document_.MayDiscard(this)) OpenWith(path, &Document::OpenKept);
+    if (document_.MayDiscard(this)) OpenList(path, true);
 }
 
 // The progress box is gone before a failure or a note is told, so that the
 // box in front is the one to click.
-void PartsListWindow::OpenWith(const QString& path, Opening open) {
+void PartsListWindow::OpenList(const QString& path, bool kept) {
     Guarded(this, [&] {
         std::optional<std::vector<std::string>> ignored;
         {
             ProgressBox progress(this, QStringLiteral("Reading the parts list…"));
-            ignored = (document_.*open)(path, progress.Step<std::size_t>());
+            const auto step = progress.Step<std::size_t>();
+            ignored = kept ? document_.OpenKept(path, step) : document_.Open(path, step);
         }
         if (ignored) TellLeftOut(this, *ignored, QString());
     });

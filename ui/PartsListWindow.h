@@ -6,9 +6,7 @@
 // changed. One window, built when first asked for, never modal.
 #include <QWidget>
 
-#include <functional>
 #include <optional>
-#include <string>
 #include <vector>
 
 class QAction;
@@ -76,9 +74,8 @@ private:
     void Save();
     void Open();
     void OpenKeptList(const QString& path);
-    using Opening = std::optional<std::vector<std::string>> (Document::*)(
-        const QString&, const std::function<bool(std::size_t, std::size_t)>&);
-    void OpenWith(const QString& path, Opening open);
+    // A file's list, or (`kept`) a list kept unsaved, in place of this one.
+    void OpenList(const QString& path, bool kept);
     void Report();
     void Print();
     std::vector<int> SelectedRows() const;
