@@ -79,6 +79,18 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), document_(new ui::Doc
     ObjectTypeBox->lineEdit()->selectAll();
 }
 
+void MainWindow::ShowPartsList() {
+    Guarded(this, [&] { document_->ShowPartsList(); });
+}
+
+void MainWindow::ShowSections() {
+    Guarded(this, [&] { document_->ShowSections(); });
+}
+
+void MainWindow::ShowMaterials() {
+    Guarded(this, [&] { document_->ShowMaterials(); });
+}
+
 // Once the window is on screen, and not before, the pictures get ready.
 void MainWindow::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
@@ -109,21 +121,15 @@ void MainWindow::ConnectHandlers() {
     connect(VolumeUnitBox, &EditCombo::userChanged, this, &MainWindow::VolumeUnitChanged);
     connect(UndoButton, &QPushButton::clicked, this, &MainWindow::Undo);
     connect(ResetButton, &QPushButton::clicked, this, &MainWindow::Reset);
-    const auto guarded = [this](void (ui::Document::*show)()) {
-        // The document by name: a `this` taken by reference through two
-        // lambdas is one the undefined-behaviour sanitizer cannot follow.
-        return [this, show] {
-            ui::Document* document = document_;
-            Guarded(this, [document, show] { (document->*show)(); });
-        };
-    };
-    connect(PartsListButton, &QPushButton::clicked, this, guarded(&Document::ShowPartsList));
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this), &QShortcut::activated, this,
-            guarded(&Document::ShowPartsList));
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this), &QShortcut::activated, this,
-            guarded(&Document::ShowSections));
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), this), &QShortcut::activated, this,
-            guarded(&Document::ShowMaterials));
+    // The other windows, opened by the document.
+    connect(PartsListButton, &QPushButton::clicked, this, &MainWindow::ShowPartsList);
+    const std::pair<Qt::Key, void (MainWindow::*)()> windows[] = {
+        {Qt::Key_L, &MainWindow::ShowPartsList},
+        {Qt::Key_K, &MainWindow::ShowSections},
+        {Qt::Key_M, &MainWindow::ShowMaterials}};
+    for (const auto& [key, show] : windows)
+        connect(new QShortcut(QKeySequence(Qt::CTRL | key), this), &QShortcut::activated, this,
+                show);
     connect(AddObjectButton, &QPushButton::clicked, this, &MainWindow::AddObject);
     connect(AddApertureButton, &QPushButton::clicked, this, &MainWindow::AddAperture);
     connect(DensityField, &QLineEdit::textChanged, this, &MainWindow::DensityTyped);
