@@ -305,16 +305,9 @@ TEST(Run, RefusesWhatIsNoFileOrTooLargeUnread) {
 
 // Standard input without end is read up to the bound, then refused.
 TEST(Run, StandardInputIsReadUpToTheBound) {
-    std::istringstream in(std::string(1000, 'x'));
+    std::istringstream in(std::string(1000, 'x')), more(std::string(1001, 'x'));
     EXPECT_EQ(cli::Contents("-", in, 1000).size(), 1000u);
-    std::istringstream more(std::string(1001, 'x'));
-    try {
-        cli::Contents("-", more, 1000);
-        ADD_FAILURE() << "1001 bytes read";
-    } catch (const calc::Error& e) {
-        EXPECT_EQ(e.Message(),
-                  "kubatrix-calc: standard input: more than the 1000 bytes a parts list may have");
-    }
+    EXPECT_THROW(cli::Contents("-", more, 1000), calc::Error);
 }
 
 // A file's name with an escape sequence, a line break and a right-to-left

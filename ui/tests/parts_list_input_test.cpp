@@ -40,17 +40,17 @@ TEST_F(PartsList, AListDroppedOnAnyControlOpensAndNoFieldTakesItsAddress) {
         {"density field", form->DensityField},   {"type box", form->ObjectTypeBox->lineEdit()},
         {"price field", list->PriceField},       {"lines", list->Table->viewport()},
         {"length field", sections->LengthField}, {"unit box", sections->LengthUnitBox}};
+    const auto fields = [&] {
+        return form->DensityField->text() + form->ObjectTypeBox->text() + list->PriceField->text() +
+               sections->LengthField->text();
+    };
     for (const auto& [name, control] : controls) {
         Click(form->ResetButton);
         ASSERT_EQ(Rows(list), 0);
-        const QString before = form->DensityField->text() + form->ObjectTypeBox->text() +
-                               list->PriceField->text() + sections->LengthField->text();
+        const QString before = fields();
         EXPECT_TRUE(Drop(control, file)) << name;
         EXPECT_TRUE(QTest::qWaitFor([&] { return Rows(list) == 1; })) << name;
-        EXPECT_EQ(form->DensityField->text() + form->ObjectTypeBox->text() +
-                      list->PriceField->text() + sections->LengthField->text(),
-                  before)
-            << name;
+        EXPECT_EQ(fields(), before) << name;
     }
     QMimeData other, text;
     other.setUrls({QUrl::fromLocalFile(dir.filePath(QStringLiteral("notes.txt")))});
