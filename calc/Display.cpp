@@ -50,7 +50,7 @@ void Round(Decimal& d) {
             d.Digits[std::size_t(i)] = '0';
         if (up && i >= 0) ++d.Digits[std::size_t(i)];
         if (up && i < 0) { // carried past the first digit: 99999.7 becomes 1E5
-            d.Digits = "1";
+            d.Digits.assign(1, '1'); // not = "1", which GCC 12 at -O3 takes for an overlapping copy
             ++d.Exponent;
         }
     }
