@@ -4,6 +4,7 @@
 #include "partslist/PartsFile.h"
 #include "ui/CoreText.h"
 #include "ui/Document.h"
+#include "ui/Drops.h"
 #include "ui/ErrorBox.h"
 #include "ui/HelpWindow.h"
 #include "ui/MaterialsModel.h"
@@ -69,6 +70,7 @@ MaterialsWindow::MaterialsWindow(Document& document, QWidget* owner)
     });
     Search();
     SearchField->setFocus();
+    OpenDroppedLists(this, document_);
 }
 
 void MaterialsWindow::CreateControls() {

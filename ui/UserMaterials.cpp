@@ -3,15 +3,13 @@
 #include "calc/Error.h"
 #include "calc/Spelling.h"
 #include "catalogue/MaterialLibrary.h"
+#include "ui/PartsListFile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 
 namespace ui {
 namespace {
@@ -25,22 +23,14 @@ std::string ReadWhole(const QString& path) {
     return std::string(bytes.constData(), std::size_t(bytes.size()));
 }
 
-} // namespace
-
-void WriteWhole(const QString& path, std::string_view text) {
-    QSaveFile file(path);
-    errno = 0;
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         file.write(text.data(), qint64(text.size())) == qint64(text.size()) &&
-                         file.flush();
-    if (!written || !file.commit()) {
-        // QSaveFile names a failed flush "Unknown error"; the system knows better.
-        const QString reason = file.error() == QFileDevice::NoError || errno == 0
-                                   ? file.errorString()
-                                   : QString::fromLocal8Bit(std::strerror(errno));
-        throw calc::Error("Could not save '" + path.toStdString() + "': " + reason.toStdString());
-    }
+// Written first, through a temporary file renamed over the old one, so a
+// failure leaves it whole.
+void Write(const QString& path, const std::string& text) {
+    if (const QString failed = WriteWhole(path, text); !failed.isEmpty())
+        throw calc::Error("Could not save '" + path.toStdString() + "': " + failed.toStdString());
 }
+
+} // namespace
 
 QString UserMaterials::Path() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
@@ -85,7 +75,7 @@ void UserMaterials::Keep(std::vector<catalogue::UserMaterial> entries) {
     if (!Fault().isEmpty())
         throw calc::Error(fault_.toStdString() + " (mend or remove the file first)");
     QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    WriteWhole(Path(), catalogue::WriteUserMaterials(entries));
+    Write(Path(), catalogue::WriteUserMaterials(entries));
     entries_ = std::move(entries);
     emit changed();
 }
@@ -116,7 +106,7 @@ void UserMaterials::Import(const QString& path) {
 }
 
 void UserMaterials::Export(const QString& path) {
-    WriteWhole(path, catalogue::WriteUserMaterials(Entries()));
+    Write(path, catalogue::WriteUserMaterials(Entries()));
 }
 
 } // namespace ui

@@ -52,8 +52,4 @@ private:
     QString fault_;
 };
 
-// Writes text to a file through a temporary one renamed over it; throws
-// calc::Error naming the file and the system's reason.
-void WriteWhole(const QString& path, std::string_view text);
-
 } // namespace ui
