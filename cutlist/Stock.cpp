@@ -25,7 +25,10 @@ std::string_view Trimmed(std::string_view text) {
 StockOffer ReadStock(std::string_view entry) {
     std::string_view rest = entry;
     StockOffer stock;
-    if (const auto x = rest.find_first_of("xX"); x != std::string_view::npos) {
+    // The count follows the last x, unless what follows is a word: "6000:sixty".
+    const auto x = rest.find_last_of("xX");
+    if (x != std::string_view::npos &&
+        rest.find_first_not_of("0123456789+- \t", x + 1) == std::string_view::npos) {
         const std::string_view count = Trimmed(rest.substr(x + 1));
         int n = 0;
         const auto [end, error] = std::from_chars(count.data(), count.data() + count.size(), n);
