@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <map>
 
 namespace cutlist {
 namespace {
@@ -115,6 +116,31 @@ Job JobOf(const Group& group, const Settings& settings, double timeLimitSeconds)
         job.Stocks.push_back(stock);
     }
     return job;
+}
+
+std::vector<LineCost> CostByLine(const Group& group, const Plan& plan) {
+    if (!plan.Cost) return {};
+    const long long cents = std::llround(*plan.Cost * 100);
+    std::map<int, Tenths> lengths; // per line
+    Tenths all = 0;
+    for (const Piece& piece : group.Cuts) {
+        lengths[piece.Line] += piece.Length * piece.Count;
+        all += piece.Length * piece.Count;
+    }
+    std::vector<LineCost> costs;
+    std::vector<std::pair<long double, std::size_t>> remainders;
+    long long shared = 0;
+    for (const auto& [line, length] : lengths) {
+        const long double exact = all > 0 ? static_cast<long double>(cents) * length / all : 0.0L;
+        costs.push_back({line, static_cast<long long>(std::floor(exact))});
+        shared += costs.back().Cents;
+        remainders.push_back({exact - std::floor(exact), costs.size() - 1});
+    }
+    std::stable_sort(remainders.begin(), remainders.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (std::size_t i = 0; shared < cents && i < remainders.size(); ++i, ++shared)
+        ++costs[remainders[i].second].Cents;
+    return costs;
 }
 
 double GapPercent(const Plan& plan) {

@@ -47,6 +47,16 @@ std::optional<double> ReadNumber(std::string_view text);
 // cents. Throws calc::Error for by weight where a line has no price.
 Job JobOf(const Group& group, const Settings& settings, double timeLimitSeconds);
 
+// A line's part of what its group's bars cost: the plan's cost in cents
+// shared over the lines by the length of their pieces, the largest
+// remainders taking the odd cents, so that the lines add up to the plan's
+// cost. (line, cents) for each line of the group; none without prices.
+struct LineCost {
+    int Line = 0;
+    long long Cents = 0;
+};
+std::vector<LineCost> CostByLine(const Group& group, const Plan& plan);
+
 // Where a plan meets its bound, how far above it is: (plan - bound) / plan
 // in per cent; 0 for a plan proven optimal.
 double GapPercent(const Plan& plan);
