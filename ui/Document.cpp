@@ -277,8 +277,9 @@ void Document::OpenDropped(const QString& path) {
 }
 
 void Document::CloseWindows() {
-    for (QWidget* window : {static_cast<QWidget*>(partsList_), static_cast<QWidget*>(sections_),
-                            static_cast<QWidget*>(materialsWindow_), static_cast<QWidget*>(cutList_)})
+    for (QWidget* window :
+         {static_cast<QWidget*>(partsList_), static_cast<QWidget*>(sections_),
+          static_cast<QWidget*>(materialsWindow_), static_cast<QWidget*>(cutList_)})
         if (window) window->close();
 }
 

@@ -65,9 +65,9 @@ void PartsListWindow::CopyLines() {
             results.push_back(calculation.Results()[std::size_t(row)]);
         }
         if (!lines.empty()) replay.Lines = std::move(results);
-        const std::string text = partslist::WriteRows(
-            lines.empty() ? calculation.Lines() : lines, calculation.PricePerKg(), replay,
-            partslist::RowFormat::Copy(DecimalSeparator(), true));
+        const std::string text = partslist::WriteRows(lines.empty() ? calculation.Lines() : lines,
+                                                      calculation.PricePerKg(), replay,
+                                                      partslist::RowFormat::Copy(DecimalSeparator(), true));
         QGuiApplication::clipboard()->setText(FromCore(text));
     });
 }
@@ -76,9 +76,9 @@ void PartsListWindow::CopyLines() {
 void PartsListWindow::PasteLines() {
     Guarded(this, [&] {
         const std::string text = QGuiApplication::clipboard()->text().toStdString();
-        document_.Paste(partslist::ReadPastedRows(text, DecimalSeparator(),
-                                                  document_.Calculation().Shown() ==
-                                                      partslist::TotalsShown::WeightAndMarker));
+        document_.Paste(partslist::ReadPastedRows(
+            text, DecimalSeparator(),
+            document_.Calculation().Shown() == partslist::TotalsShown::WeightAndMarker));
     });
 }
 
@@ -86,9 +86,9 @@ void PartsListWindow::PasteLines() {
 // ".csv", so that Open's filter shows it.
 void PartsListWindow::Save() {
     const QString own = document_.FilePath();
-    const QString path = SaveFileName(this, QStringLiteral("Save parts list"),
-                                      own.isEmpty() ? document_.LastFolder() : own, FileFilter,
-                                      QStringLiteral("csv"));
+    const QString path =
+        SaveFileName(this, QStringLiteral("Save parts list"),
+                     own.isEmpty() ? document_.LastFolder() : own, FileFilter, QStringLiteral("csv"));
     if (!path.isEmpty()) SaveTo(path);
 }
 

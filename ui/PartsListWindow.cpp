@@ -181,9 +181,10 @@ void PartsListWindow::CreateControls() {
     connect(material->defaultAction(), &QAction::triggered, &document_,
             &Document::ShowMaterials);
     QToolButton* cutList = nullptr;
-    command(cutList, "CutListAction", QStringLiteral("Cut list…"),
-            QStringLiteral("Opens the take-off and the cut list: which bars to buy, how to cut them"),
-            QKeySequence(Qt::CTRL | Qt::Key_T), nullptr);
+    command(
+        cutList, "CutListAction", QStringLiteral("Cut list…"),
+        QStringLiteral("Opens the take-off and the cut list: which bars to buy, how to cut them"),
+        QKeySequence(Qt::CTRL | Qt::Key_T), nullptr);
     cutList->setAccessibleName(QStringLiteral("Cut list"));
     connect(cutList->defaultAction(), &QAction::triggered, &document_, &Document::ShowCutList);
     RemoveAction = command(RemoveButton, "RemoveAction", QStringLiteral("Remove"),
