@@ -165,8 +165,12 @@ int main(int argc, char** argv) {
     // offered by default, and its cut sheet.
     form.Document().ShowCutList();
     if (auto* cutList = form.findChild<ui::CutListWindow*>()) {
+        // The angles' bars priced by weight, at the list's price per kg.
+        cutList->TakeoffTable->selectRow(3);
+        QAbstractItemModel* stock = cutList->StockTable->model();
+        for (int row = 0; row < stock->rowCount(); ++row)
+            stock->setData(stock->index(row, 1), QStringLiteral("by weight"));
         cutList->SolveAction->trigger();
-        cutList->TakeoffTable->selectRow(1);
         ok = save(cutList, folder, QStringLiteral("cut-list.png")) && ok;
         cutList->SaveCutSheetTo(folder.filePath(QStringLiteral("cut-sheet.pdf")));
         std::printf("wrote %s\n", qPrintable(folder.filePath(QStringLiteral("cut-sheet.pdf"))));

@@ -33,10 +33,20 @@ QString SawText(const cutlist::Job& job) {
         .arg(MmText(job.Saw.Kerf), MmText(job.Saw.Trim), MmText(job.Saw.MinOffcut));
 }
 
+// The cuts in order, a run of the same piece once with its count:
+// "3 × 1500 (line 9)".
 QString CutsText(const cutlist::Pattern& pattern) {
     QStringList cuts;
-    for (std::size_t i = 0; i < pattern.Cuts.size(); ++i)
-        cuts << QStringLiteral("%1 (line %2)").arg(MmText(pattern.Cuts[i])).arg(pattern.Lines[i]);
+    for (std::size_t i = 0, run = 1; i < pattern.Cuts.size(); i += run) {
+        run = 1;
+        while (i + run < pattern.Cuts.size() && pattern.Cuts[i + run] == pattern.Cuts[i] &&
+               pattern.Lines[i + run] == pattern.Lines[i])
+            ++run;
+        cuts << (run > 1 ? QStringLiteral("%1 \u00D7 ").arg(run) : QString()) +
+                    QStringLiteral("%1 (line %2)")
+                        .arg(MmText(pattern.Cuts[i]))
+                        .arg(pattern.Lines[i]);
+    }
     if (pattern.Offcut > 0)
         cuts << QStringLiteral("offcut %1 %2")
                     .arg(MmText(pattern.Offcut),
@@ -122,8 +132,11 @@ private:
         const qreal left = BoxW + 10 + CountW, room = width_ - left;
         DrawBar(p_, Device({left, y + 4, room * double(stock) / double(longest), BarH}), pattern,
                 *group.Job, Font(7));
-        Text({left, y + 6 + BarH, room, 14}, Font(8), Ink, Qt::AlignLeft | Qt::AlignVCenter,
-             CutsText(pattern));
+        // Two lines where one is not enough; the drawing shows every cut anyway.
+        p_.setFont(Font(8));
+        p_.setPen(Ink);
+        p_.drawText(Device({left, y + 6 + BarH, room, RowH - BarH - 6}),
+                    Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, CutsText(pattern));
     }
 
     QPainter& p_;

@@ -123,6 +123,7 @@ TEST_F(CutList, QuoteSheetPricesTheLinesByTheBarsBought) {
                                               "object,Section,IPE 200,,,,,3984,mm,1,Steel,7850\n");
     ASSERT_TRUE(window);
     QAbstractItemModel* stock = window->StockTable->model();
+    QAbstractItemModelTester tester(stock);
     ASSERT_TRUE(stock->setData(stock->index(0, 1), QStringLiteral("60")));
     ASSERT_TRUE(stock->setData(stock->index(1, 1), QStringLiteral("114")));
     Type(window->TrimField, QStringLiteral("10"));
