@@ -34,6 +34,13 @@ std::optional<Cut> CutOf(const partslist::Line& line) {
     return std::nullopt;
 }
 
+// A piece past what a cut list takes stays in the take-off, a hair longer
+// than a kilometre, so that planning it names its line as too long.
+Tenths TenthsOf(double mm) {
+    constexpr double Kilometre = 1e6;
+    return mm > Kilometre ? PieceTenths(Kilometre) + 1 : PieceTenths(mm);
+}
+
 std::string MaterialOf(const partslist::Line& line) {
     return line.Material.empty() ? std::to_string(line.Density) + " kg/m3" : line.Material;
 }
@@ -79,7 +86,7 @@ std::vector<Group> TakeOff(std::span<const partslist::Line> lines,
         g.Pieces += quantity;
         g.LengthMm += cut->LengthMm * quantity;
         g.Weight += result.Weight;
-        g.Cuts.push_back({PieceTenths(cut->LengthMm), quantity, line});
+        g.Cuts.push_back({TenthsOf(cut->LengthMm), quantity, line});
         costed[at->second].push_back(result);
         if (const auto price = partslist::PriceOf(result, listPrice))
             priced[at->second] += static_cast<long double>(result.Weight) * *price;

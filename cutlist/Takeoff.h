@@ -40,8 +40,7 @@ struct Group {
 };
 
 // The groups in the order of their first line. `results` is the replay of
-// `lines` (Replay::Lines), `listPrice` the list's one price per kg. Throws
-// calc::Error for a length past what a cut list takes.
+// `lines` (Replay::Lines), `listPrice` the list's one price per kg.
 std::vector<Group> TakeOff(std::span<const partslist::Line> lines,
                            std::span<const partslist::LineResult> results,
                            std::optional<double> listPrice);
