@@ -97,11 +97,8 @@ CutListWindow::CutListWindow(Document& document, QWidget* owner)
         connect(&document_, changed, this, [this] {
             if (isVisible()) Refresh();
         });
-    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, [this] {
-        Guarded(this, [&] {
-            HelpWindow::ShowPage(this, QUrl(QStringLiteral("qrc:/help/cut-list.html")));
-        });
-    });
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            &CutListWindow::ShowHelp);
     TimeLimitBox->setValue(QSettings().value(TimeLimitKey, 10).toInt());
     QuoteByBarsBox->setChecked(document_.QuoteByBars());
     restoreGeometry(QSettings().value(GeometryKey).toByteArray());
@@ -348,6 +345,11 @@ void CutListWindow::Recall(CutListGroup& group) const {
         group.Settings = s;
     } catch (const calc::Error&) {
     }
+}
+
+void CutListWindow::ShowHelp() {
+    Guarded(this,
+            [&] { HelpWindow::ShowPage(this, QUrl(QStringLiteral("qrc:/help/cut-list.html"))); });
 }
 
 void CutListWindow::QuoteByBars(bool byBars) {

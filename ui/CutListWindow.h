@@ -72,6 +72,7 @@ private:
     void SaveCutSheet();
     void PrintSheet();
     void QuoteByBars(bool byBars);
+    void ShowHelp();
     void Remember(const CutListGroup& group) const;
     void Recall(CutListGroup& group) const;
     void ShareBarCosts();
