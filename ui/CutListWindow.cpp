@@ -105,6 +105,15 @@ CutListWindow::CutListWindow(Document& document, QWidget* owner)
     Refresh();
 }
 
+// The groups go before QWidget's destructor closes the window, which asks
+// the views to lay out once more: they let go of the models that look
+// into the groups first.
+CutListWindow::~CutListWindow() {
+    TakeoffTable->setModel(nullptr);
+    StockTable->setModel(nullptr);
+    Plan->Show(nullptr);
+}
+
 void CutListWindow::CreateControls() {
     TakeoffTable = Named(new QTableView(this), "TakeoffTable", QStringLiteral("Take-off"));
     TakeoffTable->setModel(takeoff_);

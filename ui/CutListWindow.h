@@ -34,6 +34,7 @@ class CutListWindow : public QWidget {
     Q_OBJECT
 public:
     CutListWindow(Document& document, QWidget* owner);
+    ~CutListWindow() override;
 
     // What the commands do once a file was chosen; an error is shown in
     // the error box.
