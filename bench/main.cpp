@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
     // the user's (and a first run's windows look the same every time).
     QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    qputenv("XDG_DATA_HOME", settings.path().toUtf8()); // the lists kept unsaved, the materials
     if (!child.empty()) return bench::RunChild(child);
 
     benchmark::Initialize(&argc, argv);

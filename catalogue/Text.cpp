@@ -58,7 +58,29 @@ void AppendEscaped(std::string& out, unsigned char byte) {
     out += digits[byte & 0xF];
 }
 
-constexpr std::size_t PrintedCharacters = 40;
+// Characters that are text, yet reorder or break what is printed around
+// them: a file named "invoice\u202Efdp.csv" shows as "invoicecsv.pdf", and a
+// line separator splits a FILE:LINE: message in two.
+bool Unprintable(unsigned long cp) {
+    return cp == 0x061C || cp == 0x200E || cp == 0x200F || (cp >= 0x2028 && cp <= 0x202E) ||
+           (cp >= 0x2066 && cp <= 0x2069);
+}
+
+// The code point of one whole UTF-8 character.
+unsigned long CodePoint(std::string_view character) {
+    const auto lead = static_cast<unsigned char>(character[0]);
+    unsigned long cp = character.size() == 1 ? lead : lead & (0x7Fu >> character.size());
+    for (std::size_t k = 1; k < character.size(); ++k)
+        cp = cp << 6 | (static_cast<unsigned char>(character[k]) & 0x3Fu);
+    return cp;
+}
+
+void AppendCodePoint(std::string& out, unsigned long cp) {
+    constexpr char digits[] = "0123456789abcdef";
+    out += "\\u";
+    for (int shift = 12; shift >= 0; shift -= 4)
+        out += digits[cp >> shift & 0xF];
+}
 
 } // namespace
 
@@ -112,14 +134,17 @@ std::optional<std::string> Utf8FromUtf16(std::string_view text) {
     return out;
 }
 
-std::string Printable(std::string_view text) {
+std::string Printable(std::string_view text, std::size_t most) {
     std::string out;
     std::size_t characters = 0, i = 0;
-    for (; i < text.size() && characters < PrintedCharacters; ++characters) {
+    for (; i < text.size() && characters < most; ++characters) {
         const auto c = static_cast<unsigned char>(text[i]);
         const std::size_t n = CharacterAt(text, i);
         const bool c1 = n == 2 && c == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0;
-        if (n == 0 || c < 0x20 || c == 0x7F || c1) {
+        if (const unsigned long cp = n > 1 ? CodePoint(text.substr(i, n)) : 0; Unprintable(cp)) {
+            AppendCodePoint(out, cp);
+            i += n;
+        } else if (n == 0 || c < 0x20 || c == 0x7F || c1) {
             for (std::size_t k = 0; k < (n ? n : 1); ++k)
                 AppendEscaped(out, static_cast<unsigned char>(text[i + k]));
             i += n ? n : 1;

@@ -19,7 +19,9 @@ and print a row for each of its lines, with what the line adds to the volume
 and to the weight, then the totals. Several files give a table each. Nothing
 is printed when a file holds a fault: the fault is named as FILE:LINE: column
 "NAME": what is wrong. Columns the program does not know are ignored and
-named once on standard error.
+named once on standard error. A FILE must be a regular file of at most 1 GiB
+(a pipe or a device is refused: give - and redirect it); standard input is
+read up to 1 GiB.
 
 With TYPE, weigh one object of that type, or one aperture (a hole) with the
 word "aperture" first. A solid takes its dimensions a, b, c in order; a rolled

@@ -231,45 +231,41 @@ std::string PartText(const partslist::Line& line, const partslist::Replay& repla
     return out;
 }
 
-std::string SectionsText(std::span<const catalogue::Section* const> sections) {
-    std::vector<std::array<std::string, 2>> figures;
-    figures.reserve(sections.size());
-    for (const catalogue::Section* s : sections)
-        figures.push_back(
-            {partslist::ExactNumber(s->AreaCm2), partslist::ExactNumber(s->MassKgPerM)});
-    const auto cells = [&](std::size_t i) {
-        return Cells{sections[i]->Designation, sections[i]->Standard, figures[i][0], figures[i][1]};
+namespace {
+
+// A list of four columns, texts then numbers from column firstNumber on.
+std::string ListText(const Cells& heading, std::size_t firstNumber,
+                     const std::vector<std::array<std::string, 4>>& rows) {
+    const auto cells = [](const std::array<std::string, 4>& row) {
+        return Cells{row[0], row[1], row[2], row[3]};
     };
-    const Cells heading{"designation", "standard", "area cm2", "mass kg/m"};
-    Layout layout(4, 2);
+    Layout layout(4, firstNumber);
     layout.Measure(heading);
-    for (std::size_t i = 0; i < sections.size(); ++i)
-        layout.Measure(cells(i));
+    for (const auto& row : rows)
+        layout.Measure(cells(row));
     std::string out;
     layout.Write(out, heading);
-    for (std::size_t i = 0; i < sections.size(); ++i)
-        layout.Write(out, cells(i));
+    for (const auto& row : rows)
+        layout.Write(out, cells(row));
     return out;
 }
 
+} // namespace
+
+std::string SectionsText(std::span<const catalogue::Section* const> sections) {
+    std::vector<std::array<std::string, 4>> rows;
+    for (const catalogue::Section* s : sections)
+        rows.push_back({s->Designation, s->Standard, partslist::ExactNumber(s->AreaCm2),
+                        partslist::ExactNumber(s->MassKgPerM)});
+    return ListText({"designation", "standard", "area cm2", "mass kg/m"}, 2, rows);
+}
+
 std::string MaterialsText(std::span<const catalogue::PricedMaterial> materials) {
-    std::vector<std::string> densities;
-    densities.reserve(materials.size());
+    std::vector<std::array<std::string, 4>> rows;
     for (const catalogue::PricedMaterial& m : materials)
-        densities.push_back(std::to_string(m.Density));
-    const auto cells = [&](std::size_t i) {
-        return Cells{materials[i].Name, materials[i].Designation, materials[i].Group, densities[i]};
-    };
-    const Cells heading{"name", "designation", "group", "density kg/m3"};
-    Layout layout(4, 3);
-    layout.Measure(heading);
-    for (std::size_t i = 0; i < materials.size(); ++i)
-        layout.Measure(cells(i));
-    std::string out;
-    layout.Write(out, heading);
-    for (std::size_t i = 0; i < materials.size(); ++i)
-        layout.Write(out, cells(i));
-    return out;
+        rows.push_back({std::string(m.Name), std::string(m.Designation), std::string(m.Group),
+                        std::to_string(m.Density)});
+    return ListText({"name", "designation", "group", "density kg/m3"}, 3, rows);
 }
 
 } // namespace cli

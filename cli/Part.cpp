@@ -3,6 +3,7 @@
 #include "calc/Error.h"
 #include "calc/ReadPart.h"
 #include "calc/Spelling.h"
+#include "catalogue/Text.h"
 #include "cli/Words.h"
 
 namespace cli {
@@ -26,8 +27,9 @@ void ReadSize(partslist::Line& line, catalogue::Profile profile, const std::stri
         }
         labels += (labels.empty() ? "" : ", ") + std::string(size.Label);
     }
-    throw UsageError((word ? "'" + *word + "' is no size of " : "give the size of ") +
-                     std::string(partslist::TypeName(line)) + ": " + labels);
+    throw UsageError(
+        (word ? "'" + catalogue::Printable(*word) + "' is no size of " : "give the size of ") +
+        std::string(partslist::TypeName(line)) + ": " + labels);
 }
 
 std::string Joined(std::span<const std::string> words) {
@@ -43,8 +45,9 @@ std::string Joined(std::span<const std::string> words) {
 // a fault of the part, as an impossible triangle is, and names the sections
 // nearest to it.
 std::size_t ReadSection(partslist::Line& line, std::span<const std::string> words) {
-    if (catalogue::SectionNamed(Joined(words)))
-        throw UsageError("give the length of " + Joined(words) + ", such as 6m");
+    // Named as the catalogue names it: "IPE 200 " and "ipe200" are IPE 200.
+    if (const catalogue::Section* whole = catalogue::SectionNamed(Joined(words)))
+        throw UsageError("give the length of " + whole->Designation + ", such as 6m");
     std::size_t length = words.size() > 1;
     if (const std::size_t n = words.size();
         n > 2 && calc::LengthUnitSpelled(words[n - 1]) && DimensionOf(words[n - 2]))
@@ -58,7 +61,8 @@ std::size_t ReadSection(partslist::Line& line, std::span<const std::string> word
         std::string near;
         for (const catalogue::Section* s : catalogue::NearSections(designation))
             near += (near.empty() ? "; near ones: " : ", ") + s->Designation;
-        throw calc::Error("kubatrix-calc: no standard section \"" + designation + '"' +
+        throw calc::Error("kubatrix-calc: no standard section \"" +
+                          catalogue::Printable(designation) + '"' +
                           (near.empty() ? "; kubatrix-calc --sections lists them" : near));
     }
     partslist::SetSize(line, section->Designation);
@@ -84,9 +88,10 @@ partslist::Line PartLine(std::span<const std::string> words, int quantity, std::
     const bool aperture = line.Kind == partslist::Kind::Aperture;
     line.Type = i < words.size() ? calc::ShapeSpelled(words[i], aperture) : nullptr;
     if (!line.Type)
-        throw UsageError(
-            (i < words.size() ? "'" + words[i] + "' is no type of " : "give a type of ") +
-            std::string(partslist::KindName(line.Kind)) + ": " + TypeList(line.Kind));
+        throw UsageError((i < words.size()
+                              ? "'" + catalogue::Printable(words[i]) + "' is no type of "
+                              : "give a type of ") +
+                         std::string(partslist::KindName(line.Kind)) + ": " + TypeList(line.Kind));
     ++i;
 
     // The rows a solid's dimensions go to, in order: the rows it reads; a
@@ -102,7 +107,7 @@ partslist::Line PartLine(std::span<const std::string> words, int quantity, std::
     for (; i < words.size(); ++i) {
         auto row = DimensionOf(words[i]);
         if (!row)
-            throw UsageError("'" + words[i] +
+            throw UsageError("'" + catalogue::Printable(words[i]) +
                              "' is no dimension: write a number and its unit, such as 2cm or 1.5m");
         RefuseComma(row->Text);
         // "2 cm" as two words; a number alone is in millimetres, as the
@@ -115,10 +120,10 @@ partslist::Line PartLine(std::span<const std::string> words, int quantity, std::
     }
     if (given.size() != rows.size()) {
         const bool length = rows.size() == 1 && rows[0] == 2;
-        const std::string names = length                ? "its length"
-                                  : rows.size() == 1    ? "a"
-                                  : rows.size() == 2    ? "a, b"
-                                                        : "a, b, c";
+        const std::string names = length             ? "its length"
+                                  : rows.size() == 1 ? "a"
+                                  : rows.size() == 2 ? "a, b"
+                                                     : "a, b, c";
         throw UsageError(std::string(partslist::TypeName(line)) + " takes " +
                          std::to_string(rows.size()) + " dimension" +
                          (rows.size() == 1 ? "" : "s") + " (" + names + "), not " +

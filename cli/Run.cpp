@@ -2,8 +2,10 @@
 
 #include "calc/Materials.h"
 #include "catalogue/MaterialLibrary.h"
+#include "catalogue/Text.h"
 #include "cli/Cutlist.h"
 #include "cli/Help.h"
+#include "cli/Input.h"
 #include "cli/Json.h"
 #include "cli/Output.h"
 #include "cli/Part.h"
@@ -14,12 +16,9 @@
 #include <CLI/CLI.hpp>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <exception>
 #include <filesystem>
-#include <memory>
-#include <sys/stat.h>
 
 namespace cli {
 namespace {
@@ -78,36 +77,14 @@ std::optional<double> PriceFor(const Options& o, const Request& r, std::optional
     return price;
 }
 
-// A whole file, or standard input for "-". Throws the message to show.
-std::string Contents(const std::string& name, std::istream& in) {
-    std::string text;
-    char chunk[1 << 16];
-    if (name == "-") {
-        // What the stream already holds (all of it, for a string), in one piece.
-        if (const std::streamsize ready = in.rdbuf()->in_avail(); ready > 0)
-            text.reserve(std::size_t(ready));
-        while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
-            text.append(chunk, std::size_t(in.gcount()));
-        if (in.bad()) throw calc::Error(std::string(Name) + ": standard input could not be read");
-        return text;
-    }
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(name.c_str(), "rb"),
-                                                               &std::fclose);
-    const auto fail = [&] {
-        return calc::Error(std::string(Name) + ": " + name + ": " + std::strerror(errno));
-    };
-    if (!file) throw fail();
-    struct stat status {};
-    if (fstat(fileno(file.get()), &status) == 0 && S_ISREG(status.st_mode))
-        text.reserve(std::size_t(status.st_size));
-    while (const std::size_t n = std::fread(chunk, 1, sizeof chunk, file.get()))
-        text.append(chunk, n);
-    if (std::ferror(file.get())) throw fail();
-    return text;
+// A name from the command line as a message shows it: an escape sequence or
+// a line break in it would otherwise reach the terminal, and cut FILE:LINE:.
+std::string PrintableName(const std::string& name) {
+    return catalogue::Printable(name, catalogue::Whole);
 }
 
 struct Opened {
-    std::string Name;
+    std::string Name;           // as given, for --json
     partslist::OpenedList List; // its lines kept only for --csv and --json
     Table Rows;                 // for the table
     std::optional<double> Price;
@@ -120,8 +97,9 @@ std::vector<Opened> OpenAll(const Options& o, const Request& r, std::istream& in
     for (const std::string& name : o.Words) {
         Opened file{name == "-" ? "<stdin>" : name, {}, {}, {}};
         const std::string text = Contents(name, in);
+        const std::string shown = PrintableName(file.Name);
         if (o.Csv || o.Json) {
-            file.List = partslist::ReadPartsList(text, file.Name, r.Density);
+            file.List = partslist::ReadPartsList(text, shown, r.Density);
             // Lines weighed in another material say so, so that --csv reads
             // back to these totals.
             if (r.Density)
@@ -129,15 +107,15 @@ std::vector<Opened> OpenAll(const Options& o, const Request& r, std::istream& in
                     line.Density = *r.Density, line.Material = r.Material;
         } else if (o.Totals) {
             file.List =
-                partslist::ReadPartsList(text, file.Name, r.Density, [](const partslist::Line&) {});
+                partslist::ReadPartsList(text, shown, r.Density, [](const partslist::Line&) {});
         } else {
-            file.List = partslist::ReadPartsList(
-                text, file.Name, r.Density, [&](const partslist::Line& line) {
+            file.List =
+                partslist::ReadPartsList(text, shown, r.Density, [&](const partslist::Line& line) {
                     file.Rows.Add(line, r.Density.value_or(line.Density));
                 });
         }
-        file.Price = PriceFor(o, r, file.List.PricePerKg, file.List.Totals, file.List.Lines,
-                              file.Name + ": ");
+        file.Price =
+            PriceFor(o, r, file.List.PricePerKg, file.List.Totals, file.List.Lines, shown + ": ");
         opened.push_back(std::move(file));
     }
     return opened;
@@ -148,7 +126,7 @@ std::vector<Opened> OpenAll(const Options& o, const Request& r, std::istream& in
 void NoteIgnored(const Opened& file, std::ostream& err) {
     const std::vector<std::string>& names = file.List.IgnoredColumns;
     if (names.empty()) return;
-    err << Name << ": " << file.Name << ": ignored columns: ";
+    err << Name << ": " << PrintableName(file.Name) << ": ignored columns: ";
     for (std::size_t i = 0; i < names.size(); ++i)
         err << (i ? ", " : "") << names[i];
     err << '\n';
@@ -167,7 +145,8 @@ int Files(const Options& o, const Request& r, std::istream& in, Writer& out, std
         const partslist::OpenedList& list = file.List;
         const bool last = &file == &opened.back();
         if (several && !o.Json)
-            out.Write((&file == &opened.front() ? "==> " : "\n==> ") + file.Name + " <==\n");
+            out.Write((&file == &opened.front() ? "==> " : "\n==> ") + PrintableName(file.Name) +
+                      " <==\n");
         if (o.Csv) {
             out.Write(partslist::WritePartsList(list.Lines, file.Price, list.Totals));
         } else if (o.Json) {
@@ -215,7 +194,8 @@ int SectionList(const Options& o, Writer& out) {
         words += (words.empty() ? "" : " ") + word;
     const std::vector<const catalogue::Section*> found = catalogue::SearchSections(words);
     if (found.empty())
-        throw calc::Error(std::string(Name) + ": no standard section matches \"" + words + '"');
+        throw calc::Error(std::string(Name) + ": no standard section matches \"" +
+                          catalogue::Printable(words) + '"');
     out.Write(SectionsText(found));
     return 0;
 }
@@ -248,7 +228,8 @@ int Dispatch(const Options& o, const CLI::App& app, std::istream& in, Writer& ou
     std::error_code noFile;
     if (o.Words.size() > 1 && DimensionOf(o.Words[1]) &&
         !std::filesystem::exists(o.Words[0], noFile))
-        throw UsageError("'" + o.Words[0] + "' is no file and no type of part");
+        throw UsageError("'" + catalogue::Printable(o.Words[0]) +
+                         "' is no file and no type of part");
     if (app.count("--quantity"))
         throw UsageError("--quantity counts a part given on the command line, not a file's lines");
     return Files(o, r, in, out, err);

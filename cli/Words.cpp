@@ -5,6 +5,7 @@
 #include "calc/ReadPart.h"
 #include "calc/Spelling.h"
 #include "catalogue/MaterialLibrary.h"
+#include "catalogue/Text.h"
 
 #include <charconv>
 
@@ -13,8 +14,9 @@ namespace {
 
 using calc::Folded;
 
+// A word as a message quotes it, escaped as a file's text is.
 std::string Quoted(std::string_view text) {
-    return "'" + std::string(text) + "'";
+    return "'" + catalogue::Printable(text) + "'";
 }
 
 } // namespace
@@ -79,7 +81,7 @@ std::optional<Dimension> DimensionOf(std::string_view word) {
 
 void RefuseComma(std::string_view text, std::string_view what) {
     if (text.find(',') != std::string_view::npos)
-        throw UsageError(std::string(what) + '"' + std::string(text) +
+        throw UsageError(std::string(what) + '"' + catalogue::Printable(text) +
                          "\": use a point for decimals and no thousands separator");
 }
 
@@ -92,7 +94,11 @@ std::int32_t DensityOf(std::string_view text) {
     }
 }
 
+// An empty price is none given, not a price of nothing: the window's rule
+// that an empty field reads as 0 would cost a whole list at 0.
 double PriceOf(std::string_view text) {
+    if (text.find_first_not_of(' ') == std::string_view::npos)
+        throw UsageError("--price-per-kg: give a price, such as 2.5");
     RefuseComma(text, "--price-per-kg: ");
     double price = 0.0;
     try {

@@ -198,11 +198,6 @@ void Master::SetLower(std::size_t pattern, double lower) {
     rowsChanged_ = true;
 }
 
-void Master::ClearLowers() {
-    for (std::size_t p = 0; p < lower_.size(); ++p)
-        if (lower_[p] > 0) SetLower(p, 0);
-}
-
 double Master::Lower(std::size_t pattern) const {
     return lower_[pattern];
 }

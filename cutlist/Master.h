@@ -63,7 +63,6 @@ public:
 
     // A lower bound on a pattern's bars, for diving.
     void SetLower(std::size_t pattern, double lower);
-    void ClearLowers();
     double Lower(std::size_t pattern) const;
 
     // An integer program over the patterns found (price-and-branch): bars

@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
     // the user's (and a first run's windows look the same every time).
     QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-    qputenv("XDG_DATA_HOME", settings.path().toUtf8()); // the user's materials too
+    qputenv("XDG_DATA_HOME", settings.path().toUtf8()); // the user's materials and lists kept too
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(folder.path());
 

@@ -1,13 +1,16 @@
 #include "ui/Document.h"
 
 #include "calc/Materials.h"
+#include "calc/ParseNumber.h"
 #include "calc/ReadPart.h"
 #include "catalogue/MaterialLibrary.h"
 #include "partslist/Describe.h"
 #include "ui/CoreText.h"
 #include "ui/CutListWindow.h"
 #include "ui/ErrorBox.h"
+#include "ui/KeptLists.h"
 #include "ui/MaterialsWindow.h"
+#include "ui/PartsListFile.h"
 #include "ui/PartsListWindow.h"
 #include "ui/SectionsWindow.h"
 #include "ui/UserMaterials.h"
@@ -16,12 +19,11 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QUrl>
-#include <QSaveFile>
 #include <QSettings>
+#include <QUrl>
 
-#include <cerrno>
-#include <cstring>
+#include <algorithm>
+#include <utility>
 
 namespace ui {
 namespace {
@@ -89,6 +91,8 @@ void Document::AddSection(std::string_view designation, std::string_view length,
 }
 
 void Document::Undo() {
+    // The list may no longer be the kept one: that stays until kept again.
+    keptFrom_.clear();
     const auto price = calculation_.PricePerKg();
     if (calculation_.Undo()) emit materialChanged();
     if (price != calculation_.PricePerKg()) emit priceChanged();
@@ -96,6 +100,7 @@ void Document::Undo() {
 }
 
 void Document::Reset() {
+    KeepUnsaved();
     calculation_.Reset();
     emit changed();
 }
@@ -160,33 +165,64 @@ QString Document::FilePath() const {
 
 std::optional<std::vector<std::string>> Document::Open(const QString& path,
                                                        const partslist::Progress& progress) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw calc::Error("Could not open '" + path.toStdString() +
-                          "': " + file.errorString().toStdString());
-    const QByteArray bytes = file.readAll();
+    return Take(path, progress, true);
+}
+
+std::optional<std::vector<std::string>> Document::OpenKept(const QString& path,
+                                                           const partslist::Progress& progress) {
+    auto ignored = Take(path, progress, false);
+    if (ignored) keptFrom_ = path;
+    return ignored;
+}
+
+// The file's list in place of this one, which is kept first where it was
+// never saved; the list is then the file's, or (`asFile` false) one never saved.
+std::optional<std::vector<std::string>>
+Document::Take(const QString& path, const partslist::Progress& progress, bool asFile) {
+    const QByteArray bytes = PartsListBytes(path);
+    const std::string name = PrintableName(path).toStdString();
     partslist::OpenedList list;
     try {
-        list = partslist::ReadPartsList(std::string_view(bytes.constData(), bytes.size()),
-                                        path.toStdString(), {}, {}, progress);
+        list = partslist::ReadPartsList(std::string_view(bytes.constData(), bytes.size()), name, {},
+                                        {}, progress);
     } catch (const partslist::Cancelled&) {
         return std::nullopt; // as if never asked
     }
     PriceByMaterial(list.Lines, list.Totals);
     if (partslist::Costed(list.Totals.Lines, list.PricePerKg) &&
         !partslist::TotalCostCents(list.Totals.Lines, list.PricePerKg))
-        throw calc::Error(path.toStdString() + ": its prices give costs past 15 digits");
+        throw calc::Error(name + ": its prices give costs past 15 digits");
+    KeepUnsaved();
+    keptFrom_.clear();
     const bool lines = !list.Lines.empty();
     const bool price = list.PricePerKg != calculation_.PricePerKg();
     calculation_.Replace(std::move(list.Lines), std::move(list.Totals), list.PricePerKg,
                          std::move(list.Format));
-    calculation_.Saved(path.toStdString());
-    Remember(path);
+    calculation_.Saved(asFile ? path.toStdString() : std::string());
+    if (asFile) Remember(path);
     emit replayed();
     if (lines) emit materialChanged();
     if (price) emit priceChanged();
     emit changed();
     return std::move(list.IgnoredColumns);
+}
+
+void Document::KeepUnsaved() {
+    if (calculation_.Lines().empty() || !calculation_.FilePath().empty()) return;
+    try {
+        const QString kept =
+            KeepList(partslist::WritePartsList(calculation_.Lines(), calculation_.PricePerKg(),
+                                               calculation_.Totals(), calculation_.FileFormat()),
+                     int(calculation_.Lines().size()));
+        if (kept.isEmpty()) return; // the one it came from stays, if any
+        // Kept as it now is, the list needs no older copy.
+        if (!keptFrom_.isEmpty() && keptFrom_ != kept) ForgetKeptList(keptFrom_);
+        keptFrom_.clear();
+        emit recentFilesChanged();
+    } catch (...) {
+        // Out of memory for the text: the list goes as it went before lists
+        // were kept, and the program goes on.
+    }
 }
 
 // Written to a temporary file and renamed over the target, so a failure
@@ -195,30 +231,22 @@ void Document::Save(const QString& path) {
     const std::string text =
         partslist::WritePartsList(calculation_.Lines(), calculation_.PricePerKg(),
                                   calculation_.Totals(), calculation_.FileFormat());
-    QSaveFile file(path);
-    errno = 0;
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         file.write(text.data(), qint64(text.size())) == qint64(text.size()) &&
-                         file.flush();
-    if (!written || !file.commit()) {
-        // QSaveFile names a failed flush "Unknown error"; the system knows better.
-        const QString reason = file.error() == QFileDevice::NoError || errno == 0
-                                   ? file.errorString()
-                                   : QString::fromLocal8Bit(std::strerror(errno));
-        throw calc::Error("Could not save '" + path.toStdString() + "': " + reason.toStdString());
-    }
+    if (const QString failed = WriteWhole(path, text); !failed.isEmpty())
+        throw calc::Error("Could not save '" + PrintableName(path).toStdString() +
+                          "': " + failed.toStdString());
     calculation_.Saved(path.toStdString());
+    if (!keptFrom_.isEmpty()) ForgetKeptList(std::exchange(keptFrom_, QString()));
     Remember(path);
     emit changed();
 }
 
 bool Document::MayDiscard(QWidget* parent) {
     if (!Modified()) return true;
-    const auto answer = QMessageBox::warning(
-        parent, AppTitle,
-        QStringLiteral("The parts list \u201C%1\u201D has changes that are not saved.")
-            .arg(QFileInfo(FilePath()).fileName()),
-        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    const auto answer =
+        Ask(parent, QMessageBox::Warning,
+            QStringLiteral("The parts list \u201C%1\u201D has changes that are not saved.")
+                .arg(PrintableName(QFileInfo(FilePath()).fileName())),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     if (answer != QMessageBox::Save) return answer == QMessageBox::Discard;
     bool saved = false;
     Guarded(parent, [&] {
@@ -236,12 +264,28 @@ QString Document::LastFolder() const {
     return QSettings().value(FolderKey).toString();
 }
 
-QString Document::RememberedPrice() const {
-    return QSettings().value(PriceKey).toString();
+// Kept as a number; a version before kept the text as typed ("2,5" in a
+// German session), which reads as the field reads it.
+std::optional<double> Document::RememberedPrice() const {
+    const QString kept = QSettings().value(PriceKey).toString().trimmed();
+    bool number = false;
+    const double price = kept.toDouble(&number);
+    if (number) return price >= 0 ? std::optional(price) : std::nullopt;
+    try {
+        if (const double typed = kept.isEmpty() ? -1 : calc::ParseNumber(kept.toStdString());
+            typed >= 0)
+            return typed;
+    } catch (const calc::Error&) {
+    }
+    return std::nullopt;
 }
 
-void Document::RememberPrice(const QString& text) {
-    QSettings().setValue(PriceKey, text);
+void Document::RememberPrice(std::optional<double> price) {
+    QSettings settings;
+    if (price)
+        settings.setValue(PriceKey, *price);
+    else
+        settings.remove(PriceKey);
 }
 
 void Document::Remember(const QString& path) {
@@ -277,6 +321,7 @@ void Document::OpenDropped(const QString& path) {
 }
 
 void Document::CloseWindows() {
+    KeepUnsaved();
     for (QWidget* window :
          {static_cast<QWidget*>(partsList_), static_cast<QWidget*>(sections_),
           static_cast<QWidget*>(materialsWindow_), static_cast<QWidget*>(cutList_)})

@@ -81,17 +81,28 @@ public:
     std::optional<std::vector<std::string>> Open(const QString& path,
                                                  const partslist::Progress& progress = {});
     void Save(const QString& path);
+    // A list kept when it was thrown away unsaved (KeptLists.h), opened as
+    // Open opens a file, as the list never saved it is: no file, nothing
+    // that says saved. It is forgotten once saved, or kept again as it then
+    // is when thrown away.
+    std::optional<std::vector<std::string>> OpenKept(const QString& path,
+                                                     const partslist::Progress& progress = {});
+    // Keeps the list where it has lines and was never saved, as Reset, Open
+    // and the main window's closing throw it away; quietly nothing where it
+    // cannot be written.
+    void KeepUnsaved();
     // Whether the list may be replaced or thrown away: yes unless it is a
     // saved or opened file with changes, and then as the user answers
     // Save (and it saved), Discard or Cancel, asked in front of `parent`.
     bool MayDiscard(QWidget* parent);
 
     // What is remembered between runs: the files last saved or opened (the
-    // newest first), their folder, and the price typed last.
+    // newest first), their folder, and the price in force last, a number, so
+    // that it shows with the decimal mark of the next run's language.
     QStringList RecentFiles() const;
     QString LastFolder() const;
-    QString RememberedPrice() const;
-    void RememberPrice(const QString& text);
+    std::optional<double> RememberedPrice() const;
+    void RememberPrice(std::optional<double> price);
 
     // Requests for a window: it is built on first use, shown and brought to
     // the front.
@@ -115,7 +126,8 @@ public:
     // A parts list dropped on a window: opened in the list window, after the
     // user says the list it replaces may go.
     void OpenDropped(const QString& path);
-    // The main window closes: so do the others, remembering their places.
+    // The main window closes: so do the others, remembering their places,
+    // and a list never saved is kept.
     void CloseWindows();
 
 signals:
@@ -152,6 +164,8 @@ private:
     void Reweighed() override;
 
     void Remember(const QString& path);
+    std::optional<std::vector<std::string>> Take(const QString& path,
+                                                 const partslist::Progress& progress, bool asFile);
     partslist::Calculation::AddedMaterial Priced(std::string_view material) const;
     void PriceByMaterial(std::vector<partslist::Line>& lines, partslist::Replay& replay) const;
     PartsListWindow* PartsList();
@@ -159,6 +173,7 @@ private:
     partslist::Calculation calculation_;
     std::string materialField_, densityField_;
     std::optional<std::int32_t> fieldDensity_;
+    QString keptFrom_; // the kept list this one was opened from, while it is
     QWidget* owner_;
     QPointer<PartsListWindow> partsList_;
     QPointer<SectionsWindow> sections_;

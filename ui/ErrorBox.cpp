@@ -11,11 +11,23 @@ QString WithPeriod(const QString& message) {
 
 void ShowError(QWidget* parent, const QString& message) noexcept {
     try {
-        QMessageBox box(QMessageBox::Critical, AppTitle, WithPeriod(message), QMessageBox::Ok, parent);
+        QMessageBox box(QMessageBox::Critical, AppTitle, WithPeriod(message), QMessageBox::Ok,
+                        parent);
+        // A message quotes names and cells from files: never markup.
+        box.setTextFormat(Qt::PlainText);
         box.exec();
     } catch (...) {
         // Nothing is left to report with; the window stays as it was.
     }
+}
+
+QMessageBox::StandardButton Ask(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                                QMessageBox::StandardButtons buttons,
+                                QMessageBox::StandardButton preferred) {
+    QMessageBox box(icon, AppTitle, text, buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    if (preferred != QMessageBox::NoButton) box.setDefaultButton(preferred);
+    return QMessageBox::StandardButton(box.exec());
 }
 
 } // namespace ui

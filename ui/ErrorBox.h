@@ -4,6 +4,7 @@
 // past a handler into the event loop.
 #include "calc/Error.h"
 
+#include <QMessageBox>
 #include <QString>
 #include <QWidget>
 
@@ -18,6 +19,12 @@ inline const QString AppTitle = QStringLiteral("Kubatrix " KUBATRIX_VERSION);
 QString WithPeriod(const QString& message);
 
 void ShowError(QWidget* parent, const QString& message) noexcept;
+
+// A question or a note in a box of the same kind, its text never taken as
+// markup: it may quote a file's name. Returns the button clicked.
+QMessageBox::StandardButton Ask(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                                QMessageBox::StandardButtons buttons,
+                                QMessageBox::StandardButton preferred = QMessageBox::NoButton);
 
 // Runs a handler; whatever it throws is shown in the error box.
 template <typename Handler> void Guarded(QWidget* parent, Handler&& handler) noexcept {

@@ -9,6 +9,7 @@
 #include "ui/Addresses.h"
 #include "ui/CoreText.h"
 #include "ui/Document.h"
+#include "ui/Drops.h"
 #include "ui/EditCombo.h"
 #include "ui/ErrorBox.h"
 #include "ui/Fonts.h"
@@ -20,12 +21,9 @@
 #include "ui/WindowTexts.h"
 
 #include <QCloseEvent>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMimeData>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
@@ -70,7 +68,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), document_(new ui::Doc
     setFont(SansFont());
     CreateControls();
     setFixedSize(662, 453);
-    setAcceptDrops(true);
+    OpenDroppedLists(this, *document_);
     ConnectHandlers();
     DensityTyped();
     document_->SetMaterialField(str(MaterialBox));
@@ -79,6 +77,18 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), document_(new ui::Doc
     // "Choose Type".
     ObjectTypeBox->setFocus();
     ObjectTypeBox->lineEdit()->selectAll();
+}
+
+void MainWindow::ShowPartsList() {
+    Guarded(this, [&] { document_->ShowPartsList(); });
+}
+
+void MainWindow::ShowSections() {
+    Guarded(this, [&] { document_->ShowSections(); });
+}
+
+void MainWindow::ShowMaterials() {
+    Guarded(this, [&] { document_->ShowMaterials(); });
 }
 
 // Once the window is on screen, and not before, the pictures get ready.
@@ -111,16 +121,15 @@ void MainWindow::ConnectHandlers() {
     connect(VolumeUnitBox, &EditCombo::userChanged, this, &MainWindow::VolumeUnitChanged);
     connect(UndoButton, &QPushButton::clicked, this, &MainWindow::Undo);
     connect(ResetButton, &QPushButton::clicked, this, &MainWindow::Reset);
-    const auto guarded = [this](void (ui::Document::*show)()) {
-        return [this, show] { Guarded(this, [&] { (document_->*show)(); }); };
-    };
-    connect(PartsListButton, &QPushButton::clicked, this, guarded(&Document::ShowPartsList));
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this), &QShortcut::activated, this,
-            guarded(&Document::ShowPartsList));
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this), &QShortcut::activated, this,
-            guarded(&Document::ShowSections));
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), this), &QShortcut::activated, this,
-            guarded(&Document::ShowMaterials));
+    // The other windows, opened by the document.
+    connect(PartsListButton, &QPushButton::clicked, this, &MainWindow::ShowPartsList);
+    const std::pair<Qt::Key, void (MainWindow::*)()> windows[] = {
+        {Qt::Key_L, &MainWindow::ShowPartsList},
+        {Qt::Key_K, &MainWindow::ShowSections},
+        {Qt::Key_M, &MainWindow::ShowMaterials}};
+    for (const auto& [key, show] : windows)
+        connect(new QShortcut(QKeySequence(Qt::CTRL | key), this), &QShortcut::activated, this,
+                show);
     connect(AddObjectButton, &QPushButton::clicked, this, &MainWindow::AddObject);
     connect(AddApertureButton, &QPushButton::clicked, this, &MainWindow::AddAperture);
     connect(DensityField, &QLineEdit::textChanged, this, &MainWindow::DensityTyped);
@@ -169,22 +178,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (!document_->MayDiscard(this)) return event->ignore();
     document_->CloseWindows(); // they remember their places
     QWidget::closeEvent(event);
-}
-
-// A parts list dropped on the window opens in the list window, as Open does.
-void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DroppedPartsList(event->mimeData()).isEmpty()) event->acceptProposedAction();
-}
-
-void MainWindow::dropEvent(QDropEvent* event) {
-    const QString path = DroppedPartsList(event->mimeData());
-    if (path.isEmpty()) return;
-    event->acceptProposedAction();
-    // After the drop is done, so that a question does not hold up the program
-    // the file came from.
-    QTimer::singleShot(0, this, [this, path] {
-        Guarded(this, [&] { document_->OpenDropped(path); });
-    });
 }
 
 void MainWindow::ShowHelp() {

@@ -84,8 +84,6 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateControls(); // Layout.cpp
@@ -107,6 +105,9 @@ private:
     void Undo();
     void Reset();
     void DensityTyped();
+    void ShowPartsList();
+    void ShowSections();
+    void ShowMaterials();
 
     void ShowPicture(QLabel* image, const QString& name);
     void ShowAddOutcome(const calc::AddOutcome& outcome);

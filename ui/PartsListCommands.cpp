@@ -1,10 +1,12 @@
 // The list window's commands that take the list elsewhere or bring one in:
 // the clipboard, open, save and the recent files, and the quote sheet saved
 // as a PDF or printed.
+#include "partslist/Cells.h"
 #include "partslist/PartsFile.h"
 #include "ui/CoreText.h"
 #include "ui/Document.h"
 #include "ui/ErrorBox.h"
+#include "ui/KeptLists.h"
 #include "ui/PartsListWindow.h"
 #include "ui/ProgressBox.h"
 #include "ui/QuoteSheet.h"
@@ -50,6 +52,33 @@ QuoteSheet Sheet(const Document& document) {
     return sheet;
 }
 
+// A quote sheet is a PDF: under the name of a parts list only once the user
+// says so, since the file dialog asks only whether to replace "a file".
+bool MayWriteQuoteSheetAs(QWidget* parent, const QString& path) {
+    if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) return true;
+    const QString name = PrintableName(QFileInfo(path).fileName());
+    const QString question =
+        QFileInfo::exists(path)
+            ? QStringLiteral("\u201C%1\u201D is a parts list. Save the quote sheet, a PDF, over "
+                             "it? The list in it is then lost.")
+            : QStringLiteral("\u201C%1\u201D is the name of a parts list (.csv). Save the quote "
+                             "sheet, a PDF, under that name?");
+    return Ask(parent, QMessageBox::Warning, question.arg(name),
+               QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Cancel) == QMessageBox::Save;
+}
+
+// Columns left out of a list, told once in a note.
+void TellLeftOut(QWidget* parent, const std::vector<std::string>& names, const QString& from) {
+    if (names.empty()) return;
+    QStringList quoted;
+    for (const std::string& name : names)
+        quoted << QStringLiteral("\u201C%1\u201D").arg(FromCore(name));
+    Ask(parent, QMessageBox::Information,
+        QStringLiteral("Columns this program does not use were left out%1: %2")
+            .arg(from, quoted.join(QStringLiteral(", "))),
+        QMessageBox::Ok);
+}
+
 } // namespace
 
 // The file's columns, tab-separated, numbers with the user's decimal mark:
@@ -65,9 +94,9 @@ void PartsListWindow::CopyLines() {
             results.push_back(calculation.Results()[std::size_t(row)]);
         }
         if (!lines.empty()) replay.Lines = std::move(results);
-        const std::string text = partslist::WriteRows(lines.empty() ? calculation.Lines() : lines,
-                                                      calculation.PricePerKg(), replay,
-                                                      partslist::RowFormat::Copy(DecimalSeparator(), true));
+        const std::string text = partslist::WriteRows(
+            lines.empty() ? calculation.Lines() : lines, calculation.PricePerKg(), replay,
+            partslist::RowFormat::Copy(DecimalSeparator(), true));
         QGuiApplication::clipboard()->setText(FromCore(text));
     });
 }
@@ -76,9 +105,15 @@ void PartsListWindow::CopyLines() {
 void PartsListWindow::PasteLines() {
     Guarded(this, [&] {
         const std::string text = QGuiApplication::clipboard()->text().toStdString();
+        const std::size_t before = document_.Calculation().Lines().size();
+        std::vector<std::string> ignored;
         document_.Paste(partslist::ReadPastedRows(
             text, DecimalSeparator(),
-            document_.Calculation().Shown() == partslist::TotalsShown::WeightAndMarker));
+            document_.Calculation().Shown() == partslist::TotalsShown::WeightAndMarker, &ignored));
+        // A copy's own cost column is no stranger.
+        std::erase(ignored, std::string(partslist::cells::CostColumnName));
+        if (document_.Calculation().Lines().size() != before)
+            TellLeftOut(this, ignored, QStringLiteral(" of the paste"));
     });
 }
 
@@ -86,9 +121,9 @@ void PartsListWindow::PasteLines() {
 // ".csv", so that Open's filter shows it.
 void PartsListWindow::Save() {
     const QString own = document_.FilePath();
-    const QString path =
-        SaveFileName(this, QStringLiteral("Save parts list"),
-                     own.isEmpty() ? document_.LastFolder() : own, FileFilter, QStringLiteral("csv"));
+    const QString path = SaveFileName(this, QStringLiteral("Save parts list"),
+                                      own.isEmpty() ? document_.LastFolder() : own, FileFilter,
+                                      QStringLiteral("csv"));
     if (!path.isEmpty()) SaveTo(path);
 }
 
@@ -103,10 +138,19 @@ void PartsListWindow::OpenFile(const QString& path) {
     if (document_.MayDiscard(this)) OpenFrom(path);
 }
 
-// The last files saved or opened, the newest first, under the Open button.
+// Under the Open button: the lists kept unsaved, then the last files saved
+// or opened, the newest first.
 void PartsListWindow::ShowRecentFiles() {
     recentFiles_->clear();
+    const std::vector<KeptList> kept = KeptLists();
+    for (const KeptList& list : kept) {
+        QAction* item = recentFiles_->addAction(KeptListCaption(list));
+        item->setToolTip(list.Path);
+        const QString path = list.Path;
+        connect(item, &QAction::triggered, this, [this, path] { OpenKeptList(path); });
+    }
     const QStringList recent = document_.RecentFiles();
+    if (!kept.empty() && !recent.isEmpty()) recentFiles_->addSeparator();
     for (int i = 0; i < recent.size(); ++i) {
         QAction* item = recentFiles_->addAction(
             QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(recent[i]).fileName()));
@@ -114,7 +158,7 @@ void PartsListWindow::ShowRecentFiles() {
         const QString path = recent[i];
         connect(item, &QAction::triggered, this, [this, path] { OpenFile(path); });
     }
-    recentFiles_->setEnabled(!recent.isEmpty());
+    recentFiles_->setEnabled(!recent.isEmpty() || !kept.empty());
 }
 
 bool PartsListWindow::SaveTo(const QString& path) {
@@ -127,20 +171,24 @@ bool PartsListWindow::SaveTo(const QString& path) {
 }
 
 void PartsListWindow::OpenFrom(const QString& path) {
+    OpenList(path, false);
+}
+
+void PartsListWindow::OpenKeptList(const QString& path) {
+    if (document_.MayDiscard(this)) OpenList(path, true);
+}
+
+// The progress box is gone before a failure or a note is told, so that the
+// box in front is the one to click.
+void PartsListWindow::OpenList(const QString& path, bool kept) {
     Guarded(this, [&] {
         std::optional<std::vector<std::string>> ignored;
         {
             ProgressBox progress(this, QStringLiteral("Reading the parts list…"));
-            ignored = document_.Open(path, progress.Step<std::size_t>());
+            const auto step = progress.Step<std::size_t>();
+            ignored = kept ? document_.OpenKept(path, step) : document_.Open(path, step);
         }
-        if (!ignored || ignored->empty()) return;
-        QStringList names;
-        for (const std::string& name : *ignored)
-            names << QStringLiteral("\u201C%1\u201D").arg(FromCore(name));
-        QMessageBox::information(
-            this, AppTitle,
-            QStringLiteral("Columns this program does not use were left out: %1")
-                .arg(names.join(QStringLiteral(", "))));
+        if (ignored) TellLeftOut(this, *ignored, QString());
     });
 }
 
@@ -154,6 +202,7 @@ void PartsListWindow::Report() {
 // A failure is told once the progress box is gone, so that its OK is the
 // one to click.
 void PartsListWindow::ReportTo(const QString& path) {
+    if (!MayWriteQuoteSheetAs(this, path)) return;
     Guarded(this, [&] {
         QString error;
         {
@@ -167,8 +216,9 @@ void PartsListWindow::ReportTo(const QString& path) {
 void PartsListWindow::Print() {
     Guarded(this, [&] {
         QPrinter printer(QPrinter::HighResolution);
-        printer.setPageSize(QuotePageSize());
+        printer.setPageLayout(QuotePageLayout()); // the pages of Report
         QPrintDialog dialog(&printer, this);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange);
         if (dialog.exec() != QDialog::Accepted) return;
         QString error;
         {

@@ -5,6 +5,7 @@
 #include "partslist/Describe.h"
 #include "ui/CoreText.h"
 #include "ui/Document.h"
+#include "ui/Drops.h"
 #include "ui/ErrorBox.h"
 #include "ui/HelpWindow.h"
 #include "ui/PartsListModel.h"
@@ -12,8 +13,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -28,28 +27,15 @@
 #include <QSettings>
 #include <QShortcut>
 #include <QTableView>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <charconv>
 
 namespace ui {
 namespace {
 
 const QString GeometryKey = QStringLiteral("PartsList/Geometry");
-
-// A price as a person types it into its field: the shortest digits that read
-// back as the same number, with no exponent ("200000", not "2e+05"), with the
-// user's decimal separator.
-QString PriceText(double value) {
-    char digits[400]; // room for every digit of any double in fixed notation
-    const char* end =
-        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed).ptr;
-    return QString::fromLatin1(digits, end - digits)
-        .replace(u'.', QChar::fromLatin1(DecimalSeparator()));
-}
 
 QLineEdit* totalField(QWidget* parent, const char* name, const QString& spoken) {
     auto* field = new QLineEdit(parent);
@@ -80,11 +66,12 @@ PartsListWindow::PartsListWindow(Document& document, QWidget* owner)
     setObjectName(QStringLiteral("PartsListWindow"));
     setWindowTitle(QStringLiteral("Parts list"));
     resize(760, 420);
-    setAcceptDrops(true);
     model_ = new PartsListModel(document_, this);
     CreateControls();
+    OpenDroppedLists(this, document_);
 
     connect(PriceField, &QLineEdit::textChanged, this, &PartsListWindow::PriceTyped);
+    connect(PriceField, &QLineEdit::editingFinished, this, &PartsListWindow::PriceFinished);
     connect(&document_, &Document::changed, this, &PartsListWindow::Changed);
     connect(&document_, &Document::priceChanged, this, &PartsListWindow::ShowPrice);
     connect(&document_, &Document::recentFilesChanged, this, &PartsListWindow::ShowRecentFiles);
@@ -95,6 +82,7 @@ PartsListWindow::PartsListWindow(Document& document, QWidget* owner)
             [this] { RemoveAction->setEnabled(Table->selectionModel()->hasSelection()); });
     RemoveAction->setEnabled(false);
     Table->installEventFilter(this);
+    PriceField->installEventFilter(this);
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, [this] {
         Guarded(this, [&] {
             HelpWindow::ShowPage(this, QUrl(QStringLiteral("qrc:/help/parts-list.html")));
@@ -103,7 +91,8 @@ PartsListWindow::PartsListWindow(Document& document, QWidget* owner)
     ShowTotals();
     ShowTitle();
     restoreGeometry(QSettings().value(GeometryKey).toByteArray());
-    PriceField->setText(document_.RememberedPrice());
+    if (const auto price = document_.RememberedPrice()) PriceField->setText(PriceText(*price));
+    priceBefore_ = document_.Calculation().PricePerKg();
 }
 
 void PartsListWindow::CreateControls() {
@@ -142,6 +131,13 @@ void PartsListWindow::CreateControls() {
     row(1, QStringLiteral("Total weight"), WeightTotal, QStringLiteral("kg"));
     row(2, QStringLiteral("Price per kg"), PriceField, QString());
     row(3, QStringLiteral("Total cost"), CostTotal, QString());
+    // Why what the price field says is not the price in force; hidden while it is.
+    PriceNote = new QLabel(this);
+    PriceNote->setObjectName(QStringLiteral("PriceNote"));
+    PriceNote->setAccessibleName(QStringLiteral("Price note"));
+    PriceNote->setStyleSheet(QStringLiteral("color: #800000"));
+    PriceNote->hide();
+    totals->addWidget(PriceNote, 2, 1, 1, 5);
     totals->setColumnStretch(1, 1);
     totals->setColumnStretch(4, 1);
 
@@ -223,26 +219,14 @@ void PartsListWindow::CreateControls() {
 
 void PartsListWindow::closeEvent(QCloseEvent* event) {
     QSettings().setValue(GeometryKey, saveGeometry());
-    document_.RememberPrice(PriceField->text());
+    document_.RememberPrice(document_.Calculation().PricePerKg());
     QWidget::closeEvent(event);
-}
-
-void PartsListWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DroppedPartsList(event->mimeData()).isEmpty()) event->acceptProposedAction();
-}
-
-void PartsListWindow::dropEvent(QDropEvent* event) {
-    const QString path = DroppedPartsList(event->mimeData());
-    if (path.isEmpty()) return;
-    event->acceptProposedAction();
-    // After the drop is done, so that a question does not hold up the program
-    // the file came from.
-    QTimer::singleShot(0, this, [this, path] { OpenFile(path); });
 }
 
 // The table would take Delete and Ctrl+C for itself (to search its rows, to
 // copy one cell); in the table they remove and copy whole lines.
 bool PartsListWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == PriceField && event->type() == QEvent::FocusIn) PriceEditBegins();
     if (watched != Table ||
         (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress))
         return QWidget::eventFilter(watched, event);
@@ -292,47 +276,9 @@ void PartsListWindow::RowsAdded(int first, int last) {
     FitColumns(first, last);
 }
 
-std::optional<double> PartsListWindow::PricePerKg() const {
-    const std::string text = PriceField->text().trimmed().toStdString();
-    if (text.empty()) return std::nullopt;
-    try {
-        const double price = calc::ParseNumber(text);
-        if (price >= 0.0) return price;
-    } catch (const calc::Error&) {
-    }
-    return std::nullopt;
-}
-
 void PartsListWindow::Changed() {
     ShowTotals();
     ShowTitle();
-}
-
-// A new price changes the costs only; rows selected stay so, the cost
-// column taken in when it comes.
-void PartsListWindow::PriceTyped() {
-    Guarded(this, [&] {
-        const auto price = PricePerKg();
-        if (price && !partslist::TotalCostCents(document_.Calculation().Results(), *price)) {
-            const std::string typed = PriceField->text().toStdString();
-            ShowPrice();
-            throw calc::Error("A price of " + typed + " a kilogram gives costs past 15 digits");
-        }
-        const QItemSelection selected = Table->selectionModel()->selection();
-        const int columns = model_->columnCount();
-        document_.SetPricePerKg(price);
-        Table->selectionModel()->select(selected,
-                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        if (model_->columnCount() != columns) FitColumns(); // the cost column came
-    });
-}
-
-// The document's price in the field, unless the field already says it.
-void PartsListWindow::ShowPrice() {
-    const auto price = document_.Calculation().PricePerKg();
-    if (PricePerKg() == price) return;
-    const QSignalBlocker quiet(PriceField);
-    PriceField->setText(price ? PriceText(*price) : QString());
 }
 
 // The totals as the main window's result fields show them, in kilograms and

@@ -10,6 +10,7 @@
 #include <vector>
 
 class QAction;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QTableView;
@@ -40,6 +41,7 @@ public:
 
     QTableView* Table;
     QLineEdit *VolumeTotal, *WeightTotal, *CostTotal, *PriceField;
+    QLabel* PriceNote;
     QAction *RemoveAction, *CopyAction, *PasteAction, *OpenAction, *SaveAction, *ReportAction,
         *PrintAction;
     QToolButton *RemoveButton, *CopyButton, *PasteButton, *OpenButton, *SaveButton, *ReportButton,
@@ -48,16 +50,19 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
     void Changed();
     void RowsAdded(int first, int last);
+    // PartsListPrice.cpp
+    void PriceEditBegins();
     void PriceTyped();
+    void PriceFinished();
     void ShowPrice();
+    void ShowPriceNote(const QString& why);
+
     void ShowTotals();
     void ShowTitle();
     void ShowRecentFiles();
@@ -68,6 +73,9 @@ private:
     void PasteLines();
     void Save();
     void Open();
+    void OpenKeptList(const QString& path);
+    // A file's list, or (`kept`) a list kept unsaved, in place of this one.
+    void OpenList(const QString& path, bool kept);
     void Report();
     void Print();
     std::vector<int> SelectedRows() const;
@@ -75,6 +83,12 @@ private:
     Document& document_;
     PartsListModel* model_;
     QMenu* recentFiles_;
+    // The price in force as the edit of the price field began.
+    std::optional<double> priceBefore_;
 };
+
+// A price as a person types it into its field (NumberAsTyped), with the
+// user's decimal separator.
+QString PriceText(double value);
 
 } // namespace ui

@@ -90,12 +90,15 @@ private:
 // Draws the pages of one sheet on one painter.
 class Pages {
 public:
-    Pages(QPainter& painter, const Text& contents)
+    // The page's size in points is the page layout's, not the device's
+    // pixels divided back: a printer's resolution then never moves a row to
+    // another page, and a print has the pages of the PDF.
+    Pages(QPainter& painter, const Text& contents, const QSizeF& points)
         : p_(painter), c_(contents), k_(painter.device()->logicalDpiY() / 72.0),
-          width_(painter.device()->width() / k_), height_(painter.device()->height() / k_),
-          kind_(7, false, painter.device(), k_), body_(8.5, false, painter.device(), k_),
-          bold_(8.5, true, painter.device(), k_), material_(7.5, false, painter.device(), k_),
-          head_(8, true, painter.device(), k_), small_(8, false, painter.device(), k_) {
+          width_(points.width()), height_(points.height()), kind_(7, false, painter.device(), k_),
+          body_(8.5, false, painter.device(), k_), bold_(8.5, true, painter.device(), k_),
+          material_(7.5, false, painter.device(), k_), head_(8, true, painter.device(), k_),
+          small_(8, false, painter.device(), k_) {
         const int room = int((height_ - HeaderH - HeadsH - FooterH) / RowH);
         perPage_ = std::max(1, room);
         const int rows = int(c_.Rows.size());
@@ -318,9 +321,9 @@ private:
 // each word from `progress` to go on. A printer is aborted when that word is
 // stop, so that no half-printed job goes out.
 QuoteOutcome paint(QPagedPaintDevice& device, const QuoteSheet& sheet, const Progress& progress,
-                   QPrinter* printer) {
+                   QPrinter* printer, PageRange range) {
     try {
-        int total = 0; // pages; none counted while the rows are read
+        int total = 0; // pages to draw; none counted while the rows are read
         bool stopped = false;
         const auto tell = [&](int done) { return !(stopped = progress && !progress(done, total)); };
         const Text contents = TextOf(sheet, [&] { return tell(0); });
@@ -330,14 +333,23 @@ QuoteOutcome paint(QPagedPaintDevice& device, const QuoteSheet& sheet, const Pro
             return {false, QStringLiteral("The pages could not be drawn.")};
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        Pages pages(painter, contents);
-        total = pages.count();
+        Pages pages(painter, contents, device.pageLayout().paintRect(QPageLayout::Point).size());
+        const int first = std::max(range.First, 1);
+        const int last = range.Last > 0 ? std::min(range.Last, pages.count()) : pages.count();
+        if (first > last) {
+            if (printer) printer->abort();
+            return {false, QStringLiteral("The quote sheet has %1 page%2: there is no page %3.")
+                               .arg(pages.count())
+                               .arg(pages.count() == 1 ? QString() : QStringLiteral("s"))
+                               .arg(first)};
+        }
+        total = last - first + 1;
         bool going = pages.place([&] { return tell(0); });
-        for (int page = 0; going && page < total; ++page) {
-            if (page > 0 && !device.newPage())
+        for (int page = first; going && page <= last; ++page) {
+            if (page > first && !device.newPage())
                 return {false, QStringLiteral("A new page could not be started.")};
-            pages.draw(page);
-            going = tell(page + 1);
+            pages.draw(page - 1);
+            going = tell(page - first + 1);
         }
         if (stopped) {
             if (printer) printer->abort();
@@ -387,9 +399,10 @@ private:
 // that only once the writer, the painter and every write to the disk have
 // succeeded. Otherwise the file is left as it was.
 QuoteOutcome savePdf(const QString& path, const QuoteSheet& sheet, const QPageLayout& layout,
-                     int resolution, const Progress& progress) {
+                     int resolution, const Progress& progress, PageRange range = {}) {
     const auto failed = [&](const QString& why) {
-        return QuoteOutcome{false, QStringLiteral("Cannot write \"%1\": %2").arg(path, why)};
+        return QuoteOutcome{
+            false, QStringLiteral("Cannot write \"%1\": %2").arg(PrintableName(path), why)};
     };
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return failed(file.errorString());
@@ -402,7 +415,7 @@ QuoteOutcome savePdf(const QString& path, const QuoteSheet& sheet, const QPageLa
         pdf.setCreator(QStringLiteral("Kubatrix"));
         if (resolution > 0) pdf.setResolution(resolution);
         pdf.setPageLayout(layout);
-        out = paint(pdf, sheet, progress, nullptr);
+        out = paint(pdf, sheet, progress, nullptr, range);
     }
     if (out.Cancelled) return out; // the file goes without a commit
     if (!out.Error.isEmpty()) return failed(out.Error);
@@ -435,19 +448,23 @@ QPageSize QuotePageSize() {
                                      qEnvironmentVariable("LANG")));
 }
 
+QPageLayout QuotePageLayout() {
+    return QPageLayout(QuotePageSize(), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                       QPageLayout::Millimeter);
+}
+
 QuoteOutcome SaveQuoteSheetPdf(const QString& path, const QuoteSheet& sheet,
                                const Progress& progress) {
-    return savePdf(path, sheet,
-                   QPageLayout(QuotePageSize(), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
-                               QPageLayout::Millimeter),
-                   0, progress);
+    return savePdf(path, sheet, QuotePageLayout(), 0, progress);
 }
 
 QuoteOutcome PrintQuoteSheet(QPrinter& printer, const QuoteSheet& sheet, const Progress& progress) {
+    PageRange range;
+    if (printer.printRange() == QPrinter::PageRange) range = {printer.fromPage(), printer.toPage()};
     if (!printer.outputFileName().isEmpty())
         return savePdf(printer.outputFileName(), sheet, printer.pageLayout(), printer.resolution(),
-                       progress);
-    return paint(printer, sheet, progress, &printer);
+                       progress, range);
+    return paint(printer, sheet, progress, &printer, range);
 }
 
 } // namespace ui

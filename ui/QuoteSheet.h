@@ -12,6 +12,7 @@
 
 #include <QChar>
 #include <QDate>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QString>
 
@@ -67,17 +68,28 @@ QLocale PaperLocale(const QString& lcAll, const QString& lcPaper, const QString&
 // QuotePageSize of PaperLocale of this process's environment.
 QPageSize QuotePageSize();
 
-// Writes the sheet as a PDF at `path`, on QuotePageSize()'s paper. The file
+// QuotePageSize()'s paper upright, with margins of 15 mm: the PDF's pages,
+// and those the printer is offered, so that both have the same pages.
+QPageLayout QuotePageLayout();
+
+// The pages to draw, from 1: First to Last; 0 for the last page there is.
+struct PageRange {
+    int First = 1, Last = 0;
+};
+
+// Writes the sheet as a PDF at `path`, on QuotePageLayout(). The file
 // is replaced only once every page is written and the writing succeeded;
 // otherwise, or when cancelled, the old file stays as it was and Error gives
 // the system's reason ("No space left on device"). Throws nothing.
 QuoteOutcome SaveQuoteSheetPdf(const QString& path, const QuoteSheet& sheet,
                                const Progress& progress = {});
 
-// Prints the sheet. Where the print dialog chose "Print to File", the PDF is
-// written as SaveQuoteSheetPdf writes it, on the printer's page layout, so
-// that a failure leaves the old file whole; otherwise the pages go to the
-// printer. Throws nothing.
+// Prints the sheet: the pages of the printer's range (fromPage to toPage)
+// where the print dialog chose one, else all; a range past the last page is
+// an error, and nothing is printed. Where the dialog chose "Print to File",
+// the PDF is written as SaveQuoteSheetPdf writes it, on the printer's page
+// layout, so that a failure leaves the old file whole; otherwise the pages
+// go to the printer. Throws nothing.
 QuoteOutcome PrintQuoteSheet(QPrinter& printer, const QuoteSheet& sheet,
                              const Progress& progress = {});
 

@@ -42,17 +42,6 @@ QString densityText(std::int32_t density) {
     return QStringLiteral("%1 kg/m\u00B3").arg(density);
 }
 
-// The price as typed in spirit: cents at least, more digits only where it has
-// them; past 15 digits, where the costs show a dash, in scientific form.
-QString priceText(double price, char separator) {
-    const bool fixed = std::fabs(price) < 1e15;
-    QString text = QString::number(price, fixed ? 'f' : 'g', 6);
-    while (fixed && text.endsWith(QLatin1Char('0')) &&
-           text.indexOf(QLatin1Char('.')) < text.size() - 3)
-        text.chop(1);
-    return text.replace(QLatin1Char('.'), QLatin1Char(separator));
-}
-
 // What every row's weight follows, so that density × volume is its weight.
 struct Weighing {
     std::vector<std::int32_t> Densities; // each row's
@@ -144,17 +133,19 @@ QString Figure(double x, char separator) {
 }
 
 // The prices the lines are costed at: the list's one, or each material's
-// that has its own, and the list's for the others.
+// that has its own, and the list's for the others; each as it was typed (2.5,
+// not 2.50; 2.345678901 with every digit).
 QString pricesOf(const QuoteSheet& sheet, char sep) {
     QStringList own;
     for (std::size_t i = 0; i < sheet.Lines.size(); ++i)
         if (const auto price = sheet.Lines[i].PricePerKg) {
             const QString named =
-                FromCore(sheet.Lines[i].Material) + QLatin1Char(' ') + priceText(*price, sep);
+                FromCore(sheet.Lines[i].Material) + QLatin1Char(' ') + NumberAsTyped(*price, sep);
             if (!own.contains(named)) own << named;
         }
-    if (own.isEmpty()) return QStringLiteral("Price per kg: ") + priceText(*sheet.PricePerKg, sep);
-    if (sheet.PricePerKg) own << QStringLiteral("others ") + priceText(*sheet.PricePerKg, sep);
+    if (own.isEmpty())
+        return QStringLiteral("Price per kg: ") + NumberAsTyped(*sheet.PricePerKg, sep);
+    if (sheet.PricePerKg) own << QStringLiteral("others ") + NumberAsTyped(*sheet.PricePerKg, sep);
     return QStringLiteral("Prices per kg: ") + own.join(QStringLiteral(", "));
 }
 

@@ -6,9 +6,10 @@
 #include "catalogue/SectionDimensions.h"
 #include "catalogue/Sections.h"
 #include "ui/CoreText.h"
+#include "ui/Document.h"
+#include "ui/Drops.h"
 #include "ui/ErrorBox.h"
 #include "ui/HelpWindow.h"
-#include "ui/Document.h"
 #include "ui/SectionDrawing.h"
 #include "ui/SectionsModel.h"
 #include "ui/SpinEdit.h"
@@ -96,6 +97,7 @@ SectionsWindow::SectionsWindow(Document& document, QWidget* owner)
     model_ = new SectionsModel(this);
     CreateControls();
     resize(1220, 640);
+    OpenDroppedLists(this, document_);
 
     connect(SearchField, &QLineEdit::textChanged, this, &SectionsWindow::Search);
     for (std::size_t i = 0; i < NearButtons.size(); ++i)

@@ -1,5 +1,6 @@
 #include "calc/Calculator.h"
 #include "catalogue/Sections.h"
+#include "cli/Input.h"
 #include "cli/Run.h"
 #include "partslist/Describe.h"
 #include "partslist/PartsFile.h"
@@ -12,6 +13,7 @@
 #include <map>
 #include <set>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -251,6 +253,11 @@ const ErrorCase Errors[] = {
      1,
      "kubatrix-calc: no standard section \"IPE 210\"; near ones: IPE 220, IPE 200, IPE 240, "
      "IPE 180, IPE 270\n"},
+    {"EmptyPrice", {"-p", "", "cylinder", "1m", "1m"}, 2, "kubatrix-calc: --price-per-kg: give"},
+    {"SectionWithoutItsLengthAsTheCatalogueNamesIt",
+     {"section", "ipe 200 "},
+     2,
+     "kubatrix-calc: give the length of IPE 200, such as 6m"},
     {"SectionOfTwoNamesNamesBoth",
      {"section", "shs 100x5", "6m"},
      1,
@@ -272,6 +279,50 @@ TEST_P(Failing, OneLineOnStandardErrorNothingOnOutput) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, Failing, testing::ValuesIn(Errors),
                          [](const auto& info) { return std::string(info.param.Name); });
+
+// What is no parts list is refused before a byte of it is read: a pipe no
+// one writes to (it would block in open), a device without end, a file past
+// a gigabyte (sparse: it takes no room), a directory.
+TEST(Run, RefusesWhatIsNoFileOrTooLargeUnread) {
+    const std::string folder = testing::TempDir() + "kubatrix-calc-" + std::to_string(getpid());
+    const std::string pipe = folder + "-pipe.csv", large = folder + "-large.csv";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    written.Paths.insert(pipe);
+    std::ofstream(large).close();
+    ASSERT_EQ(truncate(large.c_str(), (1 << 30) + 1), 0);
+    written.Paths.insert(large);
+    const std::pair<std::string, std::string> cases[] = {
+        {pipe, pipe + ": a pipe, not a file"},
+        {"/dev/zero", "/dev/zero: a device, not a file"},
+        {large, large + ": 1073741825 bytes, more than the 1 GiB"},
+        {"/", "/: Is a directory"}};
+    for (const auto& [name, message] : cases) {
+        const Result r = Calc({"-t", name});
+        EXPECT_EQ(r.Status, 1) << name;
+        EXPECT_TRUE(r.Err.starts_with("kubatrix-calc: " + message)) << r.Err;
+    }
+}
+
+// Standard input without end is read up to the bound, then refused.
+TEST(Run, StandardInputIsReadUpToTheBound) {
+    std::istringstream in(std::string(1000, 'x')), more(std::string(1001, 'x'));
+    EXPECT_EQ(cli::Contents("-", in, 1000).size(), 1000u);
+    EXPECT_THROW(cli::Contents("-", more, 1000), calc::Error);
+}
+
+// A file's name with an escape sequence, a line break and a right-to-left
+// override, and a cell with one, reach the terminal escaped, in one line.
+TEST(Run, NamesAndCellsArePrintedEscaped) {
+    const std::string path =
+        testing::TempDir() + "k\x1b[2Jc-" + std::to_string(getpid()) + "\n\u202Efdp.csv";
+    std::ofstream(path) << Header << "object,Cyl\u202Einder,,1,millimeter,1,millimeter,,,1,7874\n";
+    written.Paths.insert(path);
+    const Result r = Calc({path});
+    const std::string shown = testing::TempDir() + "k\\x1b[2Jc-" + std::to_string(getpid()) +
+                              "\\x0a\\u202efdp.csv:2: column \"type\": 'Cyl\\u202einder'";
+    EXPECT_TRUE(r.Err.starts_with(shown)) << r.Err;
+    EXPECT_EQ(r.Err.find('\n'), r.Err.size() - 1) << r.Err;
+}
 
 // A full disk is told with the system's reason, whatever is written.
 TEST(Run, FullDeviceExitsOneWithTheReason) {

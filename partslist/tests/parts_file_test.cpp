@@ -132,6 +132,10 @@ TEST(PartsFile, ABadFileNamesItsLineAndColumn) {
          h + "object,Cylinder,,1e103,mm,1e103,mm,,,1,1\n" +
              "aperture,Cylinder,,1e103,mm,1e103,mm,,,1,2000000000\n",
          "f.csv:3: columns \"a\", \"b\", \"density\": Floating point overflow"},
+        {"a section without its length", h + "object,Section,IPE 200,,,,,,,1,7850\n",
+         "f.csv:2: column \"c\": Type the length of the section"},
+        {"a section's length in a", h + "object,Section,IPE 200,6,m,,,,,1,7850\n",
+         "f.csv:2: column \"a\": a standard section has only a length, in column \"c\""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Fault(c.text).rfind(c.starts, 0), 0u) << c.name << ": " << Fault(c.text);

@@ -167,3 +167,22 @@ TEST(Calculation, UndoOfAnOpenBringsBackTheFileBeforeIt) {
     EXPECT_FALSE(c.Modified());
     EXPECT_EQ(c.Lines().size(), 1u);
 }
+
+// Undo of an Open brings back the whole list before it: its material,
+// density and price with its lines, so the next Add weighs as it did.
+TEST(Calculation, UndoOfAnOpenBringsBackTheMaterialDensityAndPriceBeforeIt) {
+    partslist::Calculation c;
+    c.AddObject(Cube("Cylinder", "20", "8940"), "Copper ( Cu )");
+    const std::vector<partslist::Line> copper = c.Lines();
+    c.Replace(copper, partslist::ReplayLines(copper), {});
+    std::vector<partslist::Line> steel = copper;
+    steel[0].Material = "Steel";
+    steel[0].Density = 7850;
+    c.Replace(steel, partslist::ReplayLines(steel), 2.5);
+    ASSERT_EQ(c.State().Density, 7850);
+    EXPECT_TRUE(c.Undo());
+    EXPECT_EQ(c.Material(), "Copper ( Cu )");
+    EXPECT_EQ(c.State().Density, 8940);
+    EXPECT_EQ(c.PricePerKg(), std::nullopt);
+    EXPECT_EQ(c.Lines()[0].Density, 8940);
+}

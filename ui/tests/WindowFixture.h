@@ -9,11 +9,14 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -30,6 +33,7 @@ struct ShownBox {
     QString Title, Text;
     QMessageBox::Icon Icon;
     int Buttons;
+    bool OverProgress; // a progress box was still in sight
 };
 
 // Answers every modal box that opens while it lives.
@@ -42,14 +46,23 @@ public:
     }
     std::vector<ShownBox> Boxes;
     int OtherDialogs = 0;
+    bool ProgressSeen = false; // a progress box was in sight (it is left to its work)
     QMessageBox::StandardButton Answer = QMessageBox::Ok; // where a box has it, else OK
 
 private:
     void answer() {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal) return;
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            Boxes.push_back({box->windowTitle(), box->text(), box->icon(), int(box->buttons().size())});
+        const auto progress = [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (qobject_cast<QProgressDialog*>(w) && w->isVisible()) return true;
+            return false;
+        };
+        if (qobject_cast<QProgressDialog*>(modal)) {
+            ProgressSeen = true;
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            Boxes.push_back({box->windowTitle(), box->text(), box->icon(),
+                             int(box->buttons().size()), progress()});
             if (QAbstractButton* answer = box->button(Answer))
                 answer->click();
             else if (QAbstractButton* ok = box->button(QMessageBox::Ok))
@@ -67,7 +80,12 @@ private:
 class WindowTest : public testing::Test {
 protected:
     void SetUp() override {
-        QSettings().clear(); // each test starts as a first run
+        // Each test starts as a first run, with no list kept unsaved by another
+        // (main() keeps them in a folder of this process's own).
+        QSettings().clear();
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+             QStringLiteral("/unsaved"))
+            .removeRecursively();
         form = std::make_unique<ui::MainWindow>();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -75,8 +93,9 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
     void TearDown() override {
-        EXPECT_TRUE(watch.Boxes.empty()) << "unexpected message box: "
-                                         << (watch.Boxes.empty() ? "" : watch.Boxes.front().Text.toStdString());
+        EXPECT_TRUE(watch.Boxes.empty())
+            << "unexpected message box: "
+            << (watch.Boxes.empty() ? "" : watch.Boxes.front().Text.toStdString());
     }
 
 public:

@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
     // Settings of each test process's own: never the user's, nor another test's.
     QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-    qputenv("XDG_DATA_HOME", settings.path().toUtf8()); // the user's materials too
+    qputenv("XDG_DATA_HOME", settings.path().toUtf8()); // the user's materials and lists kept too
     ui::NameApplication();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

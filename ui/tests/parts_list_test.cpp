@@ -1,6 +1,6 @@
 // The parts list driven through the windows: every Add, removal, Undo and
 // Reset, a file saved and opened again, and a copy for a spreadsheet.
-#include "WindowFixture.h"
+#include "PartsListFixture.h"
 
 #include "ui/HelpWindow.h"
 #include "ui/PartsListWindow.h"
@@ -21,45 +21,6 @@
 #include <QToolButton>
 
 namespace {
-
-class PartsList : public WindowTest {
-protected:
-    ui::PartsListWindow* OpenList() {
-        QTest::keyClick(form.get(), Qt::Key_L, Qt::ControlModifier);
-        auto* list = form->findChild<ui::PartsListWindow*>();
-        EXPECT_TRUE(list && list->isVisible());
-        Activate(list);
-        return list;
-    }
-    // The list window in front, as a click on it would bring it (a window of
-    // its own counts as active while its owner is, before it really is).
-    static void Activate(ui::PartsListWindow* list) {
-        list->activateWindow();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == list; }));
-    }
-    static int Rows(ui::PartsListWindow* list) { return list->Table->model()->rowCount(); }
-
-    void AddObject(const char* type, const char* a, const char* b) {
-        Pick(form->ObjectTypeBox, QString::fromLatin1(type));
-        QTest::keyClicks(form->ObjectAField, QString::fromLatin1(a));
-        QTest::keyClicks(form->ObjectBField, QString::fromLatin1(b));
-        Click(form->AddObjectButton);
-    }
-    // Two I-beams 300x150x6.5x9 (36 kg/m) of 6 metres: 432 kg at 7874.
-    void AddIBeams() {
-        Pick(form->ObjectTypeBox, "I-Beam");
-        Pick(form->IBeamSizeBox, "300x150x6.5x9");
-        QTest::keyClicks(form->ObjectCField, "6000");
-        form->ObjectQuantityBox->setValue(2);
-        Click(form->AddObjectButton);
-    }
-    void AddHoles(const char* type, const char* a, const char* b) {
-        Type(form->ApertureTypeBox, QString::fromLatin1(type));
-        QTest::keyClicks(form->ApertureAField, QString::fromLatin1(a));
-        QTest::keyClicks(form->ApertureBField, QString::fromLatin1(b));
-        Click(form->AddApertureButton);
-    }
-};
 
 // A cylinder of 20 by 1000 mm is 0.000314159 m3, 2.473687966 kg at 7874;
 // a hole of 10 by 20 mm cut by weight after the beams takes
@@ -226,7 +187,8 @@ TEST_F(PartsList, ADroppedFileOpensAndIsRemembered) {
     ASSERT_EQ(recent.size(), 1);
     EXPECT_EQ(recent[0]->toolTip(), QFileInfo(path).absoluteFilePath());
     list->close();
-    EXPECT_EQ(ui::PartsListWindow(form->Document(), form.get()).PriceField->text(), Localised("2.5"));
+    EXPECT_EQ(ui::PartsListWindow(form->Document(), form.get()).PriceField->text(),
+              Localised("2.5"));
 }
 
 // A copy is the file's columns, a value a cell, numbers with the user's

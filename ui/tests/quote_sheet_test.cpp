@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -60,17 +61,22 @@ QByteArray contents(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The text of the PDF the sheet saves, page by page as pdftotext lays it out.
-QString savedText(const ui::QuoteSheet& sheet) {
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("quote.pdf"));
-    EXPECT_EQ(ui::SaveQuoteSheetPdf(pdf, sheet).Error, QString());
+// The text of a PDF, page by page as pdftotext lays it out.
+QString pdfText(const QString& pdf) {
     QProcess reader;
     reader.start(QStringLiteral("pdftotext"),
                  {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     EXPECT_TRUE(reader.waitForFinished(30000));
     EXPECT_EQ(reader.exitCode(), 0) << reader.readAllStandardError().toStdString();
     return QString::fromUtf8(reader.readAllStandardOutput());
+}
+
+// The text of the PDF the sheet saves.
+QString savedText(const ui::QuoteSheet& sheet) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("quote.pdf"));
+    EXPECT_EQ(ui::SaveQuoteSheetPdf(pdf, sheet).Error, QString());
+    return pdfText(pdf);
 }
 
 } // namespace
@@ -88,7 +94,7 @@ TEST(QuoteSheet, ShowsEveryLineAndTheTotals) {
         line(Kind::Object, "Cylinder", {"20", "1000", ""}, 1),
     }));
     for (const char* shown :
-         {"Bracket", "Material: Steel", "Density: 7850 kg/m", "Price per kg: 2,50",
+         {"Bracket", "Material: Steel", "Density: 7850 kg/m", "Price per kg: 2,5\n",
           "a = 100 millimeter", "15,7 ", "39,25", "-0,157 ", "-0,39", "2,4661 ", "6,17",
           "0,0022942 ", "18,009 ", "45,03", "Page 1 of 1"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(shown))) << shown << "\n" << text.toStdString();
@@ -107,6 +113,28 @@ TEST(QuoteSheet, LongListRunsOntoNumberedPages) {
     ASSERT_GE(pages, 2);
     for (int page = 1; page <= pages; ++page)
         EXPECT_TRUE(text.contains(QStringLiteral("Page %1 of %2").arg(page).arg(pages))) << page;
+}
+
+// Print, on the page layout it offers, has the pages of Report, and of them
+// prints the range asked for: "2 to 3" is two pages, numbered out of all.
+TEST(QuoteSheet, PrintHasTheReportsPagesAndPrintsTheRangeAskedFor) {
+    const ui::QuoteSheet sheet = rods(400);
+    const auto pages = savedText(sheet).count(QLatin1Char('\f'));
+    ASSERT_GE(pages, 4);
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(ui::QuotePageLayout()); // as Print sets it up
+    printer.setOutputFileName(dir.filePath(QStringLiteral("all.pdf")));
+    ASSERT_EQ(ui::PrintQuoteSheet(printer, sheet).Error, QString());
+    EXPECT_EQ(pdfText(printer.outputFileName()).count(QLatin1Char('\f')), pages);
+    printer.setPrintRange(QPrinter::PageRange);
+    printer.setFromTo(2, 3);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("two.pdf")));
+    ASSERT_EQ(ui::PrintQuoteSheet(printer, sheet).Error, QString());
+    const QString two = pdfText(printer.outputFileName());
+    EXPECT_EQ(two.count(QLatin1Char('\f')), 2);
+    EXPECT_TRUE(two.contains(QStringLiteral("Page 2 of %1").arg(pages)) &&
+                two.contains(QStringLiteral("Page 3 of %1").arg(pages)));
 }
 
 TEST(QuoteSheet, SavingWhereNothingCanBeWrittenSaysSo) {
@@ -159,6 +187,8 @@ TEST(QuoteSheet, CostsAddUp) {
     for (const ui::quote::Row& row : text.Rows)
         sum += cents(row.Cells[ui::quote::Cost]);
     EXPECT_EQ(sum, cents(text.Totals[ui::quote::Cost]));
+    sheet.PricePerKg = 2.345678901; // printed as typed, not rounded
+    EXPECT_TRUE(ui::quote::TextOf(sheet).About.endsWith(QStringLiteral("2,345678901")));
 }
 
 // An aluminium rod is weighed at the steel of the plate after it; the profile
