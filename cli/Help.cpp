@@ -9,7 +9,10 @@ const std::string_view HelpText = R"(Usage: kubatrix-calc [OPTION]... FILE...
   or:  kubatrix-calc [OPTION]... [aperture] TYPE [SIZE] DIMENSION...
   or:  kubatrix-calc [OPTION]... section DESIGNATION LENGTH
   or:  kubatrix-calc --sections [WORD]...
-Weigh a parts list, or one part, as the Kubatrix window does.
+  or:  kubatrix-calc takeoff [--csv|--json] FILE
+  or:  kubatrix-calc cutlist [--stock LIST] [OPTION]... FILE
+Weigh a parts list, or one part, as the Kubatrix window does; list what it
+needs of bar stock, and which bars to buy and how to cut them.
 
 With FILE, read a parts list (CSV, as Kubatrix saves it; - is standard input)
 and print a row for each of its lines, with what the line adds to the volume
@@ -55,6 +58,36 @@ whatever the unit options (which --json refuses). null stands where the window
 shows no figure: the volume of a rolled profile or of a hole cut by weight,
 the total volume where the window shows "Is not calculate", the cost without a
 price.
+
+With takeoff, list the lines of FILE cut from stock bars (standard sections,
+rolled profiles, cylinders as round bars, pipes as tubes, hexahedrons and
+hexagonal bars), grouped by cross-section and material: pieces, total
+length, weight and cost by weight, and the lines of each group. A list
+without such lines is a fault.
+
+With cutlist, plan each group of the take-off: the stock bars to buy and how
+to cut them, at the least cost of the bars (without prices: the least stock
+length bought, then the fewest bars). n pieces fit a bar of length L when
+their lengths and n - 1 kerfs are at most L less two trims; lengths are taken
+to 0.1 mm, never rounded toward fitting. A plan that meets the bound of the
+linear relaxation is "proven optimal"; one found when the time limit ran out
+is shown with the bound and its gap. --json gives, per group, "item",
+"material", "plans" (stock_mm, count, cuts_mm, lines, offcut_mm, remnant),
+"bought" (stock_mm, bars, price), "bars", "cost", "lower_bound" (a cost with
+prices, a stock length in mm without), "proven_optimal" and "waste_pct", then
+the total "bars" and "cost"; null for a cost without prices.
+
+Cut list options:
+      --stock LIST      the stock lengths in mm, comma-separated, each with
+                        :PRICE of a bar, or :w for by weight (the bar's weight
+                        at the lines' price per kg), and xCOUNT bars already on
+                        hand: 6000:60,12000:114 or 6000:w,4000x3 (default
+                        6000,12000, no prices)
+      --kerf MM         the saw's cut (default 3)
+      --trim MM         cut off each end of a bar (default 0)
+      --min-offcut MM   the shortest offcut kept as a remnant (default 500)
+      --time-limit S    seconds for each group at most (default 10)
+  -p, -c, -j            as below, for takeoff and cutlist alike
 
 Types:
   parallelepiped        a width, b height, c depth
@@ -124,6 +157,10 @@ Examples:
                         an IPE 200 of 6 m in steel: 134.14 kg, 0.017088 m3
   kubatrix-calc --sections hea 2
                         HEA 200 to HEA 280 first, then HEAA 200 to 280
+  kubatrix-calc takeoff frame.csv
+                        the sections, profiles and bars of a list, grouped
+  kubatrix-calc cutlist --stock 6000:60,12000:114 --trim 10 frame.csv
+                        the bars to buy and how to cut them, at least cost
 )";
 
 } // namespace cli

@@ -3,6 +3,7 @@
 #include "calc/Materials.h"
 #include "catalogue/MaterialLibrary.h"
 #include "catalogue/Text.h"
+#include "cli/Cutlist.h"
 #include "cli/Help.h"
 #include "cli/Input.h"
 #include "cli/Json.h"
@@ -269,6 +270,12 @@ int Run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
     app.add_flag("--version", o.Version);
     Writer writer(out);
     try {
+        if (argc > 1 && IsCutlistCommand(argv[1])) {
+            const int status = RunCutlist(
+                argc, argv, [&](const std::string& name) { return Contents(name, in); }, writer);
+            writer.Flush();
+            return status;
+        }
         app.parse(argc, argv);
         const int status = Dispatch(o, app, in, writer, err);
         writer.Flush();

@@ -29,6 +29,7 @@
 // limit ran out is returned with the bound, never called optimal. One thread.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -68,6 +69,10 @@ struct Job {
     std::vector<Stock> Stocks;
     Cutting Saw;
     double TimeLimitSeconds = 10;
+    // Asked every 50 ms or so while the search runs (a window's progress
+    // box); false stops it as the time limit does: the best plan found is
+    // returned with its bound, not proven optimal. None: only the time limit.
+    std::function<bool()> KeepGoing;
 };
 
 // Bars cut alike: the same stock, the same cuts from the same lines.

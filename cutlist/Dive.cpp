@@ -156,7 +156,7 @@ void Dive(SearchState& state, long budget) {
 }
 
 void PriceAndBranch(SearchState& state, double seconds) {
-    const auto bars = state.Lp.SolveInteger(seconds, state.Bound);
+    const auto bars = state.Lp.SolveInteger(seconds, state.Bound, state.Deadline);
     if (!bars) return;
     Integral plan;
     for (std::size_t p = 0; p < bars->size(); ++p)

@@ -75,10 +75,6 @@ double LagrangianBound(const Master& master, const Instance& in, const Master::D
 
 } // namespace
 
-double SecondsLeft(Clock::time_point deadline) {
-    return std::chrono::duration<double>(deadline - Clock::now()).count();
-}
-
 Generated Generate(Master& master, Pricer& pricer, const Instance& in,
                    const GenerateOptions& options) {
     Generated out;

@@ -4,6 +4,7 @@
 // does. Every round also yields a lower bound (the Lagrangian one, Farley's
 // argument with the counts of bars bounded), valid before the end, so a long
 // generation can stop with an honest bound.
+#include "cutlist/Deadline.h"
 #include "cutlist/Master.h"
 #include "cutlist/Pricing.h"
 
@@ -13,15 +14,11 @@
 
 namespace cutlist::detail {
 
-using Clock = std::chrono::steady_clock;
-
-double SecondsLeft(Clock::time_point deadline);
-
 struct GenerateOptions {
     std::vector<int> Copies; // per piece type: copies in one pattern at most
     // Stop once the bound rounds to this: no plan here beats the one we have.
     double Cutoff = std::numeric_limits<double>::infinity();
-    Clock::time_point Deadline;
+    const detail::Deadline* Deadline = nullptr;
 };
 
 struct Generated {

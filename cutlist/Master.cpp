@@ -12,12 +12,18 @@ int Milliseconds(double seconds) {
     return int(std::clamp(seconds * 1000.0, 1.0, 1e9));
 }
 
+struct IntegerStop {
+    double Target;
+    const Deadline* Until;
+};
+
 // Price-and-branch needs no proof from GLPK, only a plan that meets the
-// bound we already have: stop there.
+// bound we already have: stop there, or when the search is stopped.
 void StopAtTarget(glp_tree* tree, void* info) {
+    const auto& stop = *static_cast<const IntegerStop*>(info);
+    if (SecondsLeft(stop.Until) <= 0) return glp_ios_terminate(tree);
     if (glp_ios_reason(tree) != GLP_IBINGO) return;
-    const double target = *static_cast<const double*>(info);
-    if (Meets(glp_mip_obj_val(glp_ios_get_prob(tree)), target)) glp_ios_terminate(tree);
+    if (Meets(glp_mip_obj_val(glp_ios_get_prob(tree)), stop.Target)) glp_ios_terminate(tree);
 }
 
 } // namespace
@@ -196,7 +202,8 @@ double Master::Lower(std::size_t pattern) const {
     return lower_[pattern];
 }
 
-std::optional<std::vector<int>> Master::SolveInteger(double seconds, double target) {
+std::optional<std::vector<int>> Master::SolveInteger(double seconds, double target,
+                                                     const Deadline* deadline) {
     const int types = int(in_.Demand.size());
     for (int t = 1; t <= types; ++t)
         glp_set_col_bnds(lp_, t, GLP_FX, 0, 0);
@@ -208,7 +215,8 @@ std::optional<std::vector<int>> Master::SolveInteger(double seconds, double targ
     parm.presolve = GLP_ON;
     parm.tm_lim = Milliseconds(seconds);
     parm.cb_func = StopAtTarget;
-    parm.cb_info = &target;
+    IntegerStop stop{target, deadline};
+    parm.cb_info = &stop;
     glp_intopt(lp_, &parm);
     std::optional<std::vector<int>> bars;
     if (const int status = glp_mip_status(lp_); status == GLP_OPT || status == GLP_FEAS) {

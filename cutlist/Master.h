@@ -8,6 +8,7 @@
 // "at least" branching row, at a cost above the first greedy plan: the
 // program never runs out of a feasible solution, and a solution that needs
 // one costs more than a plan we already have.
+#include "cutlist/Deadline.h"
 #include "cutlist/Instance.h"
 #include "cutlist/Pricing.h"
 
@@ -65,8 +66,10 @@ public:
     double Lower(std::size_t pattern) const;
 
     // An integer program over the patterns found (price-and-branch): bars
-    // per pattern, stopping once a plan meets target or time runs out.
-    std::optional<std::vector<int>> SolveInteger(double seconds, double target);
+    // per pattern, stopping once a plan meets target, after `seconds`, or
+    // when the deadline stops the search.
+    std::optional<std::vector<int>> SolveInteger(double seconds, double target,
+                                                 const Deadline* deadline);
 
 private:
     void SetColumn(int column, const Column& pattern, const std::vector<Arc>& arcs);

@@ -15,7 +15,7 @@ struct SearchState {
     const Instance& In;
     Master& Lp;
     Pricer& Prices;
-    Clock::time_point Deadline;
+    const detail::Deadline* Deadline;
     Integral Best;    // normalised
     double Bound = 0; // no plan's objective is below it
 

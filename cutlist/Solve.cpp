@@ -45,9 +45,10 @@ constexpr long RootDive = 400; // nodes of the first dive
 
 Plan Solve(const Job& job) {
     using namespace detail;
-    const Clock::time_point deadline =
+    const Deadline deadline(
         Clock::now() + std::chrono::duration_cast<Clock::duration>(
-                           std::chrono::duration<double>(std::max(job.TimeLimitSeconds, 0.0)));
+                           std::chrono::duration<double>(std::max(job.TimeLimitSeconds, 0.0))),
+        job.KeepGoing);
     const Instance in = Prepare(job);
     if (in.Pieces == 0) {
         Plan empty;
@@ -59,8 +60,8 @@ Plan Solve(const Job& job) {
     Master master(in, greedy.Objective + 1);
     Seed(in, master, greedy);
     Pricer pricer(in);
-    SearchState state{in,       master, pricer,
-                      deadline, greedy, RoundUpToPlanValue(in, MaterialBound(in))};
+    SearchState state{in,        master, pricer,
+                      &deadline, greedy, RoundUpToPlanValue(in, MaterialBound(in))};
 
     const Generated root = Generate(master, pricer, in, state.Options());
     if (std::isfinite(root.Bound))
@@ -72,7 +73,7 @@ Plan Solve(const Job& job) {
     // arcs is out of reach (the pricing table would not fit): a plan from it
     // beats stopping with the greedy one.
     if (relaxed && !state.Done() && !pricer.CanWalkPositions())
-        PriceAndBranch(state, 0.5 * SecondsLeft(deadline));
+        PriceAndBranch(state, 0.5 * SecondsLeft(&deadline));
     if (relaxed && !state.Done()) searched = BranchAndPrice(state);
 
     Plan plan = Assemble(in, state.Best);

@@ -1,11 +1,13 @@
 // Renders the windows as a person sees them, for review and for the README:
 // the main window at start and after a typical calculation, the about dialog,
-// the help window, the parts list of a dozen lines and the Sections window.
+// the help window, the parts list of a dozen lines, the Sections window and
+// the Cut list window with its cut sheet.
 // Usage: screenshots <folder>
 #include "ui/AboutDialog.h"
+#include "ui/CutListWindow.h"
+#include "ui/Document.h"
 #include "ui/EditCombo.h"
 #include "ui/HelpWindow.h"
-#include "ui/Document.h"
 #include "ui/MainWindow.h"
 #include "ui/MaterialsWindow.h"
 #include "ui/PartsListWindow.h"
@@ -157,6 +159,22 @@ int main(int argc, char** argv) {
         materials->SearchField->setText(QStringLiteral("stainless"));
         ok = save(materials, folder, QStringLiteral("materials.png")) && ok;
         materials->hide();
+    }
+
+    // The Cut list window: the take-off of the list, solved on the stock
+    // offered by default, and its cut sheet.
+    form.Document().ShowCutList();
+    if (auto* cutList = form.findChild<ui::CutListWindow*>()) {
+        // The angles' bars priced by weight, at the list's price per kg.
+        cutList->TakeoffTable->selectRow(3);
+        QAbstractItemModel* stock = cutList->StockTable->model();
+        for (int row = 0; row < stock->rowCount(); ++row)
+            stock->setData(stock->index(row, 1), QStringLiteral("by weight"));
+        cutList->SolveAction->trigger();
+        ok = save(cutList, folder, QStringLiteral("cut-list.png")) && ok;
+        cutList->SaveCutSheetTo(folder.filePath(QStringLiteral("cut-sheet.pdf")));
+        std::printf("wrote %s\n", qPrintable(folder.filePath(QStringLiteral("cut-sheet.pdf"))));
+        cutList->hide();
     }
 
     ui::AboutDialog about(&form);

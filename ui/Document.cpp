@@ -6,6 +6,7 @@
 #include "catalogue/MaterialLibrary.h"
 #include "partslist/Describe.h"
 #include "ui/CoreText.h"
+#include "ui/CutListWindow.h"
 #include "ui/ErrorBox.h"
 #include "ui/KeptLists.h"
 #include "ui/MaterialsWindow.h"
@@ -122,6 +123,7 @@ void Document::Paste(std::vector<partslist::Line> lines) {
 
 void Document::SetPricePerKg(std::optional<double> price) {
     if (price == calculation_.PricePerKg()) return;
+    barCosts_.clear();
     calculation_.SetPricePerKg(price);
     emit priceChanged();
     emit changed();
@@ -320,8 +322,9 @@ void Document::OpenDropped(const QString& path) {
 
 void Document::CloseWindows() {
     KeepUnsaved();
-    for (QWidget* window : {static_cast<QWidget*>(partsList_), static_cast<QWidget*>(sections_),
-                            static_cast<QWidget*>(materialsWindow_)})
+    for (QWidget* window :
+         {static_cast<QWidget*>(partsList_), static_cast<QWidget*>(sections_),
+          static_cast<QWidget*>(materialsWindow_), static_cast<QWidget*>(cutList_)})
         if (window) window->close();
 }
 
@@ -345,6 +348,16 @@ void Document::ShowMaterials() {
     ShowInFront(materialsWindow_);
 }
 
+// Built on first use, from the lines as they are then.
+void Document::ShowCutList() {
+    if (!cutList_) cutList_ = new CutListWindow(*this, owner_);
+    ShowInFront(cutList_);
+}
+
+void Document::SetBarCosts(std::vector<std::optional<long long>> costs) {
+    barCosts_ = std::move(costs);
+}
+
 void Document::PickMaterial(const QString& name, std::int32_t density) {
     emit materialPicked(name, density);
 }
@@ -353,21 +366,25 @@ void Document::Inserting(std::size_t first, std::size_t last) {
     emit linesAboutToBeInserted(int(first), int(last));
 }
 void Document::Inserted() {
+    barCosts_.clear();
     emit linesInserted();
 }
 void Document::Removing(std::size_t first, std::size_t last) {
     emit linesAboutToBeRemoved(int(first), int(last));
 }
 void Document::Removed() {
+    barCosts_.clear();
     emit linesRemoved();
 }
 void Document::Resetting() {
     emit linesAboutToBeReset();
 }
 void Document::WasReset() {
+    barCosts_.clear();
     emit linesReset();
 }
 void Document::Reweighed() {
+    barCosts_.clear();
     emit weightsChanged();
 }
 

@@ -28,6 +28,7 @@ namespace ui {
 // The one local .csv file a drag carries, or nothing: a parts list to open.
 QString DroppedPartsList(const QMimeData* data);
 
+class CutListWindow;
 class MaterialsWindow;
 class PartsListWindow;
 class SectionsWindow;
@@ -108,6 +109,17 @@ public:
     void ShowPartsList();
     void ShowSections();
     void ShowMaterials();
+    void ShowCutList();
+    // What the cut list bought for the lines cut from stock: per line, its
+    // share of the bars' cost in cents (none for a line not planned). It
+    // holds while the lines and prices stay as they were planned, and goes
+    // with any change of them. The quote sheet prices those lines by it when
+    // the user chose so in the Cut list window.
+    const std::vector<std::optional<long long>>& BarCosts() const { return barCosts_; }
+    void SetBarCosts(std::vector<std::optional<long long>> costs);
+    bool QuoteByBars() const { return quoteByBars_; }
+    void SetQuoteByBars(bool byBars) { quoteByBars_ = byBars; }
+
     // A material picked in the Materials window: the main window shows its
     // name and density, as a pick from its material box does.
     void PickMaterial(const QString& name, std::int32_t density);
@@ -166,6 +178,9 @@ private:
     QPointer<PartsListWindow> partsList_;
     QPointer<SectionsWindow> sections_;
     QPointer<MaterialsWindow> materialsWindow_;
+    QPointer<CutListWindow> cutList_;
+    std::vector<std::optional<long long>> barCosts_;
+    bool quoteByBars_ = false;
     ui::UserMaterials* materials_;
 };
 

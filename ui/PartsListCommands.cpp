@@ -48,6 +48,7 @@ QuoteSheet Sheet(const Document& document) {
     sheet.Totals = calculation.Totals();
     sheet.PricePerKg = calculation.PricePerKg();
     sheet.Separator = QChar::fromLatin1(DecimalSeparator());
+    if (document.QuoteByBars()) sheet.BarCostCents = document.BarCosts();
     return sheet;
 }
 

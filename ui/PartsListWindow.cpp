@@ -176,6 +176,13 @@ void PartsListWindow::CreateControls() {
             QKeySequence(Qt::CTRL | Qt::Key_M), nullptr);
     connect(material->defaultAction(), &QAction::triggered, &document_,
             &Document::ShowMaterials);
+    QToolButton* cutList = nullptr;
+    command(
+        cutList, "CutListAction", QStringLiteral("Cut list…"),
+        QStringLiteral("Opens the take-off and the cut list: which bars to buy, how to cut them"),
+        QKeySequence(Qt::CTRL | Qt::Key_T), nullptr);
+    cutList->setAccessibleName(QStringLiteral("Cut list"));
+    connect(cutList->defaultAction(), &QAction::triggered, &document_, &Document::ShowCutList);
     RemoveAction = command(RemoveButton, "RemoveAction", QStringLiteral("Remove"),
                            QStringLiteral("Takes the selected lines out of the calculation"),
                            QKeySequence::Delete, &PartsListWindow::RemoveSelected);

@@ -32,6 +32,10 @@ struct QuoteSheet {
     partslist::Replay Totals;           // the replay of Lines
     std::optional<double> PricePerKg;   // none: no cost column
     QChar Separator = QLatin1Char('.'); // the user's decimal separator
+    // The lines cut from stock priced by the bars a cut list bought rather
+    // than by weight: per line (parallel to Lines) its share of the bars'
+    // cost in cents, none for a line priced by weight. Empty: all by weight.
+    std::vector<std::optional<long long>> BarCostCents = {};
 };
 
 // Told that `done` of `total` pages are drawn: every thousand rows while the

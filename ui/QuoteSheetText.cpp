@@ -93,6 +93,29 @@ QString noteOf(const QuoteSheet& sheet) {
                        : QStringLiteral("."));
 }
 
+// The bars' cost of line i where the sheet prices it by them.
+std::optional<long long> barCost(const QuoteSheet& sheet, std::size_t i) {
+    return i < sheet.BarCostCents.size() ? sheet.BarCostCents[i] : std::nullopt;
+}
+
+bool byBars(const QuoteSheet& sheet) {
+    return std::ranges::any_of(sheet.BarCostCents, [](const auto& c) { return c.has_value(); });
+}
+
+// The lines' costs as the rows show them added up: by the bars where the
+// sheet says so, else by weight; none past 15 digits.
+std::optional<long long> totalCents(const QuoteSheet& sheet) {
+    std::vector<partslist::LineResult> byWeight;
+    long long bars = 0;
+    for (std::size_t i = 0; i < sheet.Totals.Lines.size(); ++i)
+        if (const auto cents = barCost(sheet, i))
+            bars += *cents;
+        else
+            byWeight.push_back(sheet.Totals.Lines[i]);
+    const auto weight = partslist::TotalCostCents(byWeight, sheet.PricePerKg);
+    return weight ? std::optional<long long>(*weight + bars) : std::nullopt;
+}
+
 } // namespace
 
 QString Figure(double x, char separator) {
@@ -134,10 +157,12 @@ Text TextOf(const QuoteSheet& sheet, const std::function<bool()>& goOn) {
     Text t;
     t.Title = sheet.Title;
     t.Date = QLocale().toString(sheet.Date, QLocale::LongFormat);
-    t.Costed = partslist::Costed(sheet.Totals.Lines, price);
+    t.Costed = partslist::Costed(sheet.Totals.Lines, price) || byBars(sheet);
     t.Densities = !weighing.OneDensity;
     t.About = aboutOf(sheet, weighing);
-    if (t.Costed) t.About += "    " + pricesOf(sheet, sep);
+    if (partslist::Costed(sheet.Totals.Lines, price)) t.About += "    " + pricesOf(sheet, sep);
+    if (byBars(sheet))
+        t.About += QStringLiteral("    Lines cut from stock: priced by the bars bought");
     t.Note = noteOf(sheet);
     t.Rows.reserve(sheet.Lines.size());
     for (std::size_t i = 0; i < sheet.Lines.size(); ++i) {
@@ -147,14 +172,18 @@ Text TextOf(const QuoteSheet& sheet, const std::function<bool()>& goOn) {
             i < sheet.Totals.Lines.size() ? sheet.Totals.Lines[i] : partslist::LineResult{};
         Row row;
         row.Cells[Number] = QString::number(i + 1);
-        row.Cells[Item] = FromCore(partslist::TypeName(line)); // a profile's size goes below, narrower
+        row.Cells[Item] =
+            FromCore(partslist::TypeName(line)); // a profile's size goes below, narrower
         row.Cells[Quantity] = QString::number(line.Quantity);
         row.Cells[Density] = QString::number(weighing.Densities[i]);
         row.Cells[Volume] = result.Volume ? Figure(*result.Volume, sep) : QStringLiteral("\u2014");
         row.Cells[Weight] = Figure(result.Weight, sep);
         // A cost past 15 digits, where a double no longer holds every cent,
         // shows as a dash rather than as digits that are not so.
-        if (t.Costed) row.Cells[Cost] = FromCore(partslist::Cost(result, price, sep));
+        if (const auto bars = barCost(sheet, i))
+            row.Cells[Cost] = FromCore(partslist::CentsText(bars, sep));
+        else if (t.Costed)
+            row.Cells[Cost] = FromCore(partslist::Cost(result, price, sep));
         row.Kind = line.Kind == partslist::Kind::Object ? QStringLiteral("Object")
                                                         : QStringLiteral("Aperture");
         row.Size = FromCore(line.Size);
@@ -166,13 +195,10 @@ Text TextOf(const QuoteSheet& sheet, const std::function<bool()>& goOn) {
     }
     const calc::CalcState& state = sheet.Totals.State;
     t.Totals[Item] = QStringLiteral("Total");
-    t.Totals[Volume] =
-        sheet.Totals.VolumeMarker ? NoVolumeMarker : Figure(state.TotalVolume, sep);
+    t.Totals[Volume] = sheet.Totals.VolumeMarker ? NoVolumeMarker : Figure(state.TotalVolume, sep);
     t.Totals[Weight] = Figure(state.TotalWeight, sep);
     // The sum of the lines' costs as they stand, each in cents, so that they add up.
-    if (t.Costed)
-        t.Totals[Cost] = FromCore(
-            partslist::CentsText(partslist::TotalCostCents(sheet.Totals.Lines, price), sep));
+    if (t.Costed) t.Totals[Cost] = FromCore(partslist::CentsText(totalCents(sheet), sep));
     return t;
 }
 

@@ -261,6 +261,21 @@ TEST(Cutlist, NamesLinesInOrderAndCountsScrapAsWaste) {
     EXPECT_EQ(plan.LowerBound, 120000);
 }
 
+// A window's Cancel: the search asks every 50 ms or so whether to go on and
+// stops at the first no, with a sound plan. A triplet instance of 501 pieces
+// takes a second or more to prove, so it is still searching at the third ask.
+TEST(Cutlist, StopsAtTheCallersWord) {
+    auto job = cutlist::testing::ReadBinPacking(std::string(CUTLIST_TEST_DATA) +
+                                                "/../../../bench/data/bpp/Falkenauer_t501_00.txt");
+    ASSERT_TRUE(job);
+    int asked = 0;
+    job->TimeLimitSeconds = 100;
+    job->KeepGoing = [&] { return ++asked < 3; };
+    const Plan plan = cutlist::Solve(*job);
+    EXPECT_EQ(asked, 3);
+    ExpectSound(*job, plan);
+}
+
 TEST(Cutlist, RoundsLengthsAwayFromFitting) {
     EXPECT_EQ(cutlist::PieceTenths(3961.1), 39611);
     EXPECT_EQ(cutlist::PieceTenths(3961.11), 39612);
