@@ -15,4 +15,11 @@ std::string Folded(std::string_view word);
 // Whether a typed word spells a name, as Folded compares them.
 bool SameWord(std::string_view typed, std::string_view name);
 
+// A typed cell or entry without the blanks and tabs around it.
+inline std::string_view Trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 } // namespace calc

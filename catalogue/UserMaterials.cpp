@@ -5,6 +5,7 @@
 #include "catalogue/MaterialData.h"
 
 #include "calc/Error.h"
+#include "calc/Spelling.h"
 
 #include <algorithm>
 #include <array>
@@ -14,6 +15,8 @@
 
 namespace catalogue {
 namespace {
+
+using calc::Trimmed;
 
 enum Column { NameColumn, DesignationColumn, GroupColumn, DensityColumn, PriceColumn, Columns };
 constexpr std::array<std::string_view, Columns> ColumnNames{"name", "designation", "group",
@@ -29,14 +32,6 @@ struct Fault {
 
 std::string ColumnName(Column column) {
     return "column \"" + std::string(ColumnNames[column]) + "\"";
-}
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
 }
 
 // A number cell with `decimal` as its mark. Where the comma is the mark a

@@ -1,6 +1,7 @@
 #include "cutlist/Stock.h"
 
 #include "calc/Error.h"
+#include "calc/Spelling.h"
 #include "partslist/PartsFile.h"
 
 #include <algorithm>
@@ -11,13 +12,7 @@
 namespace cutlist {
 namespace {
 
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
+using calc::Trimmed;
 
 [[noreturn]] void Refuse(std::string_view entry, const std::string& what) {
     throw calc::Error("Stock \"" + std::string(entry) + "\": " + what);

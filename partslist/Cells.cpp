@@ -12,18 +12,14 @@
 namespace partslist::cells {
 namespace {
 
+using calc::Trimmed;
+
 constexpr bool Optional(int column) {
     return column == MaterialColumn || column >= CutColumn;
 }
 
 std::string Quoted(std::string_view text) {
     return "'" + catalogue::Printable(text) + "'";
-}
-
-std::string_view Trimmed(std::string_view s) {
-    const std::size_t first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
 }
 
 bool SameIgnoringCase(std::string_view a, std::string_view b) {

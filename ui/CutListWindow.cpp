@@ -7,6 +7,7 @@
 #include "ui/Document.h"
 #include "ui/ErrorBox.h"
 #include "ui/HelpWindow.h"
+#include "ui/Named.h"
 #include "ui/PlanView.h"
 #include "ui/StockModel.h"
 #include "ui/TakeoffModel.h"
@@ -35,18 +36,6 @@ namespace {
 
 const QString GeometryKey = QStringLiteral("CutList/Geometry");
 const QString TimeLimitKey = QStringLiteral("CutList/TimeLimit");
-
-template <typename Control>
-Control* Named(Control* control, const char* name, const QString& spoken) {
-    control->setObjectName(QLatin1String(name));
-    control->setAccessibleName(spoken);
-    return control;
-}
-
-QString Decimal(double value) {
-    return FromCore(partslist::ExactNumber(value))
-        .replace(u'.', QChar::fromLatin1(DecimalSeparator()));
-}
 
 // A saw setting as typed: millimetres, 0 or more.
 double Millimetres(const QLineEdit* field, const QString& what) {
@@ -278,9 +267,9 @@ void CutListWindow::GroupChosen() {
                            : QStringLiteral("Stock and saw"));
     const cutlist::Settings shown =
         row >= 0 ? groups_[std::size_t(row)].Settings : cutlist::Settings{};
-    KerfField->setText(Decimal(shown.KerfMm));
-    TrimField->setText(Decimal(shown.TrimMm));
-    MinOffcutField->setText(Decimal(shown.MinOffcutMm));
+    KerfField->setText(NumberAsTyped(shown.KerfMm, DecimalSeparator()));
+    TrimField->setText(NumberAsTyped(shown.TrimMm, DecimalSeparator()));
+    MinOffcutField->setText(NumberAsTyped(shown.MinOffcutMm, DecimalSeparator()));
     ShowGroup();
 }
 
@@ -320,9 +309,9 @@ void CutListWindow::SawEdited() {
         const double offcut = Millimetres(MinOffcutField, QStringLiteral("The shortest offcut"));
         settings.KerfMm = kerf, settings.TrimMm = trim, settings.MinOffcutMm = offcut;
     });
-    KerfField->setText(Decimal(settings.KerfMm));
-    TrimField->setText(Decimal(settings.TrimMm));
-    MinOffcutField->setText(Decimal(settings.MinOffcutMm));
+    KerfField->setText(NumberAsTyped(settings.KerfMm, DecimalSeparator()));
+    TrimField->setText(NumberAsTyped(settings.TrimMm, DecimalSeparator()));
+    MinOffcutField->setText(NumberAsTyped(settings.MinOffcutMm, DecimalSeparator()));
     Remember(groups_[std::size_t(row)]);
 }
 

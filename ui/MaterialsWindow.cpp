@@ -1,12 +1,12 @@
 #include "ui/MaterialsWindow.h"
 
 #include "catalogue/UserMaterials.h"
-#include "partslist/PartsFile.h"
 #include "ui/CoreText.h"
 #include "ui/Document.h"
 #include "ui/Drops.h"
 #include "ui/ErrorBox.h"
 #include "ui/HelpWindow.h"
+#include "ui/Named.h"
 #include "ui/MaterialsModel.h"
 #include "ui/UserMaterials.h"
 
@@ -26,17 +26,6 @@ namespace ui {
 namespace {
 
 const QString FileFilter = QStringLiteral("Materials (*.csv);;All files (*)");
-
-template <typename Control>
-Control* Named(Control* control, const char* name, const QString& spoken) {
-    control->setObjectName(QLatin1String(name));
-    control->setAccessibleName(spoken);
-    return control;
-}
-
-QString Decimal(double value) {
-    return FromCore(partslist::ExactNumber(value)).replace(u'.', QChar::fromLatin1(DecimalSeparator()));
-}
 
 } // namespace
 
@@ -158,7 +147,7 @@ void MaterialsWindow::ShowSelected() {
     DesignationField->setText(FromCore(m->Designation));
     GroupField->setText(FromCore(m->Group));
     DensityField->setText(QString::number(m->Density));
-    PriceField->setText(m->PricePerKg ? Decimal(*m->PricePerKg) : QString());
+    PriceField->setText(m->PricePerKg ? NumberAsTyped(*m->PricePerKg, DecimalSeparator()) : QString());
 }
 
 std::optional<std::size_t> MaterialsWindow::SelectedEntry() const {

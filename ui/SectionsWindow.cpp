@@ -10,6 +10,7 @@
 #include "ui/Drops.h"
 #include "ui/ErrorBox.h"
 #include "ui/HelpWindow.h"
+#include "ui/Named.h"
 #include "ui/SectionDrawing.h"
 #include "ui/SectionsModel.h"
 #include "ui/SpinEdit.h"
@@ -61,15 +62,6 @@ private:
 };
 
 namespace {
-
-template <typename Control>
-Control* Named(Control* control, const char* name, const QString& spoken,
-               const QString& description = {}) {
-    control->setObjectName(QLatin1String(name));
-    control->setAccessibleName(spoken);
-    if (!description.isEmpty()) control->setAccessibleDescription(description);
-    return control;
-}
 
 QLabel* Caption(QWidget* parent, const QString& text, QWidget* buddy) {
     auto* label = new QLabel(text, parent);
