@@ -34,7 +34,6 @@ std::string Quoted(std::string_view text);
 // Everything the lookups need, built together on first use.
 struct MaterialIndex {
     std::vector<LibraryMaterial> All;
-    std::vector<std::string> Groups;
     // Folded name, designation and common names of each material.
     std::vector<std::vector<std::string>> Keys;
     // The materials each folded key names (a common name like "V2A" may

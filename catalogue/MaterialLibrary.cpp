@@ -93,10 +93,10 @@ void CheckNames(const MaterialIndex& index) {
 std::unique_ptr<const MaterialIndex> BuildIndex() {
     auto index = std::make_unique<MaterialIndex>();
     index->All = ReadLibraryMaterials(MaterialsText());
+    std::vector<std::string> groups;
     for (std::size_t i = 0; i < index->All.size(); ++i) {
         const LibraryMaterial& m = index->All[i];
-        if (std::ranges::find(index->Groups, m.Group) == index->Groups.end())
-            index->Groups.push_back(m.Group);
+        if (std::ranges::find(groups, m.Group) == groups.end()) groups.push_back(m.Group);
         std::vector<std::string> keys{Folded(m.Name), Folded(m.Designation)};
         for (const std::string& name : m.CommonNames)
             keys.push_back(Folded(name));
@@ -112,7 +112,7 @@ std::unique_ptr<const MaterialIndex> BuildIndex() {
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = i;
     const auto groupOf = [&](std::size_t i) {
-        return std::ranges::find(index->Groups, index->All[i].Group) - index->Groups.begin();
+        return std::ranges::find(groups, index->All[i].Group) - groups.begin();
     };
     if (!std::ranges::is_sorted(order, {}, groupOf))
         throw calc::Error("materials: a group's materials are not listed together");
@@ -164,10 +164,6 @@ const MaterialIndex& MaterialsIndex() {
 
 const std::vector<LibraryMaterial>& LibraryMaterials() {
     return MaterialsIndex().All;
-}
-
-const std::vector<std::string>& MaterialGroups() {
-    return MaterialsIndex().Groups;
 }
 
 const LibraryMaterial* LibraryMaterialNamed(std::string_view word) {

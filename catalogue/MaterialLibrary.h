@@ -39,12 +39,9 @@ struct LibraryMaterial {
     std::string Source;                   // the key of the density's source in the README
 };
 
-// Every material, groups in the order of MaterialGroups(), each group in
+// Every material, groups in the order the library lists them, each group in
 // the file's order.
 const std::vector<LibraryMaterial>& LibraryMaterials();
-
-// The groups, in the order the library lists them.
-const std::vector<std::string>& MaterialGroups();
 
 // A material as the program weighs and prices it: a library material, one
 // of the user's own, or a library material the user gave a price (and a

@@ -83,10 +83,6 @@ std::string CentsText(std::optional<long long> cents, char separator) {
     return out;
 }
 
-std::string Cost(double kilograms, double pricePerKg, char separator) {
-    return CentsText(CostCents(kilograms, pricePerKg), separator);
-}
-
 std::string Cost(const LineResult& line, std::optional<double> listPrice, char separator) {
     return PriceOf(line, listPrice) ? CentsText(CostCents(line, listPrice), separator)
                                     : std::string();

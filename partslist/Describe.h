@@ -45,9 +45,8 @@ std::optional<long long> TotalCostCents(std::span<const LineResult> lines,
 // currency; a dash for no figure.
 std::string CentsText(std::optional<long long> cents, char separator);
 
-// A cost as text: CentsText(CostCents(...)); a line without a price has
-// none to show.
-std::string Cost(double kilograms, double pricePerKg, char separator);
+// A line's cost as text: CentsText(CostCents(...)); a line without a price
+// has none to show.
 std::string Cost(const LineResult& line, std::optional<double> listPrice, char separator);
 
 } // namespace partslist

@@ -19,7 +19,6 @@ namespace ui {
 namespace {
 
 using catalogue::Section;
-using catalogue::SectionFamily;
 
 // The pictures' palette.
 const QColor Teal(0x00, 0x80, 0x80);

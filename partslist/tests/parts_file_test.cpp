@@ -334,7 +334,8 @@ TEST(PartsFile, CostsAreRoundedToCents) {
                  {1e20, 1, "\u2014"},
                  {9999999999999.99, 1, "9999999999999,99"}};
     for (const auto& c : cases)
-        EXPECT_EQ(partslist::Cost(c.kilograms, c.price, ','), c.shown) << c.kilograms;
+        EXPECT_EQ(partslist::CentsText(partslist::CostCents(c.kilograms, c.price), ','), c.shown)
+            << c.kilograms;
 }
 
 } // namespace
