@@ -10,6 +10,7 @@ namespace {
 
 constexpr double Whole = 1e-6; // a value this close to a whole number is one
 constexpr double Half = 0.7;   // rounded up alongside from this share of a bar
+constexpr long NodeCompletion = 60000; // steps of bin completion at each node of a dive
 
 // What the lower bounds on patterns leave of each piece type's demand.
 std::vector<int> Residual(const Instance& in, const Master& master) {
@@ -50,9 +51,11 @@ public:
         if (generated.Why == Stop::Time || generated.Why == Stop::Failed ||
             generated.Why == Stop::Pruned || master_.ArtificialLevel() > Whole)
             return;
-        if (Meets(state_.Best.Objective, RoundUpToPlanValue(state_.In, generated.Objective)))
-            return;
+        const double target = RoundUpToPlanValue(state_.In, generated.Objective);
+        if (Meets(state_.Best.Objective, target)) return;
         const std::vector<double> values = master_.Values();
+        OfferRounded(state_, values, target, NodeCompletion);
+        if (state_.Done()) return;
         if (AllWhole(values)) {
             state_.Offer(FromValues(master_, values));
             return;
@@ -147,6 +150,35 @@ bool AllWhole(const std::vector<double>& values) {
     for (double value : values)
         if (std::fabs(value - std::round(value)) > Whole) return false;
     return true;
+}
+
+void OfferRounded(SearchState& state, const std::vector<double>& values, double target,
+                  long budget) {
+    const Instance& in = state.In;
+    std::vector<int> left = in.Demand;
+    std::vector<int> limit = in.Limit;
+    Integral plan;
+    for (std::size_t p = 0; p < values.size(); ++p) {
+        const int bars = int(std::floor(values[p] + Whole));
+        if (bars <= 0) continue;
+        const Column& pattern = state.Lp.Patterns()[p];
+        plan.Bars.emplace_back(pattern, bars);
+        for (const auto& [type, copies] : pattern.Counts)
+            left[std::size_t(type)] -= copies * bars;
+        if (int& count = limit[std::size_t(pattern.Stock)]; count >= 0)
+            count = std::max(0, count - bars);
+    }
+    for (int& n : left)
+        n = std::max(n, 0);
+    double fixed = 0;
+    for (const auto& [pattern, bars] : plan.Bars)
+        fixed += bars * in.Cost[std::size_t(pattern.Stock)];
+    auto rest = FillFullest(in, left, limit);
+    if (rest && !Meets(fixed + rest->Objective, target))
+        if (auto met = Complete(in, left, limit, target - fixed, budget)) rest = met;
+    if (!rest) return;
+    plan.Bars.insert(plan.Bars.end(), rest->Bars.begin(), rest->Bars.end());
+    state.Offer(std::move(plan));
 }
 
 void Dive(SearchState& state, long budget) {

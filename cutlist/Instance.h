@@ -9,6 +9,7 @@
 #include "cutlist/Cutlist.h"
 
 #include <cstdint>
+#include <optional>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -81,6 +82,20 @@ bool Meets(double objective, double bound);
 
 // First-fit decreasing, as FirstFitDecreasing describes it.
 Integral FirstFit(const Instance& in);
+
+// Bar after bar, the longest piece left with the pieces that fill the rest
+// of the bar fullest, on the stock that costs least for what it holds: the
+// pieces left of each type, and the bars left of each stock (-1: any).
+// None where the stock on hand runs out and nothing to buy holds a piece,
+// or where its table (piece types by the widest bar) would not fit.
+std::optional<Integral> FillFullest(const Instance& in, std::vector<int> left,
+                                    std::vector<int> limit);
+
+// Bin completion: a plan for the pieces left, on the bars left, that costs
+// at most target, searched depth first for at most budget steps; none if
+// none was found.
+std::optional<Integral> Complete(const Instance& in, std::vector<int> left, std::vector<int> limit,
+                                 double target, long budget);
 
 // The plan as the caller sees it; LowerBound and ProvenOptimal are left to
 // the caller.

@@ -29,6 +29,11 @@ struct SearchState {
 Integral FromValues(const Master& master, const std::vector<double>& values);
 bool AllWhole(const std::vector<double>& values);
 
+// The master's solution rounded down, and for what is left FillFullest,
+// then, where that misses target, Complete for at most budget steps.
+void OfferRounded(SearchState& state, const std::vector<double>& values, double target,
+                  long budget);
+
 // Visits at most budget nodes of its search.
 void Dive(SearchState& state, long budget);
 void PriceAndBranch(SearchState& state, double seconds);

@@ -38,7 +38,8 @@ double Reported(const Instance& in, double bound) {
     return std::max(0.0, std::floor(bound / in.BarsWeight));
 }
 
-constexpr long RootDive = 400; // nodes of the first dive
+constexpr long RootDive = 40;            // nodes of the first dive
+constexpr long RootCompletion = 400000; // steps of bin completion on the root's rounding
 
 } // namespace
 } // namespace detail
@@ -57,6 +58,8 @@ Plan Solve(const Job& job) {
         return empty;
     }
     Integral greedy = FirstFit(in);
+    const auto fullest = FillFullest(in, in.Demand, in.Limit);
+    if (fullest && fullest->Objective < greedy.Objective) greedy = *fullest;
     Master master(in, greedy.Objective + 1);
     Seed(in, master, greedy);
     Pricer pricer(in);
@@ -68,6 +71,7 @@ Plan Solve(const Job& job) {
         state.Bound = std::max(state.Bound, RoundUpToPlanValue(in, root.Bound));
     const bool relaxed = root.Why != Generated::Stop::Time && root.Why != Generated::Stop::Failed;
     bool searched = false;
+    if (relaxed && !state.Done()) OfferRounded(state, master.Values(), state.Bound, RootCompletion);
     if (relaxed && !state.Done()) Dive(state, RootDive);
     // GLPK's branch and bound over the patterns found, where branching on
     // arcs is out of reach (the pricing table would not fit): a plan from it
