@@ -68,6 +68,10 @@ public:
             widest_ = std::max(widest_, in.Capacity[k]);
             unit_ = std::min(unit_, in.Cost[k] / double(in.Capacity[k]));
         }
+        // A step's work grows with the bar's length in units: the budget is
+        // steps on bars of up to StepWords words of sums, fewer on longer.
+        if (const double words = double(widest_ / 64 + 1); words > StepWords)
+            budget_ = long(double(budget_) * StepWords / words);
     }
 
     std::optional<Integral> Find(double target) {
@@ -84,6 +88,7 @@ public:
 
 private:
     static constexpr std::size_t Choices = 6; // ways of filling a bar tried, per stock
+    static constexpr double StepWords = 200;  // a 12 m bar in whole millimetres
 
     bool Search(double slack) {
         std::size_t first = 0;

@@ -16,8 +16,11 @@ namespace cutlist::detail {
 namespace {
 
 // The most cells of the fill's table (a piece type by a sum, two bytes
-// each): past it, the greedy fill is left out and first-fit stands.
+// each), and the most cells filled in all (a table for each bar, the bars
+// about the pieces' length over the widest): past either, the greedy fill
+// is left out and first-fit stands.
 constexpr double TableLimit = 20'000'000;
+constexpr double WorkLimit = 200'000'000;
 
 // The fullest fill of a room from pieces left: which sums the types reach,
 // type after type, and with how many copies of each, to walk back.
@@ -94,7 +97,12 @@ std::optional<Integral> FillFullest(const Instance& in, std::vector<int> left,
     std::int64_t widest = 0;
     for (auto capacity : in.Capacity)
         widest = std::max(widest, capacity);
-    if (double(left.size()) * double(widest + 1) > TableLimit) return std::nullopt;
+    double length = 0;
+    for (std::size_t t = 0; t < left.size(); ++t)
+        length += double(left[t]) * double(in.Weight[t]);
+    if (double(left.size()) * double(widest + 1) > TableLimit ||
+        double(left.size()) * (length + double(widest)) > WorkLimit)
+        return std::nullopt;
     Filler filler(in, widest);
     std::vector<int> counts(left.size());
     std::vector<std::int64_t> rooms(in.Capacity.size()); // per stock, -1 for none

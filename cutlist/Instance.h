@@ -87,7 +87,8 @@ Integral FirstFit(const Instance& in);
 // of the bar fullest, on the stock that costs least for what it holds: the
 // pieces left of each type, and the bars left of each stock (-1: any).
 // None where the stock on hand runs out and nothing to buy holds a piece,
-// or where its table (piece types by the widest bar) would not fit.
+// or where its tables (piece types by the widest bar, one a bar) would not
+// fit or take too long.
 std::optional<Integral> FillFullest(const Instance& in, std::vector<int> left,
                                     std::vector<int> limit);
 
