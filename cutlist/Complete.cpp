@@ -143,8 +143,10 @@ private:
                 const std::int64_t high = in_.Capacity[k] - weight;
                 std::int64_t low = 0;
                 if (in_.Cost[k] > slack)
-                    low = unit_ > 0 ? std::int64_t(std::ceil((in_.Cost[k] - slack) / unit_ - 1e-9)) - weight
-                                    : high + 1;
+                    low =
+                        unit_ > 0
+                            ? std::int64_t(std::ceil((in_.Cost[k] - slack) / unit_ - 1e-9)) - weight
+                            : high + 1;
                 fits = AnyIn(reach, std::max<std::int64_t>(low, 0), high);
             }
             if (!fits) return false;
@@ -167,7 +169,8 @@ private:
         suffix_.back()[0] = 1;
         for (std::size_t a = types_.size(); a-- > 0;) {
             const std::int64_t weight = in_.Weight[std::size_t(types_[a])];
-            const int most = int(std::min<std::int64_t>(left_[std::size_t(types_[a])], room / weight));
+            const int most =
+                int(std::min<std::int64_t>(left_[std::size_t(types_[a])], room / weight));
             suffix_[a] = suffix_[a + 1];
             for (int c = 1; c <= most; ++c)
                 ShiftOr(suffix_[a], suffix_[a + 1], c * weight);

@@ -8,8 +8,8 @@
 namespace cutlist::detail {
 namespace {
 
-constexpr double Whole = 1e-6; // a value this close to a whole number is one
-constexpr double Half = 0.7;   // rounded up alongside from this share of a bar
+constexpr double Whole = 1e-6;         // a value this close to a whole number is one
+constexpr double Half = 0.7;           // rounded up alongside from this share of a bar
 constexpr long NodeCompletion = 60000; // steps of bin completion at each node of a dive
 
 // What the lower bounds on patterns leave of each piece type's demand.

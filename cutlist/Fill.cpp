@@ -106,7 +106,7 @@ std::optional<Integral> FillFullest(const Instance& in, std::vector<int> left,
     Filler filler(in, widest);
     std::vector<int> counts(left.size());
     std::vector<std::int64_t> rooms(in.Capacity.size()); // per stock, -1 for none
-    for (std::size_t longest = 0;; ) {
+    for (std::size_t longest = 0;;) {
         while (longest < left.size() && left[longest] <= 0)
             ++longest;
         if (longest == left.size()) break;

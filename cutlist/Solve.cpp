@@ -38,7 +38,7 @@ double Reported(const Instance& in, double bound) {
     return std::max(0.0, std::floor(bound / in.BarsWeight));
 }
 
-constexpr long RootDive = 40;            // nodes of the first dive
+constexpr long RootDive = 40;           // nodes of the first dive
 constexpr long RootCompletion = 400000; // steps of bin completion on the root's rounding
 
 } // namespace

@@ -11,8 +11,8 @@
 
 #include "calc/Error.h"
 #include "calc/ParseNumber.h"
-#include "partslist/PartsFile.h"
 #include "catalogue/Text.h"
+#include "partslist/PartsFile.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -83,7 +83,8 @@ bool SameTotals(const partslist::Replay& a, const partslist::Replay& b) {
 // The same lines, each dimension the same number to the bit.
 bool SameLines(std::span<const partslist::Line> a, std::span<const partslist::Line> b) {
     return std::ranges::equal(a, b, [](const partslist::Line& x, const partslist::Line& y) {
-        return x == y && std::ranges::equal(x.Rows, y.Rows, [](const calc::Length& p, const calc::Length& q) {
+        return x == y &&
+               std::ranges::equal(x.Rows, y.Rows, [](const calc::Length& p, const calc::Length& q) {
                    return fuzz::SameBits(p.Value, q.Value);
                });
     });
@@ -97,8 +98,8 @@ void RequirePastesBack(const partslist::OpenedList& list) {
     for (const partslist::Line& line : list.Lines)
         for (const std::string* text : {&line.Size, &line.Material})
             if (text->find_first_of("\t\r\n") != std::string::npos) return;
-    const std::string copy =
-        partslist::WriteRows(list.Lines, list.PricePerKg, list.Totals, partslist::RowFormat::Copy(',', false));
+    const std::string copy = partslist::WriteRows(list.Lines, list.PricePerKg, list.Totals,
+                                                  partslist::RowFormat::Copy(',', false));
     const std::string context = "copied as " + fuzz::Shown(copy);
     std::vector<partslist::Line> pasted = list.Lines;
     for (partslist::Line& line : pasted) {
@@ -106,8 +107,7 @@ void RequirePastesBack(const partslist::OpenedList& list) {
         if (!line.PricePerKg) line.PricePerKg = list.PricePerKg;
     }
     try {
-        fuzz::Require(partslist::ReadPastedRows(copy, ',') == pasted,
-                      context + ": other lines");
+        fuzz::Require(partslist::ReadPastedRows(copy, ',') == pasted, context + ": other lines");
     } catch (const calc::Error& e) {
         fuzz::Fail(context + ": refused with " + fuzz::Shown(e.Message()));
     }
@@ -126,7 +126,8 @@ void RequireReadsBack(const partslist::OpenedList& list) {
         fuzz::Fail(context + ": refused with " + fuzz::Shown(e.Message()));
     }
     fuzz::Require(SameLines(again.Lines, list.Lines), context + ": other lines");
-    fuzz::Require(partslist::WritePartsList(again.Lines, again.PricePerKg, again.Totals, again.Format) == written,
+    fuzz::Require(partslist::WritePartsList(again.Lines, again.PricePerKg, again.Totals,
+                                            again.Format) == written,
                   context + ": written again otherwise");
     RequirePastesBack(again);
     fuzz::Require(again.PricePerKg.has_value() == list.PricePerKg.has_value() &&
