@@ -3,6 +3,7 @@
 #include "calc/Error.h"
 #include "calc/ParseNumber.h"
 #include "partslist/PartsFile.h"
+#include "ui/CommandButton.h"
 #include "ui/CoreText.h"
 #include "ui/Document.h"
 #include "ui/ErrorBox.h"
@@ -115,27 +116,13 @@ void CutListWindow::CreateControls() {
     NoticeLabel->setWordWrap(true);
 
     auto* buttons = new QHBoxLayout;
+    // Each command's button, and its action for the window to enable.
     const auto command = [&](QToolButton*& button, const char* name, const QString& caption,
                              const QString& description, const QKeySequence& keys,
                              void (CutListWindow::*run)()) {
-        auto* action = new QAction(caption, this);
-        action->setObjectName(QLatin1String(name));
-        action->setShortcut(keys);
-        action->setToolTip(
-            QStringLiteral("%1 (%2)").arg(description, keys.toString(QKeySequence::NativeText)));
-        connect(action, &QAction::triggered, this, run);
-        addAction(action);
-        button = Named(new QToolButton(this),
-                       QString::fromLatin1(name)
-                           .replace(QStringLiteral("Action"), QStringLiteral("Button"))
-                           .toLatin1()
-                           .constData(),
-                       caption.chopped(caption.endsWith(u'…') ? 1 : 0));
-        button->setDefaultAction(action);
-        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        button->setAccessibleDescription(description);
-        buttons->addWidget(button);
-        return action;
+        button = CommandButton(this, buttons, name, caption, description, keys);
+        connect(button->defaultAction(), &QAction::triggered, this, run);
+        return button->defaultAction();
     };
     SolveAction = command(SolveButton, "SolveAction", QStringLiteral("Solve"),
                           QStringLiteral("Finds the bars to buy and how to cut them, at the least "

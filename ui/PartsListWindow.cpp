@@ -3,6 +3,7 @@
 #include "calc/Display.h"
 #include "calc/ParseNumber.h"
 #include "partslist/Describe.h"
+#include "ui/CommandButton.h"
 #include "ui/CoreText.h"
 #include "ui/Document.h"
 #include "ui/Drops.h"
@@ -141,48 +142,30 @@ void PartsListWindow::CreateControls() {
     totals->setColumnStretch(1, 1);
     totals->setColumnStretch(4, 1);
 
-    // A command of the window: its shortcut works anywhere in it and is named
-    // in its tooltip; a button beside the others does it too.
+    // The window's commands (ui/CommandButton.h): three that open the other
+    // windows, then the list's own.
     auto* buttons = new QHBoxLayout;
     const auto command = [&](QToolButton*& button, const char* name, const QString& caption,
                              const QString& description, const QKeySequence& keys,
                              void (PartsListWindow::*run)()) {
-        auto* action = new QAction(caption, this);
-        action->setObjectName(QLatin1String(name));
-        action->setShortcut(keys);
-        action->setToolTip(
-            QStringLiteral("%1 (%2)").arg(description, keys.toString(QKeySequence::NativeText)));
-        if (run) connect(action, &QAction::triggered, this, run);
-        addAction(action);
-        button = new QToolButton(this);
-        button->setObjectName(
-            QString::fromLatin1(name).replace(QStringLiteral("Action"), QStringLiteral("Button")));
-        button->setDefaultAction(action);
-        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        button->setAccessibleDescription(description);
-        buttons->addWidget(button);
-        return action;
+        button = CommandButton(this, buttons, name, caption, description, keys);
+        connect(button->defaultAction(), &QAction::triggered, this, run);
+        return button->defaultAction();
     };
-    QToolButton* addSection = nullptr;
-    command(addSection, "AddSectionAction", QStringLiteral("Add section…"),
-            QStringLiteral("Opens the standard sections, to add one to the list"),
-            QKeySequence(Qt::CTRL | Qt::Key_K), nullptr);
-    addSection->setAccessibleName(QStringLiteral("Add section"));
-    connect(addSection->defaultAction(), &QAction::triggered, &document_,
-            &Document::ShowSections);
-    QToolButton* material = nullptr;
-    command(material, "MaterialAction", QStringLiteral("Material…"),
-            QStringLiteral("Opens the materials, to pick one or price your own"),
-            QKeySequence(Qt::CTRL | Qt::Key_M), nullptr);
-    connect(material->defaultAction(), &QAction::triggered, &document_,
-            &Document::ShowMaterials);
-    QToolButton* cutList = nullptr;
-    command(
-        cutList, "CutListAction", QStringLiteral("Cut list…"),
-        QStringLiteral("Opens the take-off and the cut list: which bars to buy, how to cut them"),
-        QKeySequence(Qt::CTRL | Qt::Key_T), nullptr);
-    cutList->setAccessibleName(QStringLiteral("Cut list"));
-    connect(cutList->defaultAction(), &QAction::triggered, &document_, &Document::ShowCutList);
+    const auto opens = [&](const char* name, const QString& caption, const QString& description,
+                           const QKeySequence& keys, void (Document::*show)()) {
+        QToolButton* button = CommandButton(this, buttons, name, caption, description, keys);
+        connect(button->defaultAction(), &QAction::triggered, &document_, show);
+    };
+    opens("AddSectionAction", QStringLiteral("Add section…"),
+          QStringLiteral("Opens the standard sections, to add one to the list"),
+          QKeySequence(Qt::CTRL | Qt::Key_K), &Document::ShowSections);
+    opens("MaterialAction", QStringLiteral("Material…"),
+          QStringLiteral("Opens the materials, to pick one or price your own"),
+          QKeySequence(Qt::CTRL | Qt::Key_M), &Document::ShowMaterials);
+    opens("CutListAction", QStringLiteral("Cut list…"),
+          QStringLiteral("Opens the take-off and the cut list: which bars to buy, how to cut them"),
+          QKeySequence(Qt::CTRL | Qt::Key_T), &Document::ShowCutList);
     RemoveAction = command(RemoveButton, "RemoveAction", QStringLiteral("Remove"),
                            QStringLiteral("Takes the selected lines out of the calculation"),
                            QKeySequence::Delete, &PartsListWindow::RemoveSelected);
