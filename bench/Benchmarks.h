@@ -20,10 +20,6 @@ inline constexpr const char* HandlerPictureFirst = "handler/type box, picture fi
 inline constexpr const char* HandlerPictureCached = "handler/type box, picture cached";
 inline constexpr const char* HandlerAddObject = "handler/Add object click";
 inline constexpr const char* HandlerWeightUnit = "handler/weight unit";
-inline constexpr const char* ParseNumber = "core/ParseNumber";
-inline constexpr const char* FromChars = "core/std::from_chars";
-inline constexpr const char* FormatTotal = "core/FormatTotal";
-inline constexpr const char* ToChars = "core/std::to_chars";
 inline constexpr const char* ListRemove = "list/remove a line of 1000";
 inline constexpr const char* ListRead = "list/read 10000 lines";
 inline constexpr const char* ListOpenWindow = "list/open 10000 lines in the window";
@@ -39,9 +35,6 @@ inline constexpr const char* CutlistHard28 = "cutlist/Hard28, every instance";
 // Generated steel jobs the cut list solves, one per iteration.
 inline constexpr int CutlistSteelJobs = 8;
 
-// Values a benchmark of the core works through per iteration.
-inline constexpr int CoreBatch = 1024;
-
 // Lines of the list a line is removed from, of the file read, and of the file
 // kubatrix-calc works through.
 inline constexpr std::size_t ListLines = 1000;
@@ -56,7 +49,6 @@ struct MainWindowShape {
 };
 
 void RegisterWindowBenchmarks(const MainWindowShape& shape);
-void RegisterCoreBenchmarks();
 void RegisterListBenchmarks();
 void RegisterCliBenchmarks(); // only where kubatrix-calc's library is built
 

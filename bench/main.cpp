@@ -35,7 +35,6 @@ int main(int argc, char** argv) {
         shape = {bench::WidgetCount(*probe), bench::PlanOf(*probe)};
     }
     bench::RegisterWindowBenchmarks(shape);
-    bench::RegisterCoreBenchmarks();
     bench::RegisterListBenchmarks();
 #ifdef KUBATRIX_BENCH_CLI
     bench::RegisterCliBenchmarks();
