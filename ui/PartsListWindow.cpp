@@ -23,15 +23,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
 #include <QShortcut>
+#include <QStyledItemDelegate>
 #include <QTableView>
+#include <QTextLayout>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace ui {
 namespace {
@@ -57,6 +61,61 @@ public:
     QSize sizeHint() const override {
         if (count() == 0) return QHeaderView::sizeHint();
         return sectionSizeFromContents(count() - 1).expandedTo(sectionSizeFromContents(0));
+    }
+};
+
+// Each cell's text laid out once. The style lays it out three times (to size
+// it, to elide it and to draw it), and an Add repaints every row in sight.
+// Drawn where the style draws it: within the focus frame's margin, centred
+// as the cell aligns it, elided only where it does not fit. The current cell
+// is left to the style, which draws its focus frame over the text.
+class Cells : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        if (option.state & QStyle::State_HasFocus)
+            return QStyledItemDelegate::paint(painter, option, index);
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        const QString text = std::exchange(cell.text, QString());
+        const QStyle* style = cell.widget->style();
+        style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, cell.widget);
+        const int margin =
+            style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, cell.widget) + 1;
+        const QRect box = cell.rect.adjusted(margin, 0, -margin, 0);
+        QTextLayout layout(text, cell.font);
+        QTextOption placing(QStyle::visualAlignment(cell.direction, cell.displayAlignment));
+        placing.setWrapMode(QTextOption::ManualWrap);
+        placing.setTextDirection(cell.direction);
+        layout.setTextOption(placing);
+        QTextLine line = Laid(layout, box.width());
+        if (line.naturalTextWidth() > box.width()) {
+            layout.setText(cell.fontMetrics.elidedText(text, cell.textElideMode, box.width()));
+            line = Laid(layout, box.width());
+        }
+        const QSize size(box.width(), int(line.height()));
+        const QRect place = QStyle::alignedRect(
+            cell.direction, cell.displayAlignment & Qt::AlignVertical_Mask, size, box);
+        QPalette::ColorGroup group = QPalette::Normal;
+        if (!(cell.state & QStyle::State_Enabled))
+            group = QPalette::Disabled;
+        else if (!(cell.state & QStyle::State_Active))
+            group = QPalette::Inactive;
+        const bool selected = cell.state & QStyle::State_Selected;
+        painter->setPen(
+            cell.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+        layout.draw(painter, QPointF(box.left(), place.top()));
+    }
+
+private:
+    static QTextLine Laid(QTextLayout& layout, int width) {
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        line.setLineWidth(width);
+        layout.endLayout();
+        return line;
     }
 };
 
@@ -106,6 +165,7 @@ void PartsListWindow::CreateControls() {
     Table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table->setWordWrap(false);
+    Table->setItemDelegate(new Cells(Table));
     // Columns fit the rows in sight: measuring every row of a long list would
     // slow each Add.
     Table->horizontalHeader()->setResizeContentsPrecision(0);

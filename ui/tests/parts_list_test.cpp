@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -83,6 +84,28 @@ TEST_F(PartsList, TheSelectionHoldsThroughAPriceAnAddAndAnUndo) {
     EXPECT_EQ(Rows(list), 1);
     Click(form->UndoButton);
     EXPECT_EQ(Rows(list), 3);
+}
+
+// The table draws its cells as the style would: a selected row, the current
+// cell, a column too narrow for its text, numbers to the right, the window
+// in front or behind.
+TEST_F(PartsList, CellsLookAsTheStyleDrawsThem) {
+    ui::PartsListWindow* list = OpenList();
+    for (const char* length : {"100", "200", "300"})
+        AddObject("Cylinder", "20", length);
+    QTableView* table = list->Table;
+    table->selectRow(1);
+    table->setColumnWidth(1, 30);
+    QAbstractItemDelegate* ours = table->itemDelegate();
+    QStyledItemDelegate styles;
+    for (QWidget* front : {static_cast<QWidget*>(list), static_cast<QWidget*>(form.get())}) {
+        front->activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == front; }));
+        const QImage drawn = table->viewport()->grab().toImage();
+        table->setItemDelegate(&styles);
+        EXPECT_EQ(drawn, table->viewport()->grab().toImage()) << front->objectName().toStdString();
+        table->setItemDelegate(ours);
+    }
 }
 
 TEST_F(PartsList, ASavedListOpensToTheSameTotalsAndABadFileChangesNothing) {
