@@ -33,11 +33,7 @@ struct Splitter {
     static void Field(void* data, std::size_t size, void* self) {
         auto& s = *static_cast<Splitter*>(self);
         if (s.failure) return;
-        const std::string_view field(static_cast<const char*>(data), size);
-        for (std::size_t i = 0; i < field.size(); ++i)
-            if (field[i] == '\r' || (field[i] == '\n' && (i == 0 || field[i - 1] != '\r')))
-                ++s.line;
-        s.bytes += field;
+        s.bytes.append(static_cast<const char*>(data), size);
         s.fieldEnds.push_back(s.bytes.size());
         s.afterCR = false;
     }
@@ -55,6 +51,13 @@ struct Splitter {
                 s.fields.push_back(std::string_view(s.bytes).substr(start, end - start));
                 start = end;
             }
+            // Only a quoted field holds line breaks: most records have none to count.
+            if (s.bytes.find('\n') != std::string::npos || s.bytes.find('\r') != std::string::npos)
+                for (const std::string_view field : s.fields)
+                    for (std::size_t i = 0; i < field.size(); ++i)
+                        if (field[i] == '\r' ||
+                            (field[i] == '\n' && (i == 0 || field[i - 1] != '\r')))
+                            ++s.line;
             try {
                 s.onRecord(Record{s.recordLine, s.fields});
             } catch (...) {

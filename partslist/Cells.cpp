@@ -149,7 +149,7 @@ void LineReader::CheckWidth(std::span<const std::string_view> fields) const {
 std::string_view LineReader::Number(std::span<const std::string_view> fields, int column) {
     const std::string_view cell = Field(fields, column);
     const char other = reading_.Decimal == ',' ? '.' : ',';
-    if (cell.find(other) != std::string_view::npos)
+    if (std::ranges::find(cell, other) != cell.end())
         throw Fault{ColumnName(column), "\"" + catalogue::Printable(cell) + "\": use " +
                                             (reading_.Decimal == ',' ? "a comma" : "a point") +
                                             " for decimals and no thousands separator"};
@@ -202,7 +202,8 @@ void LineReader::ReadSize(std::span<const std::string_view> fields, Line& line) 
     if (IsSection(line))
         throw Fault{ColumnName(SizeColumn), Quoted(size) + " is no standard section"};
     if (!ProfileOf(line))
-        throw Fault{ColumnName(SizeColumn), "only a rolled profile or a standard section has a size"};
+        throw Fault{ColumnName(SizeColumn),
+                    "only a rolled profile or a standard section has a size"};
     throw Fault{ColumnName(SizeColumn),
                 Quoted(size) + " is no size of " + std::string(TypeName(line))};
 }
@@ -214,8 +215,9 @@ void LineReader::ReadRows(std::span<const std::string_view> fields, Line& line) 
         const int value = AColumn + 2 * row, unit = value + 1;
         const std::string_view text = Number(fields, value);
         const std::string_view unitCell = catalogue::FormulaUnescaped(Field(fields, unit));
-        const calc::LengthUnit* named = calc::FindLengthUnit(unitCell);
-        if (!named) named = calc::LengthUnitSpelled(unitCell);
+        // An empty cell, as a profile's a and b have, spells no unit.
+        const calc::LengthUnit* named =
+            unitCell.empty() ? nullptr : calc::LengthUnitSpelled(unitCell);
         if (!named && !text.empty())
             throw Fault{ColumnName(unit), Quoted(unitCell) +
                                               " is no length unit: millimeter, centimeter, meter, "

@@ -106,6 +106,7 @@ TEST(PartsFile, ABadFileNamesItsLineAndColumn) {
          hm + "object,Cone,,1,millimeter,,,,,1,7874,\"Steel\r\nrolled\rbar\"\n" +
              "object,\"Cone\",,1,millimeter,,,,,0,7874,x\n",
          "f.csv:5: column \"quantity\""},
+        {"CR, LF split by quotes", "\"m\r\",\"\nn\"," + h + "x\n", "f.csv:4:"},
         {"stray quote on a quoted line", h + ok + "object,\"Cone\nx\"y,,1\n",
          "f.csv:3: column \"type\": a quote inside"},
         {"thousands separator", h + "object,Cone,,\"1,000\",millimeter,,,,,1,7874\n",
