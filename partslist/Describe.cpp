@@ -13,23 +13,13 @@ std::string TypeAndSize(const Line& line) {
     return out;
 }
 
-namespace {
-
-std::string Number(double value, char separator) {
-    std::string text = ExactNumber(value);
-    std::ranges::replace(text, '.', separator);
-    return text;
-}
-
-} // namespace
-
 std::string Dimension(const calc::Length& row, char separator) {
-    return row.Unit ? Number(row.Value, separator) + " " + std::string(row.Unit->Name)
+    return row.Unit ? ExactNumber(row.Value, separator) + " " + std::string(row.Unit->Name)
                     : std::string();
 }
 
 std::string ShortDimension(const calc::Length& row, char separator) {
-    return row.Unit ? Number(row.Value, separator) + " " + std::string(row.Unit->Symbol)
+    return row.Unit ? ExactNumber(row.Value, separator) + " " + std::string(row.Unit->Symbol)
                     : std::string();
 }
 
