@@ -142,15 +142,12 @@ bool Calculation::Undo() {
     switch (before.What) {
     case Before::Nothing:
         return false;
+    case Before::LineAdded:
+        RemoveRows(std::array{lines_.size() - 1});
+        [[fallthrough]];
     case Before::Totals:
         Reweigh(before.WeighedAt, false);
         return false;
-    case Before::LineAdded: {
-        const std::size_t last[] = {lines_.size() - 1};
-        RemoveRows(last);
-        Reweigh(before.WeighedAt, false);
-        return false;
-    }
     case Before::Removed:
         InsertRows(before.Rows, before.Lines, before.Results);
         break;
