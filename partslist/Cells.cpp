@@ -14,10 +14,6 @@ namespace {
 
 using calc::Trimmed;
 
-constexpr bool Optional(int column) {
-    return column == MaterialColumn || column >= CutColumn;
-}
-
 std::string Quoted(std::string_view text) {
     return "'" + catalogue::Printable(text) + "'";
 }
@@ -90,8 +86,9 @@ Layout HeaderLayout(std::span<const std::string_view> fields, bool knownUtf8,
             throw Fault{"column \"" + layout.Names.back() + "\"", "named twice in the header"};
         at = i;
     }
+    // Material, and cut_by_weight and the columns after it, may be left out.
     for (int c = 0; c < ColumnCount; ++c)
-        if (!Optional(c) && layout.At[std::size_t(c)] == Absent)
+        if (c != MaterialColumn && c < CutColumn && layout.At[std::size_t(c)] == Absent)
             throw Fault{ColumnName(c), "missing from the header"};
     return layout;
 }
