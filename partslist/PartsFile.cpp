@@ -31,11 +31,9 @@ std::size_t SeparatorLineOf(std::string_view text) {
 // write where the comma is the decimal mark. The header is the first line
 // with more than separators on it.
 char SeparatorOf(std::string_view text) {
-    if (const std::size_t line = SeparatorLineOf(text)) {
-        const std::size_t bom = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
-        return text[bom + 4];
-    }
+    const bool named = SeparatorLineOf(text) > 0;
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    if (named) return text[4]; // "sep=;"
     for (std::size_t at = 0; at < text.size();) {
         const std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
         const std::string_view line = text.substr(at, end - at);
@@ -199,9 +197,8 @@ OpenedList ReadPartsList(std::string_view text, std::string_view fileName,
         progress);
     reader.Expect(rows + (text.ends_with('\n') || text.ends_with('\r') ? 0 : 1));
     const char separator = SeparatorOf(text);
-    reader.reading.Decimal = separator == ';' ? ',' : '.';
-    reader.reading.KnownUtf8 = catalogue::IsUtf8(text);
-    reader.reading.Encoding = converted ? "UTF-16" : "UTF-8";
+    reader.reading = {separator == ';' ? ',' : '.', catalogue::IsUtf8(text),
+                      converted ? "UTF-16" : "UTF-8"};
     reader.separator = separator;
     if (const std::size_t line = SeparatorLineOf(text)) {
         text.remove_prefix(line);
