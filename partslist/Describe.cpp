@@ -23,9 +23,7 @@ std::string ShortDimension(const calc::Length& row, char separator) {
                     : std::string();
 }
 
-namespace {
 constexpr long long CentsLimit = 1'000'000'000'000'000; // 15 digits
-} // namespace
 
 std::optional<long long> CostCents(double kilograms, double pricePerKg) {
     const long double cents = std::round(static_cast<long double>(kilograms) * pricePerKg * 100.0L);
