@@ -12,6 +12,9 @@ namespace partslist {
 namespace csv = catalogue::csv;
 namespace {
 
+// What splits a cell of a spreadsheet's copy, which quotes none.
+constexpr auto Breaks = [](char c) { return c == '\t' || c == '\r' || c == '\n'; };
+
 // The cells of one row after another, separated and quoted as the format has
 // them.
 class RowWriter {
@@ -29,9 +32,7 @@ public:
         if (text.starts_with('"')) return csv::AppendField(out, text, '\t');
         const std::size_t at = out.size();
         out += text;
-        std::replace_if(
-            out.begin() + std::ptrdiff_t(at), out.end(),
-            [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+        std::replace_if(out.begin() + std::ptrdiff_t(at), out.end(), Breaks, ' ');
     }
 
     // Type, size, a unit, material: never a formula. In a copy the blank
@@ -39,9 +40,7 @@ public:
     void Text(std::string_view text) {
         if (format_.Separator != '\t') return Cell(catalogue::FormulaEscaped(text));
         std::string blanked(text);
-        std::replace_if(
-            blanked.begin(), blanked.end(),
-            [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+        std::ranges::replace_if(blanked, Breaks, ' ');
         Cell(catalogue::FormulaEscaped(blanked));
     }
 
