@@ -93,10 +93,13 @@ constexpr std::size_t ProgressEvery = 4096;
 
 class Reader {
 public:
+    // Given about how many lines the text has, to make room for them once.
     Reader(std::string_view fileName, std::optional<std::int32_t> density,
-           std::function<void(const Line&)> onLine, const Progress& progress)
+           std::function<void(const Line&)> onLine, const Progress& progress, std::size_t lines)
         : fileName_(fileName), density_(density), replayer_(density), onLine_(std::move(onLine)),
-          progress_(progress) {}
+          progress_(progress), lines_(lines) {
+        replayer_.Reserve(lines);
+    }
 
     void Take(const csv::Record& record) {
         lineNumber_ = record.Line + skipped;
@@ -129,11 +132,6 @@ public:
     std::string FieldName(std::size_t index) const {
         if (!layout_) return "field " + std::to_string(index + 1) + " of the header";
         return cells::FieldName(*layout_, index);
-    }
-
-    void Expect(std::size_t lines) {
-        lines_ = lines;
-        replayer_.Reserve(lines);
     }
 
     OpenedList Finish() && {
@@ -194,8 +192,7 @@ OpenedList ReadPartsList(std::string_view text, std::string_view fileName,
     if (!onLine) lines.reserve(rows);
     Reader reader(
         fileName, density, onLine ? onLine : [&](const Line& line) { lines.push_back(line); },
-        progress);
-    reader.Expect(rows + (text.ends_with('\n') || text.ends_with('\r') ? 0 : 1));
+        progress, rows + (text.ends_with('\n') || text.ends_with('\r') ? 0 : 1));
     const char separator = SeparatorOf(text);
     reader.reading = {separator == ';' ? ',' : '.', catalogue::IsUtf8(text),
                       converted ? "UTF-16" : "UTF-8"};
