@@ -63,15 +63,14 @@ std::optional<int> ColumnNamed(std::string_view name) {
     return int(column - ColumnNames.begin());
 }
 
-Layout HeaderLayout(std::span<const std::string_view> fields, bool knownUtf8,
-                    std::string_view encoding) {
+Layout HeaderLayout(std::span<const std::string_view> fields, const Reading& reading) {
     Layout layout;
     layout.At.fill(Absent);
     layout.Width = fields.size();
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (!knownUtf8 && !catalogue::IsUtf8(fields[i]))
+        if (!reading.KnownUtf8 && !catalogue::IsUtf8(fields[i]))
             throw Fault{"field " + std::to_string(i + 1) + " of the header",
-                        "not " + std::string(encoding) + " text"};
+                        "not " + std::string(reading.Encoding) + " text"};
         const std::string_view name = Trimmed(fields[i]);
         layout.Names.push_back(catalogue::Printable(name));
         layout.Header.emplace_back(fields[i]);

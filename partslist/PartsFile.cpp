@@ -163,7 +163,7 @@ private:
                 return field.find_first_not_of(",;") == std::string_view::npos;
             }))
             return;
-        layout_ = cells::HeaderLayout(fields, reading.KnownUtf8, reading.Encoding);
+        layout_ = cells::HeaderLayout(fields, reading);
         lines_reader_.emplace(*layout_, reading);
     }
 
