@@ -11,12 +11,7 @@ namespace {
 // The line of an Add: the part, its size and its material with its price.
 Line LineOf(const calc::Part& part, std::string size,
             const Calculation::AddedMaterial& material) {
-    Line line;
-    static_cast<calc::Part&>(line) = part;
-    line.Size = std::move(size);
-    line.Material = material.Name;
-    line.PricePerKg = material.PricePerKg;
-    return line;
+    return {part, std::move(size), std::string(material.Name), material.PricePerKg, {}};
 }
 
 } // namespace
