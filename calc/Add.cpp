@@ -81,8 +81,4 @@ AddOutcome AddAperture(const CalcState& state, const Part& part) {
     return AddOutcome{s, VolumeShown::Total, -volume, 0.0};
 }
 
-AddOutcome Add(const CalcState& state, const Part& part) {
-    return part.Kind == Kind::Aperture ? AddAperture(state, part) : AddObject(state, part);
-}
-
 } // namespace calc

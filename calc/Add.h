@@ -28,7 +28,4 @@ AddOutcome AddObject(const CalcState& state, const Part& part);
 // takes the snapshot and rewrites the totals.
 AddOutcome AddAperture(const CalcState& state, const Part& part);
 
-// Either, as the part's kind says.
-AddOutcome Add(const CalcState& state, const Part& part);
-
 } // namespace calc

@@ -82,17 +82,13 @@ std::string Write(Decimal d, char separator) {
 
 } // namespace
 
-std::string FormatTotal(double x, char separator) {
+std::string FormatTotal(long double x, char separator) {
     // Totals are checked where they are computed; this only keeps a slip from
     // ever showing "inf".
     if (!std::isfinite(x)) throw Error(Overflow);
-    return Write(x == 0.0 ? Decimal{} : Shortest(x), separator);
-}
-
-std::string FormatTotal(long double x, char separator) {
-    if (!std::isfinite(x)) throw Error(Overflow);
-    if (std::fabs(x) <= DBL_MAX) return FormatTotal(static_cast<double>(x), separator);
-    return Write(Shortest(x), separator);
+    if (std::fabs(x) > DBL_MAX) return Write(Shortest(x), separator);
+    const auto stored = static_cast<double>(x);
+    return Write(stored == 0.0 ? Decimal{} : Shortest(stored), separator);
 }
 
 } // namespace calc

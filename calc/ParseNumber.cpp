@@ -83,14 +83,6 @@ bool scan(std::string_view text, Scanned& out) {
     return true;
 }
 
-// A value too large for a double overflows it; one too large even for
-// extended precision (about 1.2E4932 on) cannot be converted at all.
-bool fitsExtended(const std::string& number) {
-    long double value = 0.0L;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-    return result.ec == std::errc();
-}
-
 // Most texts are digits with a point or a comma at most, read by exact
 // division: with up to 15 digits the digits make a whole number below 2^53
 // and the divisor is a power of ten up to 10^15, both exact doubles, so the
@@ -143,7 +135,10 @@ double ParseNumber(std::string_view text) {
     if (end != last) notANumber(text);
     if (error == std::errc::result_out_of_range) {
         if (scanned.magnitude < 0) return 0.0; // underflow
-        if (!fitsExtended(scanned.number)) notANumber(text);
+        // A value too large for a double overflows it; one too large even for
+        // extended precision (about 1.2E4932 on) cannot be converted at all.
+        long double extended = 0.0L;
+        if (std::from_chars(first, last, extended).ec != std::errc()) notANumber(text);
         throw Error(Overflow);
     }
     if (error != std::errc()) notANumber(text);

@@ -98,8 +98,8 @@ void RequirePastesBack(const partslist::OpenedList& list) {
     for (const partslist::Line& line : list.Lines)
         for (const std::string* text : {&line.Size, &line.Material})
             if (text->find_first_of("\t\r\n") != std::string::npos) return;
-    const std::string copy = partslist::WriteRows(list.Lines, list.PricePerKg, list.Totals,
-                                                  partslist::RowFormat::Copy(',', false));
+    const std::string copy = partslist::WritePartsList(list.Lines, list.PricePerKg, list.Totals,
+                                                       partslist::RowFormat::Copy(',', false));
     const std::string context = "copied as " + fuzz::Shown(copy);
     std::vector<partslist::Line> pasted = list.Lines;
     for (partslist::Line& line : pasted) {

@@ -11,12 +11,7 @@ namespace {
 // The line of an Add: the part, its size and its material with its price.
 Line LineOf(const calc::Part& part, std::string size,
             const Calculation::AddedMaterial& material) {
-    Line line;
-    static_cast<calc::Part&>(line) = part;
-    line.Size = std::move(size);
-    line.Material = material.Name;
-    line.PricePerKg = material.PricePerKg;
-    return line;
+    return {part, std::move(size), std::string(material.Name), material.PricePerKg, {}};
 }
 
 } // namespace
@@ -142,15 +137,12 @@ bool Calculation::Undo() {
     switch (before.What) {
     case Before::Nothing:
         return false;
+    case Before::LineAdded:
+        RemoveRows(std::array{lines_.size() - 1});
+        [[fallthrough]];
     case Before::Totals:
         Reweigh(before.WeighedAt, false);
         return false;
-    case Before::LineAdded: {
-        const std::size_t last[] = {lines_.size() - 1};
-        RemoveRows(last);
-        Reweigh(before.WeighedAt, false);
-        return false;
-    }
     case Before::Removed:
         InsertRows(before.Rows, before.Lines, before.Results);
         break;

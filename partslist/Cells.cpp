@@ -14,10 +14,6 @@ namespace {
 
 using calc::Trimmed;
 
-constexpr bool Optional(int column) {
-    return column == MaterialColumn || column >= CutColumn;
-}
-
 std::string Quoted(std::string_view text) {
     return "'" + catalogue::Printable(text) + "'";
 }
@@ -67,15 +63,14 @@ std::optional<int> ColumnNamed(std::string_view name) {
     return int(column - ColumnNames.begin());
 }
 
-Layout HeaderLayout(std::span<const std::string_view> fields, bool knownUtf8,
-                    std::string_view encoding) {
+Layout HeaderLayout(std::span<const std::string_view> fields, const Reading& reading) {
     Layout layout;
     layout.At.fill(Absent);
     layout.Width = fields.size();
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (!knownUtf8 && !catalogue::IsUtf8(fields[i]))
+        if (!reading.KnownUtf8 && !catalogue::IsUtf8(fields[i]))
             throw Fault{"field " + std::to_string(i + 1) + " of the header",
-                        "not " + std::string(encoding) + " text"};
+                        "not " + std::string(reading.Encoding) + " text"};
         const std::string_view name = Trimmed(fields[i]);
         layout.Names.push_back(catalogue::Printable(name));
         layout.Header.emplace_back(fields[i]);
@@ -90,8 +85,9 @@ Layout HeaderLayout(std::span<const std::string_view> fields, bool knownUtf8,
             throw Fault{"column \"" + layout.Names.back() + "\"", "named twice in the header"};
         at = i;
     }
+    // Material, and cut_by_weight and the columns after it, may be left out.
     for (int c = 0; c < ColumnCount; ++c)
-        if (!Optional(c) && layout.At[std::size_t(c)] == Absent)
+        if (c != MaterialColumn && c < CutColumn && layout.At[std::size_t(c)] == Absent)
             throw Fault{ColumnName(c), "missing from the header"};
     return layout;
 }

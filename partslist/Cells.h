@@ -79,12 +79,18 @@ struct Layout {
     bool ShortRowsPadded = false;            // a record may leave out columns at its end
 };
 
+struct Reading {
+    char Decimal = '.';     // the decimal mark of number cells; the other one is refused
+    bool KnownUtf8 = false; // the whole text is UTF-8: no cell needs a look of its own
+    std::string_view Encoding = "UTF-8"; // what the text was, for a fault
+    std::string_view Noun = "line";      // what a record is called, for a fault
+};
+
 // The layout a header row names: names in any case, blanks around them
 // trimmed; a name no column has is ignored (and listed), an empty one too.
 // Throws Fault for a name given twice, a column missing that a line needs,
-// or a name that is not `encoding` text (when the text is not known to be).
-Layout HeaderLayout(std::span<const std::string_view> fields, bool knownUtf8,
-                    std::string_view encoding);
+// or a name not in the reading's encoding (when the text is not known to be).
+Layout HeaderLayout(std::span<const std::string_view> fields, const Reading& reading);
 
 // Rows copied without their header: the file's columns in its order, and the
 // cost of a copy for people; a row may leave out columns at its end.
@@ -95,13 +101,6 @@ bool IsHeader(std::span<const std::string_view> fields);
 
 // The name of field `index` of a record, for a fault.
 std::string FieldName(const Layout& layout, std::size_t index);
-
-struct Reading {
-    char Decimal = '.';     // the decimal mark of number cells; the other one is refused
-    bool KnownUtf8 = false; // the whole text is UTF-8: no cell needs a look of its own
-    std::string_view Encoding = "UTF-8"; // what the text was, for a fault
-    std::string_view Noun = "line";      // what a record is called, for a fault
-};
 
 // Reads records into lines, one after another, as the window would have made
 // them: types and units by the window's names, numbers with a point, and

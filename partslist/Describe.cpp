@@ -13,29 +13,17 @@ std::string TypeAndSize(const Line& line) {
     return out;
 }
 
-namespace {
-
-std::string Number(double value, char separator) {
-    std::string text = ExactNumber(value);
-    std::ranges::replace(text, '.', separator);
-    return text;
-}
-
-} // namespace
-
 std::string Dimension(const calc::Length& row, char separator) {
-    return row.Unit ? Number(row.Value, separator) + " " + std::string(row.Unit->Name)
+    return row.Unit ? ExactNumber(row.Value, separator) + " " + std::string(row.Unit->Name)
                     : std::string();
 }
 
 std::string ShortDimension(const calc::Length& row, char separator) {
-    return row.Unit ? Number(row.Value, separator) + " " + std::string(row.Unit->Symbol)
+    return row.Unit ? ExactNumber(row.Value, separator) + " " + std::string(row.Unit->Symbol)
                     : std::string();
 }
 
-namespace {
 constexpr long long CentsLimit = 1'000'000'000'000'000; // 15 digits
-} // namespace
 
 std::optional<long long> CostCents(double kilograms, double pricePerKg) {
     const long double cents = std::round(static_cast<long double>(kilograms) * pricePerKg * 100.0L);

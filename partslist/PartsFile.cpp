@@ -31,11 +31,9 @@ std::size_t SeparatorLineOf(std::string_view text) {
 // write where the comma is the decimal mark. The header is the first line
 // with more than separators on it.
 char SeparatorOf(std::string_view text) {
-    if (const std::size_t line = SeparatorLineOf(text)) {
-        const std::size_t bom = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
-        return text[bom + 4];
-    }
+    const bool named = SeparatorLineOf(text) > 0;
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    if (named) return text[4]; // "sep=;"
     for (std::size_t at = 0; at < text.size();) {
         const std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
         const std::string_view line = text.substr(at, end - at);
@@ -95,10 +93,13 @@ constexpr std::size_t ProgressEvery = 4096;
 
 class Reader {
 public:
+    // Given about how many lines the text has, to make room for them once.
     Reader(std::string_view fileName, std::optional<std::int32_t> density,
-           std::function<void(const Line&)> onLine, const Progress& progress)
+           std::function<void(const Line&)> onLine, const Progress& progress, std::size_t lines)
         : fileName_(fileName), density_(density), replayer_(density), onLine_(std::move(onLine)),
-          progress_(progress) {}
+          progress_(progress), lines_(lines) {
+        replayer_.Reserve(lines);
+    }
 
     void Take(const csv::Record& record) {
         lineNumber_ = record.Line + skipped;
@@ -133,11 +134,6 @@ public:
         return cells::FieldName(*layout_, index);
     }
 
-    void Expect(std::size_t lines) {
-        lines_ = lines;
-        replayer_.Reserve(lines);
-    }
-
     OpenedList Finish() && {
         if (!layout_)
             FailOnLine(1, "the file is empty: it needs a header row, such as "
@@ -167,7 +163,7 @@ private:
                 return field.find_first_not_of(",;") == std::string_view::npos;
             }))
             return;
-        layout_ = cells::HeaderLayout(fields, reading.KnownUtf8, reading.Encoding);
+        layout_ = cells::HeaderLayout(fields, reading);
         lines_reader_.emplace(*layout_, reading);
     }
 
@@ -196,12 +192,10 @@ OpenedList ReadPartsList(std::string_view text, std::string_view fileName,
     if (!onLine) lines.reserve(rows);
     Reader reader(
         fileName, density, onLine ? onLine : [&](const Line& line) { lines.push_back(line); },
-        progress);
-    reader.Expect(rows + (text.ends_with('\n') || text.ends_with('\r') ? 0 : 1));
+        progress, rows + (text.ends_with('\n') || text.ends_with('\r') ? 0 : 1));
     const char separator = SeparatorOf(text);
-    reader.reading.Decimal = separator == ';' ? ',' : '.';
-    reader.reading.KnownUtf8 = catalogue::IsUtf8(text);
-    reader.reading.Encoding = converted ? "UTF-16" : "UTF-8";
+    reader.reading = {separator == ';' ? ',' : '.', catalogue::IsUtf8(text),
+                      converted ? "UTF-16" : "UTF-8"};
     reader.separator = separator;
     if (const std::size_t line = SeparatorLineOf(text)) {
         text.remove_prefix(line);

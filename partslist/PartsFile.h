@@ -96,17 +96,12 @@ OpenedList ReadPartsList(std::string_view text, std::string_view fileName,
                          const std::function<void(const Line&)>& onLine = {},
                          const Progress& progress = {});
 
-
-// The header row and a row for each line: the file's columns with what each
-// line adds (replay.Lines parallel to lines; it may hold the results of
-// these lines alone, with replay.WeighedAt that of the whole list). Every
-// dimension is written as the shortest text of the number read: a typed
-// "0,5" as 0.5, or 0,5 with a decimal comma.
-std::string WriteRows(std::span<const Line> lines, std::optional<double> pricePerKg,
-                      const Replay& replay, const RowFormat& format);
-
-// The file's text for the lines and what each adds (their replay):
-// WriteRows in the file's format, or a file's own.
+// The file's text, or a copy's: the header row and a row for each line, the
+// file's columns with what each line adds (replay.Lines parallel to lines; it
+// may hold the results of these lines alone, with replay.WeighedAt that of
+// the whole list), in the file's format or the one given. Every dimension is
+// written as the shortest text of the number read: a typed "0,5" as 0.5, or
+// 0,5 with a decimal comma.
 std::string WritePartsList(std::span<const Line> lines, std::optional<double> pricePerKg,
                            const Replay& replay, const RowFormat& format = {});
 
@@ -124,7 +119,7 @@ std::string WritePartsList(std::span<const Line> lines, std::optional<double> pr
 std::vector<Line> ReadPastedRows(std::string_view text, char decimal, bool volumeMarker = false,
                                  std::vector<std::string>* ignored = nullptr);
 
-// The shortest text that reads back as the same double, "." as the point.
-std::string ExactNumber(double value);
+// The shortest text that reads back as the same double, with this decimal mark.
+std::string ExactNumber(double value, char decimal = '.');
 
 } // namespace partslist

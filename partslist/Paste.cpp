@@ -23,7 +23,7 @@ std::vector<Line> ReadPastedRows(std::string_view text, char decimal, bool volum
             if (std::ranges::all_of(record.Fields, &std::string_view::empty)) return;
             if (cells::IsHeader(record.Fields)) {
                 where = "the header row";
-                layout = cells::HeaderLayout(record.Fields, reading.KnownUtf8, reading.Encoding);
+                layout = cells::HeaderLayout(record.Fields, reading);
                 if (ignored) *ignored = layout->Ignored;
                 layout->KeptAt.clear(); // a list's own columns are the window's
                 firstLine = record.Line + 1;

@@ -10,7 +10,9 @@ namespace partslist {
 void Replayer::Add(const Line& line) {
     calc::Part part = line;
     if (density_) part.Density = *density_;
-    const calc::AddOutcome outcome = calc::Add(out_.State, part);
+    const calc::AddOutcome outcome = part.Kind == Kind::Aperture
+                                         ? calc::AddAperture(out_.State, part)
+                                         : calc::AddObject(out_.State, part);
     LineResult result;
     if (outcome.VolumeField == calc::VolumeShown::Total) {
         // Every line with a volume is weighed again at this density; the

@@ -12,6 +12,9 @@ namespace partslist {
 namespace csv = catalogue::csv;
 namespace {
 
+// What splits a cell of a spreadsheet's copy, which quotes none.
+constexpr auto Breaks = [](char c) { return c == '\t' || c == '\r' || c == '\n'; };
+
 // The cells of one row after another, separated and quoted as the format has
 // them.
 class RowWriter {
@@ -29,9 +32,7 @@ public:
         if (text.starts_with('"')) return csv::AppendField(out, text, '\t');
         const std::size_t at = out.size();
         out += text;
-        std::replace_if(
-            out.begin() + std::ptrdiff_t(at), out.end(),
-            [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+        std::replace_if(out.begin() + std::ptrdiff_t(at), out.end(), Breaks, ' ');
     }
 
     // Type, size, a unit, material: never a formula. In a copy the blank
@@ -39,17 +40,12 @@ public:
     void Text(std::string_view text) {
         if (format_.Separator != '\t') return Cell(catalogue::FormulaEscaped(text));
         std::string blanked(text);
-        std::replace_if(
-            blanked.begin(), blanked.end(),
-            [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+        std::ranges::replace_if(blanked, Breaks, ' ');
         Cell(catalogue::FormulaEscaped(blanked));
     }
 
-    void Number(double value) { Cell(WithDecimal(ExactNumber(value))); }
+    void Number(double value) { Cell(ExactNumber(value, format_.Decimal)); }
     void Whole(long long value) { Cell(std::to_string(value)); }
-
-    // A cell of the file's own, as it was read: quoted where it must be.
-    void Raw(std::string_view text) { Cell(text); }
 
     void Cents(std::optional<long long> cents) {
         Cell(cents ? CentsText(cents, format_.Decimal) : std::string());
@@ -66,20 +62,16 @@ private:
         first_ = false;
     }
 
-    std::string WithDecimal(std::string number) const {
-        std::ranges::replace(number, '.', format_.Decimal);
-        return number;
-    }
-
     const RowFormat& format_;
     bool first_ = true;
 };
 
 } // namespace
 
-std::string ExactNumber(double value) {
+std::string ExactNumber(double value, char decimal) {
     char buffer[32];
     const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    std::replace(buffer, end, '.', decimal);
     return std::string(buffer, end);
 }
 
@@ -154,8 +146,8 @@ void WriteCell(RowWriter& w, int column, const Line& line, const LineResult* res
 
 } // namespace
 
-std::string WriteRows(std::span<const Line> lines, std::optional<double> pricePerKg,
-                      const Replay& replay, const RowFormat& format) {
+std::string WritePartsList(std::span<const Line> lines, std::optional<double> pricePerKg,
+                           const Replay& replay, const RowFormat& format) {
     RowWriter w(format);
     w.out.reserve(80 * (lines.size() + 1));
     if (format.SeparatorLine) w.out.append("sep=").append(1, format.Separator).append("\r\n");
@@ -164,7 +156,7 @@ std::string WriteRows(std::span<const Line> lines, std::optional<double> pricePe
                                            }));
     const auto columns = ColumnsOf(format, cost);
     for (const auto& column : columns)
-        column.first == KeptColumn ? w.Raw(column.second) : w.Cell(column.second);
+        w.Cell(column.second);
     w.EndRow();
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const Line& line = lines[i];
@@ -174,16 +166,12 @@ std::string WriteRows(std::span<const Line> lines, std::optional<double> pricePe
             if (column.first != KeptColumn)
                 WriteCell(w, column.first, line, result, replay, pricePerKg);
             else
-                w.Raw(kept < line.Kept.size() ? std::string_view(line.Kept[kept++]) : std::string_view());
+                w.Cell(kept < line.Kept.size() ? std::string_view(line.Kept[kept++])
+                                               : std::string_view());
         }
         w.EndRow();
     }
     return std::move(w.out);
-}
-
-std::string WritePartsList(std::span<const Line> lines, std::optional<double> pricePerKg,
-                           const Replay& replay, const RowFormat& format) {
-    return WriteRows(lines, pricePerKg, replay, format);
 }
 
 } // namespace partslist

@@ -94,7 +94,7 @@ void PartsListWindow::CopyLines() {
             results.push_back(calculation.Results()[std::size_t(row)]);
         }
         if (!lines.empty()) replay.Lines = std::move(results);
-        const std::string text = partslist::WriteRows(
+        const std::string text = partslist::WritePartsList(
             lines.empty() ? calculation.Lines() : lines, calculation.PricePerKg(), replay,
             partslist::RowFormat::Copy(DecimalSeparator(), true));
         QGuiApplication::clipboard()->setText(FromCore(text));

@@ -276,7 +276,8 @@ TEST(PartsFile, SavedNumbersHaveAPointAndFormulasStayText) {
 // the same weights.
 TEST(PartsFile, ACopyPastesBackToTheSameLines) {
     const auto list = partslist::ReadPartsList(ExportHeader + ExportBody, "c.csv");
-    const std::string copy = partslist::WriteRows(list.Lines, 2.5, list.Totals, partslist::RowFormat::Copy(',', false));
+    const std::string copy = partslist::WritePartsList(list.Lines, 2.5, list.Totals,
+                                                       partslist::RowFormat::Copy(',', false));
     // Each row priced as it was: at the list's price, which the copy names.
     const auto atListPrice = [](std::vector<partslist::Line> lines) {
         for (partslist::Line& line : lines) {
@@ -292,8 +293,8 @@ TEST(PartsFile, ACopyPastesBackToTheSameLines) {
               std::string::npos)
         << copy;
 
-    const std::string forPeople =
-        partslist::WriteRows(list.Lines, 2.5, list.Totals, partslist::RowFormat::Copy(',', true));
+    const std::string forPeople = partslist::WritePartsList(list.Lines, 2.5, list.Totals,
+                                                            partslist::RowFormat::Copy(',', true));
     // The density the click used, and the one the line is weighed at now:
     // weighed_at_kg_m3 × volume_m3 = weight_kg on every row.
     EXPECT_NE(forPeople.find("\tKupfer \u00d8\t8940\t"), std::string::npos) << forPeople;
