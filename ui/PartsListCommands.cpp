@@ -186,7 +186,7 @@ void PartsListWindow::OpenList(const QString& path, bool kept) {
         {
             ProgressBox progress(this, QStringLiteral("Reading the parts list…"));
             const auto step = progress.Step<std::size_t>();
-            ignored = kept ? document_.OpenKept(path, step) : document_.Open(path, step);
+            ignored = document_.Open(path, step, kept);
         }
         if (ignored) TellLeftOut(this, *ignored, QString());
     });
