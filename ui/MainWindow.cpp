@@ -72,23 +72,15 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), document_(new ui::Doc
     ConnectHandlers();
     DensityTyped();
     document_->SetMaterialField(str(MaterialBox));
-    SetStartState();
+    ShowPicture(ObjectPicture, QStringLiteral("ZERO"));
+    ShowPicture(AperturePicture, QStringLiteral("ZERO"));
+    SizeLabel->hide();
+    for (auto* box : SizeBoxes())
+        box->hide();
     // Every calculation starts with the type of the object; typing replaces
     // "Choose Type".
     ObjectTypeBox->setFocus();
     ObjectTypeBox->lineEdit()->selectAll();
-}
-
-void MainWindow::ShowPartsList() {
-    Guarded(this, [&] { document_->ShowPartsList(); });
-}
-
-void MainWindow::ShowSections() {
-    Guarded(this, [&] { document_->ShowSections(); });
-}
-
-void MainWindow::ShowMaterials() {
-    Guarded(this, [&] { document_->ShowMaterials(); });
 }
 
 // Once the window is on screen, and not before, the pictures get ready.
@@ -104,7 +96,7 @@ std::array<EditCombo*, 5> MainWindow::SizeBoxes() const {
 }
 
 void MainWindow::ConnectHandlers() {
-    connect(ExitButton, &QPushButton::clicked, this, &MainWindow::Exit);
+    connect(ExitButton, &QPushButton::clicked, this, &MainWindow::close);
     connect(HelpButton, &QPushButton::clicked, this, &MainWindow::ShowHelp);
     connect(AboutButton, &QPushButton::clicked, this, &MainWindow::ShowAbout);
     connect(HomePageLink, &LinkLabel::clicked, this, &MainWindow::OpenHomePage);
@@ -122,14 +114,17 @@ void MainWindow::ConnectHandlers() {
     connect(UndoButton, &QPushButton::clicked, this, &MainWindow::Undo);
     connect(ResetButton, &QPushButton::clicked, this, &MainWindow::Reset);
     // The other windows, opened by the document.
-    connect(PartsListButton, &QPushButton::clicked, this, &MainWindow::ShowPartsList);
-    const std::pair<Qt::Key, void (MainWindow::*)()> windows[] = {
-        {Qt::Key_L, &MainWindow::ShowPartsList},
-        {Qt::Key_K, &MainWindow::ShowSections},
-        {Qt::Key_M, &MainWindow::ShowMaterials}};
+    const auto opens = [this](void (Document::*show)()) {
+        return [this, show] { Guarded(this, [&] { (document_->*show)(); }); };
+    };
+    connect(PartsListButton, &QPushButton::clicked, this, opens(&Document::ShowPartsList));
+    const std::pair<Qt::Key, void (Document::*)()> windows[] = {
+        {Qt::Key_L, &Document::ShowPartsList},
+        {Qt::Key_K, &Document::ShowSections},
+        {Qt::Key_M, &Document::ShowMaterials}};
     for (const auto& [key, show] : windows)
         connect(new QShortcut(QKeySequence(Qt::CTRL | key), this), &QShortcut::activated, this,
-                show);
+                opens(show));
     connect(AddObjectButton, &QPushButton::clicked, this, &MainWindow::AddObject);
     connect(AddApertureButton, &QPushButton::clicked, this, &MainWindow::AddAperture);
     connect(DensityField, &QLineEdit::textChanged, this, &MainWindow::DensityTyped);
@@ -159,18 +154,6 @@ void MainWindow::ShowPicture(QLabel* image, const QString& name) {
                                                    : QStringLiteral("Object picture");
     image->setAccessibleName(PictureName(place, text));
     image->setAccessibleDescription(PictureDescription(text));
-}
-
-void MainWindow::SetStartState() {
-    ShowPicture(ObjectPicture, QStringLiteral("ZERO"));
-    ShowPicture(AperturePicture, QStringLiteral("ZERO"));
-    SizeLabel->hide();
-    for (auto* box : SizeBoxes())
-        box->hide();
-}
-
-void MainWindow::Exit() {
-    close();
 }
 
 // A parts list saved or opened and changed since is not thrown away unasked.
@@ -344,13 +327,8 @@ void MainWindow::DensityTyped() {
 
 // The totals of a removal or an opened file, shown as an Add shows its totals.
 void MainWindow::ShowTotals() {
-    WeightUnitBox->setText(QStringLiteral("kilogram"));
-    VolumeUnitBox->setText(QStringLiteral("meter"));
-    VolumeField->setText(document_->Calculation().Shown() ==
-                                 partslist::TotalsShown::WeightAndMarker
-                             ? NoVolumeMarker
-                             : Total(State().TotalVolume));
-    WeightField->setText(Total(State().TotalWeight));
+    const bool marker = document_->Calculation().Shown() == partslist::TotalsShown::WeightAndMarker;
+    ShowAddOutcome({State(), marker ? calc::VolumeShown::Marker : calc::VolumeShown::Total});
 }
 
 // The material and density an opened or pasted list brought, or an Undo of

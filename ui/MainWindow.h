@@ -89,8 +89,6 @@ private:
     void CreateControls(); // Layout.cpp
     void ConnectHandlers();
 
-    void SetStartState();
-    void Exit();
     void ShowHelp();
     void ShowAbout();
     void OpenHomePage();
@@ -105,9 +103,6 @@ private:
     void Undo();
     void Reset();
     void DensityTyped();
-    void ShowPartsList();
-    void ShowSections();
-    void ShowMaterials();
 
     void ShowPicture(QLabel* image, const QString& name);
     void ShowAddOutcome(const calc::AddOutcome& outcome);
