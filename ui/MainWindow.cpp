@@ -4,7 +4,6 @@
 #include "calc/Display.h"
 #include "calc/ReadPart.h"
 #include "calc/Shapes.h"
-#include "catalogue/ProfileSizeTable.h"
 #include "ui/AboutDialog.h"
 #include "ui/Addresses.h"
 #include "ui/CoreText.h"
@@ -23,7 +22,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
@@ -280,21 +278,6 @@ void MainWindow::Reset() {
     });
 }
 
-calc::Part MainWindow::ObjectPart() const {
-    return ReadPart(calc::Kind::Object, ObjectTypeBox, DensityField, ObjectQuantityBox,
-                    {ObjectAField, ObjectBField, ObjectCField},
-                    {ObjectAUnitBox, ObjectBUnitBox, ObjectCUnitBox}, false);
-}
-
-// A hole is cut by weight while the totals hold rolled profiles, whose volume
-// the Volume field does not show.
-calc::Part MainWindow::AperturePart() const {
-    return ReadPart(calc::Kind::Aperture, ApertureTypeBox, DensityField, ApertureQuantityBox,
-                    {ApertureAField, ApertureBField, ApertureCField},
-                    {ApertureAUnitBox, ApertureBUnitBox, ApertureCUnitBox},
-                    VolumeField->text() == NoVolumeMarker);
-}
-
 // After a successful Add, from this window or another: the unit boxes back to
 // kilogram and cubic metre, and both totals written in them.
 void MainWindow::ShowAddOutcome(const calc::AddOutcome& outcome) {
@@ -310,13 +293,25 @@ void MainWindow::ShowAddOutcome(const calc::AddOutcome& outcome) {
 // Nothing at all while the type box reads "Choose Type".
 void MainWindow::AddObject() {
     Guarded(this, [&] {
-        if (ObjectTypeBox->text() != ChooseType)
-            document_->AddObject(ObjectPart(), str(MaterialBox));
+        if (ObjectTypeBox->text() == ChooseType) return;
+        document_->AddObject(ReadPart(calc::Kind::Object, ObjectTypeBox, DensityField,
+                                      ObjectQuantityBox, {ObjectAField, ObjectBField, ObjectCField},
+                                      {ObjectAUnitBox, ObjectBUnitBox, ObjectCUnitBox}, false),
+                             str(MaterialBox));
     });
 }
 
+// A hole is cut by weight while the totals hold rolled profiles, whose volume
+// the Volume field does not show.
 void MainWindow::AddAperture() {
-    Guarded(this, [&] { document_->AddAperture(AperturePart(), str(MaterialBox)); });
+    Guarded(this, [&] {
+        document_->AddAperture(ReadPart(calc::Kind::Aperture, ApertureTypeBox, DensityField,
+                                        ApertureQuantityBox,
+                                        {ApertureAField, ApertureBField, ApertureCField},
+                                        {ApertureAUnitBox, ApertureBUnitBox, ApertureCUnitBox},
+                                        VolumeField->text() == NoVolumeMarker),
+                               str(MaterialBox));
+    });
 }
 
 // What an Add in another window reads, and the density the weights other

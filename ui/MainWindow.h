@@ -108,8 +108,6 @@ private:
     void ShowAddOutcome(const calc::AddOutcome& outcome);
     void ShowTotals();
     void ShowMaterial();
-    calc::Part ObjectPart() const;
-    calc::Part AperturePart() const;
 
     ui::Document* document_;
     AboutDialog* about_ = nullptr;
