@@ -15,12 +15,10 @@
 #include "ui/SectionsWindow.h"
 #include "ui/UserMaterials.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QSettings>
 
-#include <algorithm>
 #include <utility>
 
 namespace ui {

@@ -1,7 +1,5 @@
 #include "ui/SectionsWindow.h"
 
-#include "calc/Calculator.h"
-#include "calc/Error.h"
 #include "calc/Units.h"
 #include "catalogue/SectionDimensions.h"
 #include "catalogue/Sections.h"
@@ -32,8 +30,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <array>
-#include <optional>
 #include <vector>
 
 namespace ui {
@@ -263,9 +259,9 @@ void SectionsWindow::FitColumns() {
     const auto fit = [&](int column, const QString& widest) {
         const QString heading =
             model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-        header->resizeSection(column, std::max(metrics.horizontalAdvance(widest),
-                                               headings.horizontalAdvance(heading)) +
-                                          14);
+        header->resizeSection(
+            column,
+            std::max(metrics.horizontalAdvance(widest), headings.horizontalAdvance(heading)) + 14);
     };
     fit(SectionsModel::Designation, QStringLiteral("RHS 500x300x20 EN 10219"));
     for (int column = SectionsModel::FirstDimension; column < SectionsModel::Area; ++column)
