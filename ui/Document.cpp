@@ -313,8 +313,7 @@ void Document::OpenDropped(const QString& path) {
 void Document::CloseWindows() {
     KeepUnsaved();
     for (QWidget* window :
-         {static_cast<QWidget*>(partsList_), static_cast<QWidget*>(sections_),
-          static_cast<QWidget*>(materialsWindow_), static_cast<QWidget*>(cutList_)})
+         std::initializer_list<QWidget*>{partsList_, sections_, materialsWindow_, cutList_})
         if (window) window->close();
 }
 
