@@ -12,7 +12,6 @@
 //    document says an Add, a removal or an opened list changed the totals.
 #include "calc/Add.h"
 #include "calc/CalcState.h"
-#include "calc/Part.h"
 #include "catalogue/ProfileSizeTable.h"
 
 #include <QWidget>
