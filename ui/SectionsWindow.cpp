@@ -369,17 +369,14 @@ void SectionsWindow::DensityChanged() {
 void SectionsWindow::Add() {
     const Section* s = Selected();
     if (!s) return;
-    bool added = false;
     Guarded(this, [&] {
         document_.AddSection(s->Designation, LengthField->text().toStdString(),
                              LengthUnitBox->currentText().toStdString(), QuantityBox->value());
-        added = true;
-    });
-    if (added)
         AddedLabel->setText(
             QStringLiteral("Added %1 × %2, %3 %4 each.")
                 .arg(QuantityBox->value())
                 .arg(FromCore(s->Designation), LengthField->text(), LengthUnitBox->currentText()));
+    });
 }
 
 // Down or Enter in the search field goes on to the sizes found.
