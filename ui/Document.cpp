@@ -59,14 +59,12 @@ void Document::SelectSize(catalogue::Profile profile, std::string_view label) {
 }
 
 void Document::AddObject(const calc::Part& part, std::string_view material) {
-    const calc::AddOutcome outcome = calculation_.AddObject(part, Priced(material));
-    emit added(outcome);
+    emit added(calculation_.AddObject(part, Priced(material)));
     emit changed();
 }
 
 void Document::AddAperture(const calc::Part& part, std::string_view material) {
-    const calc::AddOutcome outcome = calculation_.AddAperture(part, Priced(material));
-    emit added(outcome);
+    emit added(calculation_.AddAperture(part, Priced(material)));
     emit changed();
 }
 
@@ -78,9 +76,7 @@ void Document::AddSection(std::string_view designation, std::string_view length,
     texts.Rows[2] = length;
     texts.Units[2] = unit;
     const calc::Part part = calc::ReadPart(calc::Kind::Object, texts);
-    const calc::AddOutcome outcome =
-        calculation_.AddSection(part, designation, Priced(materialField_));
-    emit added(outcome);
+    emit added(calculation_.AddSection(part, designation, Priced(materialField_)));
     emit changed();
 }
 

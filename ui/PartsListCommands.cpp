@@ -142,11 +142,11 @@ void PartsListWindow::OpenFile(const QString& path) {
 // or opened, the newest first.
 void PartsListWindow::ShowRecentFiles() {
     recentFiles_->clear();
-    const auto item = [this](const QString& caption, const QString& path, bool kept) {
+    const auto item = [this](const QString& caption, const QString& path, bool keptList) {
         QAction* action = recentFiles_->addAction(caption);
         action->setToolTip(path);
         connect(action, &QAction::triggered, this,
-                [this, path, kept] { kept ? OpenKeptList(path) : OpenFile(path); });
+                [this, path, keptList] { keptList ? OpenKeptList(path) : OpenFile(path); });
     };
     const std::vector<KeptList> kept = KeptLists();
     for (const KeptList& list : kept)

@@ -303,10 +303,7 @@ void SectionsWindow::Search() {
                                 ? QStringLiteral("1 section")
                                 : QStringLiteral("%1 sections").arg(model_->rowCount()));
         ShowNear();
-        if (model_->rowCount() == 0) {
-            ShowSelected();
-            return;
-        }
+        if (model_->rowCount() == 0) return ShowSelected();
         const int row = std::max(model_->RowOf(kept), 0);
         SizesTable->selectRow(row);
         SizesTable->scrollTo(model_->index(row, 0));
