@@ -70,11 +70,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), document_(new ui::Doc
     ConnectHandlers();
     DensityTyped();
     document_->SetMaterialField(str(MaterialBox));
-    ShowPicture(ObjectPicture, QStringLiteral("ZERO"));
-    ShowPicture(AperturePicture, QStringLiteral("ZERO"));
-    SizeLabel->hide();
-    for (auto* box : SizeBoxes())
-        box->hide();
+    SetStartState();
     // Every calculation starts with the type of the object; typing replaces
     // "Choose Type".
     ObjectTypeBox->setFocus();
@@ -94,7 +90,7 @@ std::array<EditCombo*, 5> MainWindow::SizeBoxes() const {
 }
 
 void MainWindow::ConnectHandlers() {
-    connect(ExitButton, &QPushButton::clicked, this, &MainWindow::close);
+    connect(ExitButton, &QPushButton::clicked, this, &MainWindow::Exit);
     connect(HelpButton, &QPushButton::clicked, this, &MainWindow::ShowHelp);
     connect(AboutButton, &QPushButton::clicked, this, &MainWindow::ShowAbout);
     connect(HomePageLink, &LinkLabel::clicked, this, &MainWindow::OpenHomePage);
@@ -152,6 +148,18 @@ void MainWindow::ShowPicture(QLabel* image, const QString& name) {
                                                    : QStringLiteral("Object picture");
     image->setAccessibleName(PictureName(place, text));
     image->setAccessibleDescription(PictureDescription(text));
+}
+
+void MainWindow::SetStartState() {
+    ShowPicture(ObjectPicture, QStringLiteral("ZERO"));
+    ShowPicture(AperturePicture, QStringLiteral("ZERO"));
+    SizeLabel->hide();
+    for (auto* box : SizeBoxes())
+        box->hide();
+}
+
+void MainWindow::Exit() {
+    close();
 }
 
 // A parts list saved or opened and changed since is not thrown away unasked.

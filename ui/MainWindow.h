@@ -88,6 +88,8 @@ private:
     void CreateControls(); // Layout.cpp
     void ConnectHandlers();
 
+    void SetStartState();
+    void Exit();
     void ShowHelp();
     void ShowAbout();
     void OpenHomePage();
