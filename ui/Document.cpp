@@ -15,14 +15,10 @@
 #include "ui/SectionsWindow.h"
 #include "ui/UserMaterials.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QMimeData>
 #include <QSettings>
-#include <QUrl>
 
-#include <algorithm>
 #include <utility>
 
 namespace ui {
@@ -33,8 +29,12 @@ const QString FolderKey = QStringLiteral("PartsList/LastFolder");
 const QString RecentKey = QStringLiteral("PartsList/RecentFiles");
 constexpr int RecentCount = 8;
 
-// A window of ours shown, not minimised, in front and active.
-void ShowInFront(QWidget* window) {
+// A window of ours, built on first use so that start-up does not pay for it
+// (the sections are read then, the cut list takes the lines as they are
+// then), and shown, not minimised, in front and active.
+template <typename Window>
+void ShowInFront(QPointer<Window>& window, Document& document, QWidget* owner) {
+    if (!window) window = new Window(document, owner);
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
@@ -42,12 +42,6 @@ void ShowInFront(QWidget* window) {
 }
 
 } // namespace
-
-QString DroppedPartsList(const QMimeData* data) {
-    if (!data || data->urls().size() != 1 || !data->urls().front().isLocalFile()) return {};
-    const QString path = data->urls().front().toLocalFile();
-    return path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) ? path : QString();
-}
 
 Document::Document(QWidget* owner)
     : QObject(owner), owner_(owner), materials_(new ui::UserMaterials(this)) {
@@ -65,14 +59,12 @@ void Document::SelectSize(catalogue::Profile profile, std::string_view label) {
 }
 
 void Document::AddObject(const calc::Part& part, std::string_view material) {
-    const calc::AddOutcome outcome = calculation_.AddObject(part, Priced(material));
-    emit added(outcome);
+    emit added(calculation_.AddObject(part, Priced(material)));
     emit changed();
 }
 
 void Document::AddAperture(const calc::Part& part, std::string_view material) {
-    const calc::AddOutcome outcome = calculation_.AddAperture(part, Priced(material));
-    emit added(outcome);
+    emit added(calculation_.AddAperture(part, Priced(material)));
     emit changed();
 }
 
@@ -84,9 +76,7 @@ void Document::AddSection(std::string_view designation, std::string_view length,
     texts.Rows[2] = length;
     texts.Units[2] = unit;
     const calc::Part part = calc::ReadPart(calc::Kind::Object, texts);
-    const calc::AddOutcome outcome =
-        calculation_.AddSection(part, designation, Priced(materialField_));
-    emit added(outcome);
+    emit added(calculation_.AddSection(part, designation, Priced(materialField_)));
     emit changed();
 }
 
@@ -163,22 +153,10 @@ QString Document::FilePath() const {
     return FromCore(calculation_.FilePath());
 }
 
-std::optional<std::vector<std::string>> Document::Open(const QString& path,
-                                                       const partslist::Progress& progress) {
-    return Take(path, progress, true);
-}
-
-std::optional<std::vector<std::string>> Document::OpenKept(const QString& path,
-                                                           const partslist::Progress& progress) {
-    auto ignored = Take(path, progress, false);
-    if (ignored) keptFrom_ = path;
-    return ignored;
-}
-
 // The file's list in place of this one, which is kept first where it was
-// never saved; the list is then the file's, or (`asFile` false) one never saved.
+// never saved; the list is then the file's, or (`kept`) one never saved.
 std::optional<std::vector<std::string>>
-Document::Take(const QString& path, const partslist::Progress& progress, bool asFile) {
+Document::Open(const QString& path, const partslist::Progress& progress, bool kept) {
     const QByteArray bytes = PartsListBytes(path);
     const std::string name = PrintableName(path).toStdString();
     partslist::OpenedList list;
@@ -188,7 +166,12 @@ Document::Take(const QString& path, const partslist::Progress& progress, bool as
     } catch (const partslist::Cancelled&) {
         return std::nullopt; // as if never asked
     }
-    PriceByMaterial(list.Lines, list.Totals);
+    // A line that brings no price of its own is costed at its material's,
+    // where the user has one.
+    for (std::size_t i = 0; i < list.Lines.size(); ++i)
+        if (!list.Lines[i].PricePerKg)
+            list.Totals.Lines[i].PricePerKg = list.Lines[i].PricePerKg =
+                materials_->PriceOf(list.Lines[i].Material);
     if (partslist::Costed(list.Totals.Lines, list.PricePerKg) &&
         !partslist::TotalCostCents(list.Totals.Lines, list.PricePerKg))
         throw calc::Error(name + ": its prices give costs past 15 digits");
@@ -198,8 +181,11 @@ Document::Take(const QString& path, const partslist::Progress& progress, bool as
     const bool price = list.PricePerKg != calculation_.PricePerKg();
     calculation_.Replace(std::move(list.Lines), std::move(list.Totals), list.PricePerKg,
                          std::move(list.Format));
-    calculation_.Saved(asFile ? path.toStdString() : std::string());
-    if (asFile) Remember(path);
+    calculation_.Saved(kept ? std::string() : path.toStdString());
+    if (kept)
+        keptFrom_ = path;
+    else
+        Remember(path);
     emit replayed();
     if (lines) emit materialChanged();
     if (price) emit priceChanged();
@@ -299,20 +285,20 @@ void Document::Remember(const QString& path) {
     emit recentFilesChanged();
 }
 
-// Built on first use, so that start-up does not pay for it.
-PartsListWindow* Document::PartsList() {
-    if (!partsList_) partsList_ = new PartsListWindow(*this, owner_);
-    return partsList_;
-}
-
 void Document::ShowPartsList() {
-    ShowInFront(PartsList());
+    ShowInFront(partsList_, *this, owner_);
 }
 
-// Built on first use: the sections are read then, never at start-up.
 void Document::ShowSections() {
-    if (!sections_) sections_ = new SectionsWindow(*this, owner_);
-    ShowInFront(sections_);
+    ShowInFront(sections_, *this, owner_);
+}
+
+void Document::ShowMaterials() {
+    ShowInFront(materialsWindow_, *this, owner_);
+}
+
+void Document::ShowCutList() {
+    ShowInFront(cutList_, *this, owner_);
 }
 
 void Document::OpenDropped(const QString& path) {
@@ -323,39 +309,13 @@ void Document::OpenDropped(const QString& path) {
 void Document::CloseWindows() {
     KeepUnsaved();
     for (QWidget* window :
-         {static_cast<QWidget*>(partsList_), static_cast<QWidget*>(sections_),
-          static_cast<QWidget*>(materialsWindow_), static_cast<QWidget*>(cutList_)})
+         std::initializer_list<QWidget*>{partsList_, sections_, materialsWindow_, cutList_})
         if (window) window->close();
 }
 
 // What an Add records of the material: its name and its own price.
 partslist::Calculation::AddedMaterial Document::Priced(std::string_view material) const {
     return {material, materials_->PriceOf(material)};
-}
-
-// A line of a list that brings no price of its own for it is costed at its
-// material's, where the user has one.
-void Document::PriceByMaterial(std::vector<partslist::Line>& lines,
-                               partslist::Replay& replay) const {
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        if (!lines[i].PricePerKg)
-            replay.Lines[i].PricePerKg = lines[i].PricePerKg =
-                materials_->PriceOf(lines[i].Material);
-}
-
-void Document::ShowMaterials() {
-    if (!materialsWindow_) materialsWindow_ = new MaterialsWindow(*this, owner_);
-    ShowInFront(materialsWindow_);
-}
-
-// Built on first use, from the lines as they are then.
-void Document::ShowCutList() {
-    if (!cutList_) cutList_ = new CutListWindow(*this, owner_);
-    ShowInFront(cutList_);
-}
-
-void Document::SetBarCosts(std::vector<std::optional<long long>> costs) {
-    barCosts_ = std::move(costs);
 }
 
 void Document::PickMaterial(const QString& name, std::int32_t density) {

@@ -18,15 +18,12 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <utility>
 #include <vector>
 
-class QMimeData;
 class QWidget;
 
 namespace ui {
-
-// The one local .csv file a drag carries, or nothing: a parts list to open.
-QString DroppedPartsList(const QMimeData* data);
 
 class CutListWindow;
 class MaterialsWindow;
@@ -53,8 +50,8 @@ public:
     void AddAperture(const calc::Part& part, std::string_view material);
     // That many pieces of the section, each of that length, added as an Add
     // object is, with the main window's material and density.
-    void AddSection(std::string_view designation, std::string_view length,
-                    std::string_view unit, int quantity);
+    void AddSection(std::string_view designation, std::string_view length, std::string_view unit,
+                    int quantity);
     void Undo();
     void Reset();
     void Remove(std::span<const std::size_t> rows);
@@ -75,18 +72,15 @@ public:
     // The file. Open reads and replaces the list (progress as in
     // ReadPartsList; a cancel leaves everything as it was and returns
     // nothing), returning the columns the file had that no line uses. Both
-    // throw calc::Error with the reason.
+    // throw calc::Error with the reason. A list kept when it was thrown away
+    // unsaved (`kept`, KeptLists.h) opens as the list never saved it is: no
+    // file, nothing that says saved. It is forgotten once saved, or kept
+    // again as it then is when thrown away.
     QString FilePath() const;
     bool Modified() const { return calculation_.Modified(); }
-    std::optional<std::vector<std::string>> Open(const QString& path,
-                                                 const partslist::Progress& progress = {});
+    std::optional<std::vector<std::string>>
+    Open(const QString& path, const partslist::Progress& progress = {}, bool kept = false);
     void Save(const QString& path);
-    // A list kept when it was thrown away unsaved (KeptLists.h), opened as
-    // Open opens a file, as the list never saved it is: no file, nothing
-    // that says saved. It is forgotten once saved, or kept again as it then
-    // is when thrown away.
-    std::optional<std::vector<std::string>> OpenKept(const QString& path,
-                                                     const partslist::Progress& progress = {});
     // Keeps the list where it has lines and was never saved, as Reset, Open
     // and the main window's closing throw it away; quietly nothing where it
     // cannot be written.
@@ -116,7 +110,7 @@ public:
     // with any change of them. The quote sheet prices those lines by it when
     // the user chose so in the Cut list window.
     const std::vector<std::optional<long long>>& BarCosts() const { return barCosts_; }
-    void SetBarCosts(std::vector<std::optional<long long>> costs);
+    void SetBarCosts(std::vector<std::optional<long long>> costs) { barCosts_ = std::move(costs); }
     bool QuoteByBars() const { return quoteByBars_; }
     void SetQuoteByBars(bool byBars) { quoteByBars_ = byBars; }
 
@@ -164,11 +158,7 @@ private:
     void Reweighed() override;
 
     void Remember(const QString& path);
-    std::optional<std::vector<std::string>> Take(const QString& path,
-                                                 const partslist::Progress& progress, bool asFile);
     partslist::Calculation::AddedMaterial Priced(std::string_view material) const;
-    void PriceByMaterial(std::vector<partslist::Line>& lines, partslist::Replay& replay) const;
-    PartsListWindow* PartsList();
 
     partslist::Calculation calculation_;
     std::string materialField_, densityField_;

@@ -7,10 +7,18 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QTimer>
+#include <QUrl>
 #include <QWidget>
 
 namespace ui {
 namespace {
+
+// The one local .csv file a drag carries, or nothing: a parts list to open.
+QString DroppedPartsList(const QMimeData* data) {
+    if (!data || data->urls().size() != 1 || !data->urls().front().isLocalFile()) return {};
+    const QString path = data->urls().front().toLocalFile();
+    return path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) ? path : QString();
+}
 
 // Sees every drag over the window and its controls before they do.
 class DropTaker : public QObject {

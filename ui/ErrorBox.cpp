@@ -1,7 +1,5 @@
 #include "ui/ErrorBox.h"
 
-#include <QMessageBox>
-
 namespace ui {
 
 QString WithPeriod(const QString& message) {
@@ -11,11 +9,7 @@ QString WithPeriod(const QString& message) {
 
 void ShowError(QWidget* parent, const QString& message) noexcept {
     try {
-        QMessageBox box(QMessageBox::Critical, AppTitle, WithPeriod(message), QMessageBox::Ok,
-                        parent);
-        // A message quotes names and cells from files: never markup.
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
+        Ask(parent, QMessageBox::Critical, WithPeriod(message), QMessageBox::Ok);
     } catch (...) {
         // Nothing is left to report with; the window stays as it was.
     }

@@ -7,7 +7,6 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-#include <algorithm>
 #include <optional>
 
 namespace ui {
@@ -43,10 +42,9 @@ bool SameText(const QString& path, const std::string& text) {
 
 std::vector<KeptList> KeptLists() {
     std::vector<KeptList> lists;
-    for (const QFileInfo& file :
-         Folder().entryInfoList({QStringLiteral("unsaved-*.csv")}, QDir::Files, QDir::Name))
+    for (const QFileInfo& file : Folder().entryInfoList({QStringLiteral("unsaved-*.csv")},
+                                                        QDir::Files, QDir::Name | QDir::Reversed))
         if (const auto list = Described(file)) lists.push_back(*list);
-    std::reverse(lists.begin(), lists.end());
     return lists;
 }
 

@@ -4,7 +4,6 @@
 #include "calc/Display.h"
 #include "calc/ReadPart.h"
 #include "calc/Shapes.h"
-#include "catalogue/ProfileSizeTable.h"
 #include "ui/AboutDialog.h"
 #include "ui/Addresses.h"
 #include "ui/CoreText.h"
@@ -23,7 +22,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
@@ -79,18 +77,6 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), document_(new ui::Doc
     ObjectTypeBox->lineEdit()->selectAll();
 }
 
-void MainWindow::ShowPartsList() {
-    Guarded(this, [&] { document_->ShowPartsList(); });
-}
-
-void MainWindow::ShowSections() {
-    Guarded(this, [&] { document_->ShowSections(); });
-}
-
-void MainWindow::ShowMaterials() {
-    Guarded(this, [&] { document_->ShowMaterials(); });
-}
-
 // Once the window is on screen, and not before, the pictures get ready.
 void MainWindow::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
@@ -122,14 +108,17 @@ void MainWindow::ConnectHandlers() {
     connect(UndoButton, &QPushButton::clicked, this, &MainWindow::Undo);
     connect(ResetButton, &QPushButton::clicked, this, &MainWindow::Reset);
     // The other windows, opened by the document.
-    connect(PartsListButton, &QPushButton::clicked, this, &MainWindow::ShowPartsList);
-    const std::pair<Qt::Key, void (MainWindow::*)()> windows[] = {
-        {Qt::Key_L, &MainWindow::ShowPartsList},
-        {Qt::Key_K, &MainWindow::ShowSections},
-        {Qt::Key_M, &MainWindow::ShowMaterials}};
+    const auto opens = [this](void (Document::*show)()) {
+        return [this, show] { Guarded(this, [&] { (document_->*show)(); }); };
+    };
+    connect(PartsListButton, &QPushButton::clicked, this, opens(&Document::ShowPartsList));
+    const std::pair<Qt::Key, void (Document::*)()> windows[] = {
+        {Qt::Key_L, &Document::ShowPartsList},
+        {Qt::Key_K, &Document::ShowSections},
+        {Qt::Key_M, &Document::ShowMaterials}};
     for (const auto& [key, show] : windows)
         connect(new QShortcut(QKeySequence(Qt::CTRL | key), this), &QShortcut::activated, this,
-                show);
+                opens(show));
     connect(AddObjectButton, &QPushButton::clicked, this, &MainWindow::AddObject);
     connect(AddApertureButton, &QPushButton::clicked, this, &MainWindow::AddAperture);
     connect(DensityField, &QLineEdit::textChanged, this, &MainWindow::DensityTyped);
@@ -297,21 +286,6 @@ void MainWindow::Reset() {
     });
 }
 
-calc::Part MainWindow::ObjectPart() const {
-    return ReadPart(calc::Kind::Object, ObjectTypeBox, DensityField, ObjectQuantityBox,
-                    {ObjectAField, ObjectBField, ObjectCField},
-                    {ObjectAUnitBox, ObjectBUnitBox, ObjectCUnitBox}, false);
-}
-
-// A hole is cut by weight while the totals hold rolled profiles, whose volume
-// the Volume field does not show.
-calc::Part MainWindow::AperturePart() const {
-    return ReadPart(calc::Kind::Aperture, ApertureTypeBox, DensityField, ApertureQuantityBox,
-                    {ApertureAField, ApertureBField, ApertureCField},
-                    {ApertureAUnitBox, ApertureBUnitBox, ApertureCUnitBox},
-                    VolumeField->text() == NoVolumeMarker);
-}
-
 // After a successful Add, from this window or another: the unit boxes back to
 // kilogram and cubic metre, and both totals written in them.
 void MainWindow::ShowAddOutcome(const calc::AddOutcome& outcome) {
@@ -327,13 +301,25 @@ void MainWindow::ShowAddOutcome(const calc::AddOutcome& outcome) {
 // Nothing at all while the type box reads "Choose Type".
 void MainWindow::AddObject() {
     Guarded(this, [&] {
-        if (ObjectTypeBox->text() != ChooseType)
-            document_->AddObject(ObjectPart(), str(MaterialBox));
+        if (ObjectTypeBox->text() == ChooseType) return;
+        document_->AddObject(ReadPart(calc::Kind::Object, ObjectTypeBox, DensityField,
+                                      ObjectQuantityBox, {ObjectAField, ObjectBField, ObjectCField},
+                                      {ObjectAUnitBox, ObjectBUnitBox, ObjectCUnitBox}, false),
+                             str(MaterialBox));
     });
 }
 
+// A hole is cut by weight while the totals hold rolled profiles, whose volume
+// the Volume field does not show.
 void MainWindow::AddAperture() {
-    Guarded(this, [&] { document_->AddAperture(AperturePart(), str(MaterialBox)); });
+    Guarded(this, [&] {
+        document_->AddAperture(ReadPart(calc::Kind::Aperture, ApertureTypeBox, DensityField,
+                                        ApertureQuantityBox,
+                                        {ApertureAField, ApertureBField, ApertureCField},
+                                        {ApertureAUnitBox, ApertureBUnitBox, ApertureCUnitBox},
+                                        VolumeField->text() == NoVolumeMarker),
+                               str(MaterialBox));
+    });
 }
 
 // What an Add in another window reads, and the density the weights other
@@ -344,13 +330,8 @@ void MainWindow::DensityTyped() {
 
 // The totals of a removal or an opened file, shown as an Add shows its totals.
 void MainWindow::ShowTotals() {
-    WeightUnitBox->setText(QStringLiteral("kilogram"));
-    VolumeUnitBox->setText(QStringLiteral("meter"));
-    VolumeField->setText(document_->Calculation().Shown() ==
-                                 partslist::TotalsShown::WeightAndMarker
-                             ? NoVolumeMarker
-                             : Total(State().TotalVolume));
-    WeightField->setText(Total(State().TotalWeight));
+    const bool marker = document_->Calculation().Shown() == partslist::TotalsShown::WeightAndMarker;
+    ShowAddOutcome({State(), marker ? calc::VolumeShown::Marker : calc::VolumeShown::Total});
 }
 
 // The material and density an opened or pasted list brought, or an Undo of

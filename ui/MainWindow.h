@@ -12,7 +12,6 @@
 //    document says an Add, a removal or an opened list changed the totals.
 #include "calc/Add.h"
 #include "calc/CalcState.h"
-#include "calc/Part.h"
 #include "catalogue/ProfileSizeTable.h"
 
 #include <QWidget>
@@ -105,16 +104,11 @@ private:
     void Undo();
     void Reset();
     void DensityTyped();
-    void ShowPartsList();
-    void ShowSections();
-    void ShowMaterials();
 
     void ShowPicture(QLabel* image, const QString& name);
     void ShowAddOutcome(const calc::AddOutcome& outcome);
     void ShowTotals();
     void ShowMaterial();
-    calc::Part ObjectPart() const;
-    calc::Part AperturePart() const;
 
     ui::Document* document_;
     AboutDialog* about_ = nullptr;

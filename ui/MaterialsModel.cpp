@@ -50,11 +50,10 @@ QVariant MaterialsModel::data(const QModelIndex& index, int role) const {
         return FromCore(m->Group);
     case Density:
         return m->Density;
-    case Price: {
+    case Price:
         if (!m->PricePerKg) return {};
         return FromCore(partslist::ExactNumber(*m->PricePerKg))
             .replace(u'.', QChar::fromLatin1(DecimalSeparator()));
-    }
     default:
         return {};
     }

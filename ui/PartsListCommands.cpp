@@ -142,22 +142,20 @@ void PartsListWindow::OpenFile(const QString& path) {
 // or opened, the newest first.
 void PartsListWindow::ShowRecentFiles() {
     recentFiles_->clear();
+    const auto item = [this](const QString& caption, const QString& path, bool keptList) {
+        QAction* action = recentFiles_->addAction(caption);
+        action->setToolTip(path);
+        connect(action, &QAction::triggered, this,
+                [this, path, keptList] { keptList ? OpenKeptList(path) : OpenFile(path); });
+    };
     const std::vector<KeptList> kept = KeptLists();
-    for (const KeptList& list : kept) {
-        QAction* item = recentFiles_->addAction(KeptListCaption(list));
-        item->setToolTip(list.Path);
-        const QString path = list.Path;
-        connect(item, &QAction::triggered, this, [this, path] { OpenKeptList(path); });
-    }
+    for (const KeptList& list : kept)
+        item(KeptListCaption(list), list.Path, true);
     const QStringList recent = document_.RecentFiles();
     if (!kept.empty() && !recent.isEmpty()) recentFiles_->addSeparator();
-    for (int i = 0; i < recent.size(); ++i) {
-        QAction* item = recentFiles_->addAction(
-            QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(recent[i]).fileName()));
-        item->setToolTip(recent[i]);
-        const QString path = recent[i];
-        connect(item, &QAction::triggered, this, [this, path] { OpenFile(path); });
-    }
+    for (int i = 0; i < recent.size(); ++i)
+        item(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(recent[i]).fileName()), recent[i],
+             false);
     recentFiles_->setEnabled(!recent.isEmpty() || !kept.empty());
 }
 
@@ -186,7 +184,7 @@ void PartsListWindow::OpenList(const QString& path, bool kept) {
         {
             ProgressBox progress(this, QStringLiteral("Reading the parts list…"));
             const auto step = progress.Step<std::size_t>();
-            ignored = kept ? document_.OpenKept(path, step) : document_.Open(path, step);
+            ignored = document_.Open(path, step, kept);
         }
         if (ignored) TellLeftOut(this, *ignored, QString());
     });

@@ -13,12 +13,11 @@ public:
     ProgressBox(QWidget* parent, const QString& what);
 
     // The function to call with what is done of the whole; false once cancelled.
-    template <typename Count> std::function<bool(Count, Count)> Step() {
+    template <typename Count = int> std::function<bool(Count, Count)> Step() {
         return [this](Count done, Count total) {
             return Show(total > 0 ? double(done) / double(total) : 0.0);
         };
     }
-    std::function<bool(int, int)> Step() { return Step<int>(); }
 
 private:
     bool Show(double part);

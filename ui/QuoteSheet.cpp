@@ -95,10 +95,7 @@ public:
     // another page, and a print has the pages of the PDF.
     Pages(QPainter& painter, const Text& contents, const QSizeF& points)
         : p_(painter), c_(contents), k_(painter.device()->logicalDpiY() / 72.0),
-          width_(points.width()), height_(points.height()), kind_(7, false, painter.device(), k_),
-          body_(8.5, false, painter.device(), k_), bold_(8.5, true, painter.device(), k_),
-          material_(7.5, false, painter.device(), k_), head_(8, true, painter.device(), k_),
-          small_(8, false, painter.device(), k_) {
+          width_(points.width()), height_(points.height()) {
         const int room = int((height_ - HeaderH - HeadsH - FooterH) / RowH);
         perPage_ = std::max(1, room);
         const int rows = int(c_.Rows.size());
@@ -310,8 +307,10 @@ private:
     QPainter& p_;
     const Text& c_;
     qreal k_, width_, height_; // device pixels per point; the page in points
-    Face kind_, body_, bold_, material_, head_, small_;
-    Face title_{16, true, p_.device(), k_}, date_{9, false, p_.device(), k_};
+    Face kind_{7, false, p_.device(), k_}, body_{8.5, false, p_.device(), k_},
+        bold_{8.5, true, p_.device(), k_}, material_{7.5, false, p_.device(), k_},
+        head_{8, true, p_.device(), k_}, small_{8, false, p_.device(), k_},
+        title_{16, true, p_.device(), k_}, date_{9, false, p_.device(), k_};
     std::array<qreal, ColumnCount> x_{}, w_{};
     int perPage_ = 1, pages_ = 1;
     std::map<QString, QImage> pictures_; // by name, or \u00A7 and a section's designation

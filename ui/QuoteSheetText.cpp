@@ -98,10 +98,6 @@ std::optional<long long> barCost(const QuoteSheet& sheet, std::size_t i) {
     return i < sheet.BarCostCents.size() ? sheet.BarCostCents[i] : std::nullopt;
 }
 
-bool byBars(const QuoteSheet& sheet) {
-    return std::ranges::any_of(sheet.BarCostCents, [](const auto& c) { return c.has_value(); });
-}
-
 // The lines' costs as the rows show them added up: by the bars where the
 // sheet says so, else by weight; none past 15 digits.
 std::optional<long long> totalCents(const QuoteSheet& sheet) {
@@ -154,15 +150,17 @@ Text TextOf(const QuoteSheet& sheet, const std::function<bool()>& goOn) {
     const char sep = code > 0 && code < 128 ? char(code) : '.';
     const auto price = sheet.PricePerKg;
     const Weighing weighing = weighingOf(sheet);
+    const bool byWeight = partslist::Costed(sheet.Totals.Lines, price);
+    const bool byBars =
+        std::ranges::any_of(sheet.BarCostCents, [](const auto& c) { return c.has_value(); });
     Text t;
     t.Title = sheet.Title;
     t.Date = QLocale().toString(sheet.Date, QLocale::LongFormat);
-    t.Costed = partslist::Costed(sheet.Totals.Lines, price) || byBars(sheet);
+    t.Costed = byWeight || byBars;
     t.Densities = !weighing.OneDensity;
     t.About = aboutOf(sheet, weighing);
-    if (partslist::Costed(sheet.Totals.Lines, price)) t.About += "    " + pricesOf(sheet, sep);
-    if (byBars(sheet))
-        t.About += QStringLiteral("    Lines cut from stock: priced by the bars bought");
+    if (byWeight) t.About += "    " + pricesOf(sheet, sep);
+    if (byBars) t.About += QStringLiteral("    Lines cut from stock: priced by the bars bought");
     t.Note = noteOf(sheet);
     t.Rows.reserve(sheet.Lines.size());
     for (std::size_t i = 0; i < sheet.Lines.size(); ++i) {

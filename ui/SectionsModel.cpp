@@ -20,7 +20,6 @@ void SectionsModel::Show(std::vector<const Section*> rows) {
     std::bitset<64> present;
     for (const Section* s : rows_)
         present.set(std::size_t(s->Family));
-    used_.fill(false);
     for (std::size_t c = 0; c < used_.size(); ++c)
         used_[c] = !DimensionAt(int(c)) && !rows_.empty();
     // A dimension's column shows where a family in the list has it, headed
@@ -117,7 +116,7 @@ QVariant SectionsModel::headerData(int section, Qt::Orientation orientation, int
         case Mass:
             return QStringLiteral("kg/m at 7850");
         case MassAtDensity:
-            return !density_            ? QStringLiteral("kg/m at density")
+            return !density_             ? QStringLiteral("kg/m at density")
                    : material_.isEmpty() ? QStringLiteral("kg/m at %1").arg(*density_)
                                          : QStringLiteral("kg/m in %1").arg(material_);
         case Standard:

@@ -1,7 +1,5 @@
 #include "ui/SectionsWindow.h"
 
-#include "calc/Calculator.h"
-#include "calc/Error.h"
 #include "calc/Units.h"
 #include "catalogue/SectionDimensions.h"
 #include "catalogue/Sections.h"
@@ -32,8 +30,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <array>
-#include <optional>
 #include <vector>
 
 namespace ui {
@@ -263,9 +259,9 @@ void SectionsWindow::FitColumns() {
     const auto fit = [&](int column, const QString& widest) {
         const QString heading =
             model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-        header->resizeSection(column, std::max(metrics.horizontalAdvance(widest),
-                                               headings.horizontalAdvance(heading)) +
-                                          14);
+        header->resizeSection(
+            column,
+            std::max(metrics.horizontalAdvance(widest), headings.horizontalAdvance(heading)) + 14);
     };
     fit(SectionsModel::Designation, QStringLiteral("RHS 500x300x20 EN 10219"));
     for (int column = SectionsModel::FirstDimension; column < SectionsModel::Area; ++column)
@@ -307,10 +303,7 @@ void SectionsWindow::Search() {
                                 ? QStringLiteral("1 section")
                                 : QStringLiteral("%1 sections").arg(model_->rowCount()));
         ShowNear();
-        if (model_->rowCount() == 0) {
-            ShowSelected();
-            return;
-        }
+        if (model_->rowCount() == 0) return ShowSelected();
         const int row = std::max(model_->RowOf(kept), 0);
         SizesTable->selectRow(row);
         SizesTable->scrollTo(model_->index(row, 0));
@@ -373,17 +366,14 @@ void SectionsWindow::DensityChanged() {
 void SectionsWindow::Add() {
     const Section* s = Selected();
     if (!s) return;
-    bool added = false;
     Guarded(this, [&] {
         document_.AddSection(s->Designation, LengthField->text().toStdString(),
                              LengthUnitBox->currentText().toStdString(), QuantityBox->value());
-        added = true;
-    });
-    if (added)
         AddedLabel->setText(
             QStringLiteral("Added %1 × %2, %3 %4 each.")
                 .arg(QuantityBox->value())
                 .arg(FromCore(s->Designation), LengthField->text(), LengthUnitBox->currentText()));
+    });
 }
 
 // Down or Enter in the search field goes on to the sizes found.

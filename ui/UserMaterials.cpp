@@ -3,6 +3,7 @@
 #include "calc/Error.h"
 #include "calc/Spelling.h"
 #include "catalogue/MaterialLibrary.h"
+#include "ui/CoreText.h"
 #include "ui/PartsListFile.h"
 
 #include <QDir>
@@ -19,8 +20,7 @@ std::string ReadWhole(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         throw calc::Error("Could not open '" + path.toStdString() +
                           "': " + file.errorString().toStdString());
-    const QByteArray bytes = file.readAll();
-    return std::string(bytes.constData(), std::size_t(bytes.size()));
+    return file.readAll().toStdString();
 }
 
 // Written first, through a temporary file renamed over the old one, so a
@@ -33,10 +33,8 @@ void Write(const QString& path, const std::string& text) {
 } // namespace
 
 QString UserMaterials::Path() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/") +
-           QString::fromLatin1(catalogue::UserMaterialsFileName.data(),
-                               qsizetype(catalogue::UserMaterialsFileName.size()));
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/") +
+           FromCore(catalogue::UserMaterialsFileName);
 }
 
 void UserMaterials::Load() {
@@ -100,7 +98,8 @@ void UserMaterials::Import(const QString& path) {
         });
         entries = catalogue::WithUserMaterial(
             entries, std::move(entry),
-            same == entries.end() ? std::nullopt : std::optional(std::size_t(same - entries.begin())));
+            same == entries.end() ? std::nullopt
+                                  : std::optional(std::size_t(same - entries.begin())));
     }
     Keep(std::move(entries));
 }
