@@ -188,9 +188,7 @@ void Part(const Options& o, const Request& r, Writer& out) {
 // --sections [WORDS]: the standard sections a search finds, none a fault as
 // for grep.
 void SectionList(const Options& o, Writer& out) {
-    std::string words;
-    for (const std::string& word : o.Words)
-        words += (words.empty() ? "" : " ") + word;
+    const std::string words = Joined(o.Words);
     const std::vector<const catalogue::Section*> found = catalogue::SearchSections(words);
     if (found.empty())
         throw calc::Error(std::string(Name) + ": no standard section matches \"" +
@@ -200,9 +198,7 @@ void SectionList(const Options& o, Writer& out) {
 
 // --materials [WORDS]: the materials library's materials a search finds.
 void MaterialList(const Options& o, Writer& out) {
-    std::string words;
-    for (const std::string& word : o.Words)
-        words += (words.empty() ? "" : " ") + word;
+    const std::string words = Joined(o.Words);
     const std::vector<catalogue::PricedMaterial> found = catalogue::SearchMaterials(words);
     if (found.empty())
         throw calc::Error(std::string(Name) + ": no material matches \"" + words + '"');

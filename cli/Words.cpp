@@ -79,6 +79,13 @@ std::optional<Dimension> DimensionOf(std::string_view word) {
     return row;
 }
 
+std::string Joined(std::span<const std::string> words) {
+    std::string out;
+    for (const std::string& word : words)
+        out += (out.empty() ? "" : " ") + word;
+    return out;
+}
+
 void RefuseComma(std::string_view text, std::string_view what) {
     if (text.find(',') != std::string_view::npos)
         throw UsageError(std::string(what) + '"' + catalogue::Printable(text) +
