@@ -1,6 +1,7 @@
 #include "cli/CutlistOutput.h"
 
 #include "calc/Calculator.h"
+#include "cli/Output.h"
 
 #include <nlohmann/json.hpp>
 
@@ -13,7 +14,6 @@ namespace cli {
 namespace {
 
 using Json = nlohmann::ordered_json;
-using Row = std::vector<std::string>;
 
 std::string Mm(cutlist::Tenths t) {
     return cutlist::MmText(double(t) / 10);
@@ -54,38 +54,6 @@ std::string Dumped(const Json& value) {
 void Append(std::string& text, const char* separator, const std::string& more) {
     text += separator;
     text += more;
-}
-
-// The characters of UTF-8 text ("Ø" is two bytes, one column).
-std::size_t Glyphs(const std::string& text) {
-    return std::size_t(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
-
-// Columns two blanks apart, text to the left and numbers (from `firstNumber`
-// on, before `afterNumbers`) to the right.
-std::string Columns(const std::vector<Row>& rows, std::size_t firstNumber,
-                    std::size_t afterNumbers) {
-    std::vector<std::size_t> widths;
-    for (const Row& row : rows) {
-        widths.resize(std::max(widths.size(), row.size()));
-        for (std::size_t c = 0; c < row.size(); ++c)
-            widths[c] = std::max(widths[c], Glyphs(row[c]));
-    }
-    std::string out;
-    for (const Row& row : rows) {
-        std::string line;
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            const std::string pad(widths[c] - Glyphs(row[c]), ' ');
-            const bool number = c >= firstNumber && c < afterNumbers;
-            Append(line, c ? "  " : "", number ? pad + row[c] : row[c] + pad);
-        }
-        while (!line.empty() && line.back() == ' ')
-            line.pop_back();
-        out += line + '\n';
-    }
-    return out;
 }
 
 std::string LinesText(const std::vector<int>& lines) {

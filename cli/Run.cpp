@@ -51,8 +51,8 @@ Request Read(const Options& o, const CLI::App& app) {
     if (app.count("--density")) r.Density = DensityOf(o.Density), r.Material = "Other";
     if (app.count("--price-per-kg")) r.Price = PriceOf(o.Price);
     if (app.count("--quantity")) r.Quantity = QuantityOf(o.Quantity);
-    if (app.count("--weight-unit")) r.Shown.Weight = WeightUnitNamed(o.WeightUnit).Name;
-    if (app.count("--volume-unit")) r.Shown.Volume = VolumeUnitNamed(o.VolumeUnit).Name;
+    if (app.count("--weight-unit")) r.Shown.Weight = &WeightUnitNamed(o.WeightUnit);
+    if (app.count("--volume-unit")) r.Shown.Volume = &VolumeUnitNamed(o.VolumeUnit);
     return r;
 }
 
