@@ -5,7 +5,6 @@
 #include "cli/Help.h"
 #include "cli/Input.h"
 #include "cli/Words.h"
-#include "partslist/Describe.h"
 #include "partslist/PartsFile.h"
 
 #include <CLI/CLI.hpp>

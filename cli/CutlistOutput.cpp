@@ -5,7 +5,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -89,10 +88,6 @@ std::string Weight(double kg) {
     return calc::WeightText(kg, "kilogram", '.');
 }
 
-std::string Named(const cutlist::Group& g) {
-    return g.Item + ", " + g.Material;
-}
-
 // "170 scrap", "1200 remnant"; nothing where a bar is cut to its end.
 std::string OffcutText(const cutlist::Pattern& p) {
     if (p.Offcut == 0) return "";
@@ -101,8 +96,8 @@ std::string OffcutText(const cutlist::Pattern& p) {
 
 std::string PlanLine(const Planned& p) {
     const cutlist::Plan& plan = p.Plan;
-    std::string text =
-        Named(*p.Group) + ": " + std::to_string(plan.Bars) + (plan.Bars == 1 ? " bar" : " bars");
+    std::string text = p.Group->Item + ", " + p.Group->Material + ": " + std::to_string(plan.Bars) +
+                       (plan.Bars == 1 ? " bar" : " bars");
     if (plan.Cost)
         text += ", cost " + Money(*plan.Cost);
     else
@@ -163,7 +158,7 @@ std::string TakeoffCsv(std::span<const cutlist::Group> groups) {
 }
 
 std::string TakeoffJson(std::span<const cutlist::Group> groups) {
-    Json all = Json::array();
+    std::string text = "{\"groups\": [";
     for (const cutlist::Group& g : groups) {
         Json j;
         j["item"] = g.Item;
@@ -179,11 +174,8 @@ std::string TakeoffJson(std::span<const cutlist::Group> groups) {
                             {"length_mm", Number(double(piece.Length) / 10)},
                             {"count", piece.Count}});
         j["cuts"] = cuts;
-        all.push_back(j);
+        Append(text, &g == &groups.front() ? "\n  " : ",\n  ", Dumped(j));
     }
-    std::string text = "{\"groups\": [";
-    for (std::size_t i = 0; i < all.size(); ++i)
-        Append(text, i ? ",\n  " : "\n  ", Dumped(all[i]));
     return text + "\n]}\n";
 }
 

@@ -1,7 +1,6 @@
 #include "cli/Output.h"
 
 #include "calc/Calculator.h"
-#include "calc/Units.h"
 #include "partslist/Describe.h"
 #include "partslist/PartsFile.h"
 
@@ -157,18 +156,15 @@ std::string Columns(const std::vector<Row>& rows, std::size_t firstNumber,
 }
 
 void Table::Add(const partslist::Line& line, std::int32_t density) {
-    std::string row = partslist::KindName(line.Kind);
-    row += '\t';
-    row += partslist::TypeAndSize(line);
-    row += '\t';
-    for (const calc::Length& r : line.Rows) {
-        row += partslist::Dimension(r);
+    std::string row;
+    for (const std::string& cell :
+         {std::string(partslist::KindName(line.Kind)), partslist::TypeAndSize(line),
+          partslist::Dimension(line.Rows[0]), partslist::Dimension(line.Rows[1]),
+          partslist::Dimension(line.Rows[2]), std::to_string(line.Quantity),
+          std::to_string(density)}) {
+        row += cell;
         row += '\t';
     }
-    row += std::to_string(line.Quantity);
-    row += '\t';
-    row += std::to_string(density);
-    row += '\t';
     rows_.push_back(row); // a copy holds no more than it needs, where `row` grew in steps
 }
 
@@ -185,11 +181,7 @@ void Table::Write(Writer& out, const partslist::Replay& replay, const Units& uni
     const std::string totalWeight = WeightText(replay.State.TotalWeight, units);
     const bool costed = partslist::Costed(replay.Lines, pricePerKg);
     const std::string totalCost = costed ? TotalCost(replay, pricePerKg) : "";
-    Cells totals{};
-    totals[KindColumn] = "total";
-    totals[VolumeColumn] = totalVolume;
-    totals[WeightColumn] = totalWeight;
-    totals[CostColumn] = totalCost;
+    const Cells totals = {"total", "", "", "", "", "", "", totalVolume, totalWeight, totalCost};
 
     const std::string volumeDensity = std::to_string(replay.WeighedAt);
     Layout layout(costed ? ColumnCount : CostColumn);
