@@ -1,6 +1,7 @@
 #include "cli/CutlistOutput.h"
 
 #include "calc/Calculator.h"
+#include "catalogue/Csv.h"
 #include "cli/Output.h"
 
 #include <nlohmann/json.hpp>
@@ -68,19 +69,12 @@ std::string LinesText(const std::vector<int>& lines) {
     return text;
 }
 
-// A CSV cell, quoted where it must be (RFC 4180).
-std::string Cell(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (char c : text)
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + '"';
-}
-
 std::string CsvRow(const Row& row) {
     std::string line;
-    for (std::size_t c = 0; c < row.size(); ++c)
-        Append(line, c ? "," : "", Cell(row[c]));
+    for (std::size_t c = 0; c < row.size(); ++c) {
+        if (c) line += ',';
+        catalogue::csv::AppendField(line, row[c]);
+    }
     return line + "\r\n";
 }
 
@@ -129,18 +123,15 @@ std::string TakeoffTable(std::span<const cutlist::Group> groups) {
         {"item", "material", "pieces", "length mm", "weight kg", "cost", "lines"}};
     double weight = 0;
     int pieces = 0;
-    std::optional<long long> cost = 0;
-    bool costed = false;
+    std::optional<long long> cost; // only where a group has one
     for (const cutlist::Group& g : groups) {
         rows.push_back({g.Item, g.Material, std::to_string(g.Pieces), cutlist::MmText(g.LengthMm),
                         Weight(g.Weight), Money(g.CostCents), LinesText(g.Lines)});
         weight += g.Weight;
         pieces += g.Pieces;
-        costed = costed || g.CostCents;
-        if (cost && g.CostCents) *cost += *g.CostCents;
+        if (g.CostCents) cost = cost.value_or(0) + *g.CostCents;
     }
-    rows.push_back(
-        {"total", "", std::to_string(pieces), "", Weight(weight), costed ? Money(cost) : "", ""});
+    rows.push_back({"total", "", std::to_string(pieces), "", Weight(weight), Money(cost), ""});
     return Columns(rows, 2, 6);
 }
 
