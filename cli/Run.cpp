@@ -144,7 +144,6 @@ void Files(const Options& o, const Request& r, std::istream& in, Writer& out, st
     if (o.Json && several) out.Write("[\n");
     for (const Opened& file : opened) {
         const partslist::OpenedList& list = file.List;
-        const bool last = &file == &opened.back();
         if (several && !o.Json)
             out.Write((&file == &opened.front() ? "==> " : "\n==> ") + PrintableName(file.Name) +
                       " <==\n");
@@ -152,7 +151,7 @@ void Files(const Options& o, const Request& r, std::istream& in, Writer& out, st
             out.Write(partslist::WritePartsList(list.Lines, file.Price, list.Totals));
         } else if (o.Json) {
             WriteJson(out, &file.Name, list.Lines, list.Totals, file.Price);
-            out.Write(last ? "\n" : ",\n");
+            out.Write(&file == &opened.back() ? "\n" : ",\n");
         } else if (o.Totals) {
             out.Write(TotalsText(list.Totals, r.Shown, file.Price));
         } else {
