@@ -83,10 +83,6 @@ std::vector<Planned> Plan(const std::vector<cutlist::Group>& groups, const Optio
 
 } // namespace
 
-bool IsCutlistCommand(std::string_view word) {
-    return word == "takeoff" || word == "cutlist";
-}
-
 void RunCutlist(int argc, const char* const* argv, std::istream& in, Writer& out) {
     const bool takeoff = std::string_view(argv[1]) == "takeoff";
     Options o;

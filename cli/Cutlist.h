@@ -5,12 +5,8 @@
 #include "cli/Output.h"
 
 #include <istream>
-#include <string_view>
 
 namespace cli {
-
-// Whether the first word names one of the two: "takeoff" or "cutlist".
-bool IsCutlistCommand(std::string_view word);
 
 // Runs "takeoff ..." or "cutlist ..." (argv[1] the command's name), its file
 // read as every command of kubatrix-calc reads one ("-": `in`). Throws what

@@ -254,8 +254,9 @@ int Run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
     app.add_flag("-h,--help", o.Help);
     app.add_flag("--version", o.Version);
     Writer writer(out);
+    const std::string_view command = argc > 1 ? argv[1] : "";
     try {
-        if (argc > 1 && IsCutlistCommand(argv[1])) {
+        if (command == "takeoff" || command == "cutlist") {
             RunCutlist(argc, argv, in, writer);
         } else {
             app.parse(argc, argv);
