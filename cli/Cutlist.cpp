@@ -3,8 +3,8 @@
 #include "calc/Error.h"
 #include "cli/CutlistOutput.h"
 #include "cli/Help.h"
+#include "cli/Input.h"
 #include "cli/Words.h"
-#include "partslist/Describe.h"
 #include "partslist/PartsFile.h"
 
 #include <CLI/CLI.hpp>
@@ -42,9 +42,9 @@ cutlist::Settings SettingsOf(const Options& o) {
 
 // The file's groups, costed at its own prices, or every line at the
 // command line's price per kg.
-std::vector<cutlist::Group> GroupsOf(const Options& o, const ReadFile& read) {
+std::vector<cutlist::Group> GroupsOf(const Options& o, std::istream& in) {
     const std::string where = o.File == "-" ? "<stdin>" : o.File;
-    partslist::OpenedList list = partslist::ReadPartsList(read(o.File), where);
+    partslist::OpenedList list = partslist::ReadPartsList(Contents(o.File, in), where);
     std::optional<double> price = list.PricePerKg;
     if (!o.Price.empty()) {
         price = PriceOf(o.Price);
@@ -83,11 +83,7 @@ std::vector<Planned> Plan(const std::vector<cutlist::Group>& groups, const Optio
 
 } // namespace
 
-bool IsCutlistCommand(std::string_view word) {
-    return word == "takeoff" || word == "cutlist";
-}
-
-int RunCutlist(int argc, const char* const* argv, const ReadFile& read, Writer& out) {
+void RunCutlist(int argc, const char* const* argv, std::istream& in, Writer& out) {
     const bool takeoff = std::string_view(argv[1]) == "takeoff";
     Options o;
     CLI::App app("", std::string(Name) + " " + argv[1]);
@@ -107,17 +103,16 @@ int RunCutlist(int argc, const char* const* argv, const ReadFile& read, Writer& 
     app.parse(argc - 1, argv + 1);
     if (o.Help) {
         out.Write(HelpText);
-        return 0;
+        return;
     }
     if (o.File.empty()) throw UsageError(std::string(argv[1]) + " needs a parts-list file");
-    const std::vector<cutlist::Group> groups = GroupsOf(o, read);
+    const std::vector<cutlist::Group> groups = GroupsOf(o, in);
     if (takeoff) {
         out.Write(o.Json ? TakeoffJson(groups) : o.Csv ? TakeoffCsv(groups) : TakeoffTable(groups));
-        return 0;
+        return;
     }
     const std::vector<Planned> planned = Plan(groups, o);
     out.Write(o.Json ? CutlistJson(planned) : o.Csv ? CutlistCsv(planned) : CutlistTable(planned));
-    return 0;
 }
 
 } // namespace cli

@@ -1,10 +1,11 @@
 #include "cli/CutlistOutput.h"
 
 #include "calc/Calculator.h"
+#include "catalogue/Csv.h"
+#include "cli/Output.h"
 
 #include <nlohmann/json.hpp>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -13,7 +14,6 @@ namespace cli {
 namespace {
 
 using Json = nlohmann::ordered_json;
-using Row = std::vector<std::string>;
 
 std::string Mm(cutlist::Tenths t) {
     return cutlist::MmText(double(t) / 10);
@@ -56,38 +56,6 @@ void Append(std::string& text, const char* separator, const std::string& more) {
     text += more;
 }
 
-// The characters of UTF-8 text ("Ø" is two bytes, one column).
-std::size_t Glyphs(const std::string& text) {
-    return std::size_t(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
-
-// Columns two blanks apart, text to the left and numbers (from `firstNumber`
-// on, before `afterNumbers`) to the right.
-std::string Columns(const std::vector<Row>& rows, std::size_t firstNumber,
-                    std::size_t afterNumbers) {
-    std::vector<std::size_t> widths;
-    for (const Row& row : rows) {
-        widths.resize(std::max(widths.size(), row.size()));
-        for (std::size_t c = 0; c < row.size(); ++c)
-            widths[c] = std::max(widths[c], Glyphs(row[c]));
-    }
-    std::string out;
-    for (const Row& row : rows) {
-        std::string line;
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            const std::string pad(widths[c] - Glyphs(row[c]), ' ');
-            const bool number = c >= firstNumber && c < afterNumbers;
-            Append(line, c ? "  " : "", number ? pad + row[c] : row[c] + pad);
-        }
-        while (!line.empty() && line.back() == ' ')
-            line.pop_back();
-        out += line + '\n';
-    }
-    return out;
-}
-
 std::string LinesText(const std::vector<int>& lines) {
     std::string text;
     for (std::size_t i = 0; i < lines.size();) {
@@ -101,28 +69,17 @@ std::string LinesText(const std::vector<int>& lines) {
     return text;
 }
 
-// A CSV cell, quoted where it must be (RFC 4180).
-std::string Cell(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (char c : text)
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + '"';
-}
-
 std::string CsvRow(const Row& row) {
     std::string line;
-    for (std::size_t c = 0; c < row.size(); ++c)
-        Append(line, c ? "," : "", Cell(row[c]));
+    for (std::size_t c = 0; c < row.size(); ++c) {
+        if (c) line += ',';
+        catalogue::csv::AppendField(line, row[c]);
+    }
     return line + "\r\n";
 }
 
 std::string Weight(double kg) {
     return calc::WeightText(kg, "kilogram", '.');
-}
-
-std::string Named(const cutlist::Group& g) {
-    return g.Item + ", " + g.Material;
 }
 
 // "170 scrap", "1200 remnant"; nothing where a bar is cut to its end.
@@ -133,8 +90,8 @@ std::string OffcutText(const cutlist::Pattern& p) {
 
 std::string PlanLine(const Planned& p) {
     const cutlist::Plan& plan = p.Plan;
-    std::string text =
-        Named(*p.Group) + ": " + std::to_string(plan.Bars) + (plan.Bars == 1 ? " bar" : " bars");
+    std::string text = p.Group->Item + ", " + p.Group->Material + ": " + std::to_string(plan.Bars) +
+                       (plan.Bars == 1 ? " bar" : " bars");
     if (plan.Cost)
         text += ", cost " + Money(*plan.Cost);
     else
@@ -166,18 +123,15 @@ std::string TakeoffTable(std::span<const cutlist::Group> groups) {
         {"item", "material", "pieces", "length mm", "weight kg", "cost", "lines"}};
     double weight = 0;
     int pieces = 0;
-    std::optional<long long> cost = 0;
-    bool costed = false;
+    std::optional<long long> cost; // only where a group has one
     for (const cutlist::Group& g : groups) {
         rows.push_back({g.Item, g.Material, std::to_string(g.Pieces), cutlist::MmText(g.LengthMm),
                         Weight(g.Weight), Money(g.CostCents), LinesText(g.Lines)});
         weight += g.Weight;
         pieces += g.Pieces;
-        costed = costed || g.CostCents;
-        if (cost && g.CostCents) *cost += *g.CostCents;
+        if (g.CostCents) cost = cost.value_or(0) + *g.CostCents;
     }
-    rows.push_back(
-        {"total", "", std::to_string(pieces), "", Weight(weight), costed ? Money(cost) : "", ""});
+    rows.push_back({"total", "", std::to_string(pieces), "", Weight(weight), Money(cost), ""});
     return Columns(rows, 2, 6);
 }
 
@@ -195,7 +149,7 @@ std::string TakeoffCsv(std::span<const cutlist::Group> groups) {
 }
 
 std::string TakeoffJson(std::span<const cutlist::Group> groups) {
-    Json all = Json::array();
+    std::string text = "{\"groups\": [";
     for (const cutlist::Group& g : groups) {
         Json j;
         j["item"] = g.Item;
@@ -211,11 +165,8 @@ std::string TakeoffJson(std::span<const cutlist::Group> groups) {
                             {"length_mm", Number(double(piece.Length) / 10)},
                             {"count", piece.Count}});
         j["cuts"] = cuts;
-        all.push_back(j);
+        Append(text, &g == &groups.front() ? "\n  " : ",\n  ", Dumped(j));
     }
-    std::string text = "{\"groups\": [";
-    for (std::size_t i = 0; i < all.size(); ++i)
-        Append(text, i ? ",\n  " : "\n  ", Dumped(all[i]));
     return text + "\n]}\n";
 }
 

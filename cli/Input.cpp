@@ -34,13 +34,18 @@ std::string KindOf(const struct stat& status) {
     return std::string(kind) + ", not a file: give - to read standard input";
 }
 
-// The text grows in steps that never take it far past `largest`: a string
-// left to double its room could ask for twice the bound.
-void Grow(std::string& text, std::size_t more, std::uintmax_t largest) {
-    if (text.size() + more <= text.capacity()) return;
-    const std::uintmax_t room = std::min<std::uintmax_t>(
-        std::max<std::uintmax_t>(2 * text.capacity(), text.size() + more), largest + Chunk);
-    text.reserve(std::size_t(room));
+// The next chunk read of `name`, held to the bound: a file that grows while
+// it is read, and standard input, are refused past it. The text grows in
+// steps that never take it far past `largest`: a string left to double its
+// room could ask for twice the bound.
+void Append(std::string& text, const char* chunk, std::size_t n, const std::string& name,
+            std::uintmax_t largest) {
+    if (text.size() + n > largest)
+        throw Refused(name, "more than the " + Limit(largest) + " a parts list may have");
+    if (text.size() + n > text.capacity())
+        text.reserve(std::size_t(std::min<std::uintmax_t>(
+            std::max<std::uintmax_t>(2 * text.capacity(), text.size() + n), largest + Chunk)));
+    text.append(chunk, n);
 }
 
 std::string StandardInput(std::istream& in, std::uintmax_t largest) {
@@ -49,14 +54,8 @@ std::string StandardInput(std::istream& in, std::uintmax_t largest) {
     // What the stream already holds (all of it, for a string), in one piece.
     if (const std::streamsize ready = in.rdbuf()->in_avail(); ready > 0)
         text.reserve(std::size_t(std::min<std::uintmax_t>(std::uintmax_t(ready), largest)));
-    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
-        const auto n = std::size_t(in.gcount());
-        if (text.size() + n > largest)
-            throw Refused("standard input",
-                          "more than the " + Limit(largest) + " a parts list may have");
-        Grow(text, n, largest);
-        text.append(chunk, n);
-    }
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
+        Append(text, chunk, std::size_t(in.gcount()), "standard input", largest);
     if (in.bad()) throw calc::Error(std::string(Name) + ": standard input could not be read");
     return text;
 }
@@ -89,11 +88,7 @@ std::string Contents(const std::string& name, std::istream& in, std::uintmax_t l
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) throw Refused(shown, std::strerror(errno));
         if (n == 0) return text;
-        // A file that grows while it is read is still held to the bound.
-        if (text.size() + std::size_t(n) > largest)
-            throw Refused(shown, "more than the " + Limit(largest) + " a parts list may have");
-        Grow(text, std::size_t(n), largest);
-        text.append(chunk, std::size_t(n));
+        Append(text, chunk, std::size_t(n), shown, largest);
     }
 }
 

@@ -44,8 +44,7 @@ Json LineJson(const partslist::Line& line, const partslist::LineResult& result,
     j["cut_by_weight"] = line.Kind == partslist::Kind::Aperture ? Json(line.CutByWeight) : Json();
     j["volume_m3"] = OrNull(result.Volume);
     j["weight_kg"] = result.Weight;
-    j["cost"] = partslist::PriceOf(result, pricePerKg) ? Money(partslist::CostCents(result, pricePerKg))
-                                                       : Json();
+    j["cost"] = Money(partslist::CostCents(result, pricePerKg)); // null without a price
     return j;
 }
 
@@ -70,10 +69,9 @@ void WriteJson(Writer& out, const std::string* fileName, std::span<const partsli
     Json totals;
     totals["weight_kg"] = replay.State.TotalWeight;
     totals["volume_m3"] = replay.VolumeMarker ? Json() : Json(replay.State.TotalVolume);
-    totals["cost"] =
-        partslist::Costed(replay.Lines, pricePerKg)
-            ? Money(partslist::TotalCostCents(replay.Lines, pricePerKg))
-            : Json();
+    totals["cost"] = partslist::Costed(replay.Lines, pricePerKg)
+                         ? Money(partslist::TotalCostCents(replay.Lines, pricePerKg))
+                         : Json();
     text += lines.empty() ? "],\n" : "\n  ],\n";
     text += "  \"totals\": " + Dumped(totals) + "\n}";
     out.Write(text);

@@ -1,7 +1,6 @@
 #include "cli/Output.h"
 
 #include "calc/Calculator.h"
-#include "calc/Units.h"
 #include "partslist/Describe.h"
 #include "partslist/PartsFile.h"
 
@@ -15,19 +14,11 @@ namespace {
 constexpr char Point = '.';
 
 std::string WeightText(double kilograms, const Units& units) {
-    return calc::WeightText(kilograms, units.Weight, Point);
+    return calc::WeightText(kilograms, units.Weight->Name, Point);
 }
 
 std::string VolumeText(double cubicMetres, const Units& units) {
-    return calc::VolumeText(cubicMetres, units.Volume, Point);
-}
-
-std::string_view WeightSymbol(const Units& units) {
-    return calc::FindWeightUnit(units.Weight)->Symbol;
-}
-
-std::string_view VolumeSymbol(const Units& units) {
-    return calc::FindLengthUnit(units.Volume)->CubicSymbol;
+    return calc::VolumeText(cubicMetres, units.Volume->Name, Point);
 }
 
 // What the Volume field shows: the marker once a profile made it so.
@@ -51,12 +42,11 @@ enum Column {
 };
 using Cells = std::array<std::string_view, ColumnCount>;
 
-// Text to the left, numbers (from column firstNumber on) to the right, two
-// blanks between columns.
+// Text to the left, numbers (from the quantity on) to the right, two blanks
+// between columns.
 class Layout {
 public:
-    explicit Layout(std::size_t columns, std::size_t firstNumber = QuantityColumn)
-        : columns_(columns), firstNumber_(firstNumber) {}
+    explicit Layout(std::size_t columns) : columns_(columns) {}
 
     void Measure(const Cells& row) {
         for (std::size_t c = 0; c < columns_; ++c)
@@ -73,7 +63,7 @@ public:
         out.resize(at + width + 1, ' ');
         for (std::size_t c = 0; c < columns_; ++c) {
             const std::string_view cell = row[c];
-            const std::size_t to = at + (c >= firstNumber_ ? widths_[c] - cell.size() : 0);
+            const std::size_t to = at + (c >= QuantityColumn ? widths_[c] - cell.size() : 0);
             cell.copy(out.data() + to, cell.size());
             at += widths_[c] + 2;
         }
@@ -81,7 +71,7 @@ public:
     }
 
 private:
-    std::size_t columns_, firstNumber_;
+    std::size_t columns_;
     std::array<std::size_t, ColumnCount> widths_{};
 };
 
@@ -89,8 +79,7 @@ private:
 struct Figures {
     Figures(const partslist::LineResult& result, const Units& units, std::optional<double> price)
         : Volume(result.Volume ? VolumeText(*result.Volume, units) : ""),
-          Weight(WeightText(result.Weight, units)),
-          Cost(partslist::Cost(result, price, Point)) {}
+          Weight(WeightText(result.Weight, units)), Cost(partslist::Cost(result, price, Point)) {}
 
     std::string Volume, Weight, Cost;
 };
@@ -109,6 +98,13 @@ Cells CellsOf(std::string_view row, const Figures& figures, std::string_view vol
     cells[WeightColumn] = figures.Weight;
     cells[CostColumn] = figures.Cost;
     return cells;
+}
+
+// The characters of UTF-8 text ("Ø" is two bytes, one column).
+std::size_t Glyphs(const std::string& text) {
+    return std::size_t(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
 }
 
 // What the lines cost together: the sum of their costs in cents.
@@ -135,19 +131,40 @@ void Writer::Check() const {
     if (!out_) throw WriteFailed{errno};
 }
 
+std::string Columns(const std::vector<Row>& rows, std::size_t firstNumber,
+                    std::size_t afterNumbers) {
+    std::vector<std::size_t> widths;
+    for (const Row& row : rows) {
+        widths.resize(std::max(widths.size(), row.size()));
+        for (std::size_t c = 0; c < row.size(); ++c)
+            widths[c] = std::max(widths[c], Glyphs(row[c]));
+    }
+    std::string out;
+    for (const Row& row : rows) {
+        std::string line;
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            const std::string pad(widths[c] - Glyphs(row[c]), ' ');
+            const bool number = c >= firstNumber && c < afterNumbers;
+            line += c ? "  " : "";
+            line += number ? pad + row[c] : row[c] + pad;
+        }
+        while (!line.empty() && line.back() == ' ')
+            line.pop_back();
+        out += line + '\n';
+    }
+    return out;
+}
+
 void Table::Add(const partslist::Line& line, std::int32_t density) {
-    std::string row = partslist::KindName(line.Kind);
-    row += '\t';
-    row += partslist::TypeAndSize(line);
-    row += '\t';
-    for (const calc::Length& r : line.Rows) {
-        row += partslist::Dimension(r);
+    std::string row;
+    for (const std::string& cell :
+         {std::string(partslist::KindName(line.Kind)), partslist::TypeAndSize(line),
+          partslist::Dimension(line.Rows[0]), partslist::Dimension(line.Rows[1]),
+          partslist::Dimension(line.Rows[2]), std::to_string(line.Quantity),
+          std::to_string(density)}) {
+        row += cell;
         row += '\t';
     }
-    row += std::to_string(line.Quantity);
-    row += '\t';
-    row += std::to_string(density);
-    row += '\t';
     rows_.push_back(row); // a copy holds no more than it needs, where `row` grew in steps
 }
 
@@ -155,8 +172,8 @@ void Table::Add(const partslist::Line& line, std::int32_t density) {
 // kept, they would take more memory than the rows.
 void Table::Write(Writer& out, const partslist::Replay& replay, const Units& units,
                   std::optional<double> pricePerKg) const {
-    const std::string volume = "volume " + std::string(VolumeSymbol(units));
-    const std::string weight = "weight " + std::string(WeightSymbol(units));
+    const std::string volume = "volume " + std::string(units.Volume->CubicSymbol);
+    const std::string weight = "weight " + std::string(units.Weight->Symbol);
     const Cells heading = {"kind",     "type and size", "a",    "b",    "c",
                            "quantity", "density kg/m3", volume, weight, "cost"};
 
@@ -164,23 +181,21 @@ void Table::Write(Writer& out, const partslist::Replay& replay, const Units& uni
     const std::string totalWeight = WeightText(replay.State.TotalWeight, units);
     const bool costed = partslist::Costed(replay.Lines, pricePerKg);
     const std::string totalCost = costed ? TotalCost(replay, pricePerKg) : "";
-    Cells totals{};
-    totals[KindColumn] = "total";
-    totals[VolumeColumn] = totalVolume;
-    totals[WeightColumn] = totalWeight;
-    totals[CostColumn] = totalCost;
+    const Cells totals = {"total", "", "", "", "", "", "", totalVolume, totalWeight, totalCost};
 
     const std::string volumeDensity = std::to_string(replay.WeighedAt);
     Layout layout(costed ? ColumnCount : CostColumn);
     layout.Measure(heading);
     layout.Measure(totals);
     for (std::size_t i = 0; i < rows_.size(); ++i)
-        layout.Measure(CellsOf(rows_[i], Figures(replay.Lines[i], units, pricePerKg), volumeDensity));
+        layout.Measure(
+            CellsOf(rows_[i], Figures(replay.Lines[i], units, pricePerKg), volumeDensity));
 
     std::string buffer;
     layout.Write(buffer, heading);
     for (std::size_t i = 0; i < rows_.size(); ++i) {
-        layout.Write(buffer, CellsOf(rows_[i], Figures(replay.Lines[i], units, pricePerKg), volumeDensity));
+        layout.Write(buffer,
+                     CellsOf(rows_[i], Figures(replay.Lines[i], units, pricePerKg), volumeDensity));
         if (buffer.size() >= 1 << 16) {
             out.Write(buffer);
             buffer.clear();
@@ -215,8 +230,8 @@ std::string PartText(const partslist::Line& line, const partslist::Replay& repla
                                              TotalVolumeText(replay, units),
                                              costed ? TotalCost(replay, pricePerKg) : ""};
     const std::array<std::string_view, 3> labels{"weight", "volume", "cost"};
-    const std::array<std::string, 3> symbols{std::string(WeightSymbol(units)),
-                                             marker ? "" : std::string(VolumeSymbol(units)),
+    const std::array<std::string, 3> symbols{std::string(units.Weight->Symbol),
+                                             marker ? "" : std::string(units.Volume->CubicSymbol),
                                              ""};
     std::size_t width = 0;
     for (const std::string& f : figures)
@@ -231,41 +246,20 @@ std::string PartText(const partslist::Line& line, const partslist::Replay& repla
     return out;
 }
 
-namespace {
-
-// A list of four columns, texts then numbers from column firstNumber on.
-std::string ListText(const Cells& heading, std::size_t firstNumber,
-                     const std::vector<std::array<std::string, 4>>& rows) {
-    const auto cells = [](const std::array<std::string, 4>& row) {
-        return Cells{row[0], row[1], row[2], row[3]};
-    };
-    Layout layout(4, firstNumber);
-    layout.Measure(heading);
-    for (const auto& row : rows)
-        layout.Measure(cells(row));
-    std::string out;
-    layout.Write(out, heading);
-    for (const auto& row : rows)
-        layout.Write(out, cells(row));
-    return out;
-}
-
-} // namespace
-
 std::string SectionsText(std::span<const catalogue::Section* const> sections) {
-    std::vector<std::array<std::string, 4>> rows;
+    std::vector<Row> rows{{"designation", "standard", "area cm2", "mass kg/m"}};
     for (const catalogue::Section* s : sections)
         rows.push_back({s->Designation, s->Standard, partslist::ExactNumber(s->AreaCm2),
                         partslist::ExactNumber(s->MassKgPerM)});
-    return ListText({"designation", "standard", "area cm2", "mass kg/m"}, 2, rows);
+    return Columns(rows, 2, 4);
 }
 
 std::string MaterialsText(std::span<const catalogue::PricedMaterial> materials) {
-    std::vector<std::array<std::string, 4>> rows;
+    std::vector<Row> rows{{"name", "designation", "group", "density kg/m3"}};
     for (const catalogue::PricedMaterial& m : materials)
         rows.push_back({std::string(m.Name), std::string(m.Designation), std::string(m.Group),
                         std::to_string(m.Density)});
-    return ListText({"name", "designation", "group", "density kg/m3"}, 3, rows);
+    return Columns(rows, 3, 4);
 }
 
 } // namespace cli

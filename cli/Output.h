@@ -3,6 +3,7 @@
 // the answer for one part. Numbers are in the window's totals format with "."
 // as the decimal point; weights and volumes in the units the window's unit
 // boxes name.
+#include "calc/Units.h"
 #include "catalogue/MaterialLibrary.h"
 #include "partslist/Line.h"
 #include "partslist/Replay.h"
@@ -14,6 +15,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cli {
 
@@ -44,8 +46,8 @@ struct WriteFailed {
 inline constexpr std::string_view NoVolumeMarker = "Is not calculate";
 
 struct Units {
-    std::string_view Weight = "kilogram";
-    std::string_view Volume = "meter";
+    const calc::WeightUnit* Weight = calc::FindWeightUnit("kilogram");
+    const calc::LengthUnit* Volume = calc::FindLengthUnit("meter");
 };
 
 // A row per line and one of totals, in columns; a cost column with a price.
@@ -79,6 +81,13 @@ std::string TotalsText(const partslist::Replay& replay, const Units& units,
 // One part: what it is, then its weight, volume and cost with their units.
 std::string PartText(const partslist::Line& line, const partslist::Replay& replay,
                      const Units& units, std::optional<double> pricePerKg);
+
+// Rows in columns two blanks apart, text to the left and numbers (from
+// `firstNumber` on, before `afterNumbers`) to the right, a row ending in its
+// last cell; columns as wide as their widest text in characters of UTF-8.
+using Row = std::vector<std::string>;
+std::string Columns(const std::vector<Row>& rows, std::size_t firstNumber,
+                    std::size_t afterNumbers);
 
 // Standard sections, a row each: designation, standard, area in cm2 and mass
 // per metre at 7850 kg/m3, the figures as the catalogue has them.

@@ -32,13 +32,6 @@ void ReadSize(partslist::Line& line, catalogue::Profile profile, const std::stri
         std::string(partslist::TypeName(line)) + ": " + labels);
 }
 
-std::string Joined(std::span<const std::string> words) {
-    std::string out;
-    for (const std::string& word : words)
-        out += (out.empty() ? "" : " ") + word;
-    return out;
-}
-
 // A standard section, named in any form the search reads, as one word ("IPE
 // 200" in quotes) or as the words before its length ("IPE 200 6m", "HE 200 B
 // 6 m"). Returns how many words it took. A name that names no one section is

@@ -51,8 +51,8 @@ Request Read(const Options& o, const CLI::App& app) {
     if (app.count("--density")) r.Density = DensityOf(o.Density), r.Material = "Other";
     if (app.count("--price-per-kg")) r.Price = PriceOf(o.Price);
     if (app.count("--quantity")) r.Quantity = QuantityOf(o.Quantity);
-    if (app.count("--weight-unit")) r.Shown.Weight = WeightUnitNamed(o.WeightUnit).Name;
-    if (app.count("--volume-unit")) r.Shown.Volume = VolumeUnitNamed(o.VolumeUnit).Name;
+    if (app.count("--weight-unit")) r.Shown.Weight = &WeightUnitNamed(o.WeightUnit);
+    if (app.count("--volume-unit")) r.Shown.Volume = &VolumeUnitNamed(o.VolumeUnit);
     return r;
 }
 
@@ -71,9 +71,10 @@ std::optional<double> PriceFor(const Options& o, const Request& r, std::optional
     }
     const auto price = r.Price ? r.Price : own;
     if (partslist::Costed(replay.Lines, price) && !partslist::TotalCostCents(replay.Lines, price))
-        throw calc::Error(std::string(Name) + ": " + where +
-                          (r.Price ? "a price of " + o.Price + " a kilogram gives" : "its prices give") +
-                          " costs past 15 digits");
+        throw calc::Error(
+            std::string(Name) + ": " + where +
+            (r.Price ? "a price of " + o.Price + " a kilogram gives" : "its prices give") +
+            " costs past 15 digits");
     return price;
 }
 
@@ -133,7 +134,7 @@ void NoteIgnored(const Opened& file, std::ostream& err) {
 }
 
 // Several files under --json make an array of their objects, in order.
-int Files(const Options& o, const Request& r, std::istream& in, Writer& out, std::ostream& err) {
+void Files(const Options& o, const Request& r, std::istream& in, Writer& out, std::ostream& err) {
     if (o.Csv && o.Words.size() > 1)
         throw UsageError("--csv writes one parts list, not " + std::to_string(o.Words.size()));
     const std::vector<Opened> opened = OpenAll(o, r, in);
@@ -143,7 +144,6 @@ int Files(const Options& o, const Request& r, std::istream& in, Writer& out, std
     if (o.Json && several) out.Write("[\n");
     for (const Opened& file : opened) {
         const partslist::OpenedList& list = file.List;
-        const bool last = &file == &opened.back();
         if (several && !o.Json)
             out.Write((&file == &opened.front() ? "==> " : "\n==> ") + PrintableName(file.Name) +
                       " <==\n");
@@ -151,7 +151,7 @@ int Files(const Options& o, const Request& r, std::istream& in, Writer& out, std
             out.Write(partslist::WritePartsList(list.Lines, file.Price, list.Totals));
         } else if (o.Json) {
             WriteJson(out, &file.Name, list.Lines, list.Totals, file.Price);
-            out.Write(last ? "\n" : ",\n");
+            out.Write(&file == &opened.back() ? "\n" : ",\n");
         } else if (o.Totals) {
             out.Write(TotalsText(list.Totals, r.Shown, file.Price));
         } else {
@@ -159,10 +159,9 @@ int Files(const Options& o, const Request& r, std::istream& in, Writer& out, std
         }
     }
     if (o.Json && several) out.Write("]\n");
-    return 0;
 }
 
-int Part(const Options& o, const Request& r, Writer& out) {
+void Part(const Options& o, const Request& r, Writer& out) {
     const calc::Material& iron = calc::Materials.front(); // the window's first material
     const partslist::Line line = PartLine(o.Words, r.Quantity, r.Density.value_or(*iron.Density),
                                           r.Density ? r.Material : std::string(iron.Name));
@@ -183,40 +182,33 @@ int Part(const Options& o, const Request& r, Writer& out) {
     } else {
         out.Write(PartText(line, replay, r.Shown, price));
     }
-    return 0;
 }
 
 // --sections [WORDS]: the standard sections a search finds, none a fault as
 // for grep.
-int SectionList(const Options& o, Writer& out) {
-    std::string words;
-    for (const std::string& word : o.Words)
-        words += (words.empty() ? "" : " ") + word;
+void SectionList(const Options& o, Writer& out) {
+    const std::string words = Joined(o.Words);
     const std::vector<const catalogue::Section*> found = catalogue::SearchSections(words);
     if (found.empty())
         throw calc::Error(std::string(Name) + ": no standard section matches \"" +
                           catalogue::Printable(words) + '"');
     out.Write(SectionsText(found));
-    return 0;
 }
 
 // --materials [WORDS]: the materials library's materials a search finds.
-int MaterialList(const Options& o, Writer& out) {
-    std::string words;
-    for (const std::string& word : o.Words)
-        words += (words.empty() ? "" : " ") + word;
+void MaterialList(const Options& o, Writer& out) {
+    const std::string words = Joined(o.Words);
     const std::vector<catalogue::PricedMaterial> found = catalogue::SearchMaterials(words);
     if (found.empty())
         throw calc::Error(std::string(Name) + ": no material matches \"" + words + '"');
     out.Write(MaterialsText(found));
-    return 0;
 }
 
-int Dispatch(const Options& o, const CLI::App& app, std::istream& in, Writer& out,
-             std::ostream& err) {
+void Dispatch(const Options& o, const CLI::App& app, std::istream& in, Writer& out,
+              std::ostream& err) {
     if (o.Help || o.Version) {
         out.Write(o.Help ? std::string(HelpText) : std::string(Name) + " " KUBATRIX_VERSION "\n");
-        return 0;
+        return;
     }
     const Request r = Read(o, app);
     if (o.Sections) return SectionList(o, out);
@@ -232,7 +224,7 @@ int Dispatch(const Options& o, const CLI::App& app, std::istream& in, Writer& ou
                          "' is no file and no type of part");
     if (app.count("--quantity"))
         throw UsageError("--quantity counts a part given on the command line, not a file's lines");
-    return Files(o, r, in, out, err);
+    Files(o, r, in, out, err);
 }
 
 int UsageFailed(std::ostream& err, const std::string& what) {
@@ -249,37 +241,29 @@ int Run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
     app.add_option("words", o.Words);
     app.add_flag("-t,--totals", o.Totals);
     app.add_flag("-c,--csv", o.Csv)->excludes("--totals");
-    app.add_flag("-j,--json", o.Json)->excludes("--totals")->excludes("--csv");
-    app.add_flag("--sections", o.Sections)
-        ->excludes("--totals")
-        ->excludes("--csv")
-        ->excludes("--json");
-    app.add_flag("--materials", o.Materials)
-        ->excludes("--totals")
-        ->excludes("--csv")
-        ->excludes("--json")
-        ->excludes("--sections");
+    app.add_flag("-j,--json", o.Json)->excludes("--totals", "--csv");
+    app.add_flag("--sections", o.Sections)->excludes("--totals", "--csv", "--json");
+    app.add_flag("--materials", o.Materials)->excludes("--totals", "--csv", "--json", "--sections");
     app.add_option("-m,--material", o.Material);
     app.add_option("-d,--density", o.Density)->excludes("--material");
     app.add_option("-p,--price-per-kg", o.Price);
     app.add_option("-q,--quantity", o.Quantity);
     // JSON is in kilograms and cubic metres, as its keys say.
-    app.add_option("--weight-unit", o.WeightUnit)->excludes("--csv")->excludes("--json");
-    app.add_option("--volume-unit", o.VolumeUnit)->excludes("--csv")->excludes("--json");
+    app.add_option("--weight-unit", o.WeightUnit)->excludes("--csv", "--json");
+    app.add_option("--volume-unit", o.VolumeUnit)->excludes("--csv", "--json");
     app.add_flag("-h,--help", o.Help);
     app.add_flag("--version", o.Version);
     Writer writer(out);
+    const std::string_view command = argc > 1 ? argv[1] : "";
     try {
-        if (argc > 1 && IsCutlistCommand(argv[1])) {
-            const int status = RunCutlist(
-                argc, argv, [&](const std::string& name) { return Contents(name, in); }, writer);
-            writer.Flush();
-            return status;
+        if (command == "takeoff" || command == "cutlist") {
+            RunCutlist(argc, argv, in, writer);
+        } else {
+            app.parse(argc, argv);
+            Dispatch(o, app, in, writer, err);
         }
-        app.parse(argc, argv);
-        const int status = Dispatch(o, app, in, writer, err);
         writer.Flush();
-        return status;
+        return 0;
     } catch (const WriteFailed& e) {
         // A reader that went away (| head) wants no more: quiet, as cat is.
         if (e.Errno == EPIPE) return 1;

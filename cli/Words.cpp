@@ -12,8 +12,6 @@
 namespace cli {
 namespace {
 
-using calc::Folded;
-
 // A word as a message quotes it, escaped as a file's text is.
 std::string Quoted(std::string_view text) {
     return "'" + catalogue::Printable(text) + "'";
@@ -22,15 +20,14 @@ std::string Quoted(std::string_view text) {
 } // namespace
 
 NamedMaterial MaterialNamed(std::string_view word) {
-    const std::string folded = Folded(word);
     for (const calc::Material& m : calc::Materials) {
         // "Copper ( Cu )": the name, and the symbol in its parentheses.
         const std::string_view name = m.Name.substr(0, m.Name.find(" ("));
         std::string_view symbol;
         if (const auto open = m.Name.find("( "); open != std::string_view::npos)
             symbol = m.Name.substr(open + 2, m.Name.find(" )") - open - 2);
-        if (Folded(m.Name) == folded || Folded(name) == folded ||
-            (!symbol.empty() && Folded(symbol) == folded)) {
+        if (calc::SameWord(word, m.Name) || calc::SameWord(word, name) ||
+            (!symbol.empty() && calc::SameWord(word, symbol))) {
             if (!m.Density)
                 throw UsageError(Quoted(m.Name) + " names no density; give one with --density");
             return {std::string(m.Name), *m.Density};
@@ -77,6 +74,13 @@ std::optional<Dimension> DimensionOf(std::string_view word) {
     }
     if (row.Text.empty()) return std::nullopt;
     return row;
+}
+
+std::string Joined(std::span<const std::string> words) {
+    std::string out;
+    for (const std::string& word : words)
+        out += (out.empty() ? "" : " ") + word;
+    return out;
 }
 
 void RefuseComma(std::string_view text, std::string_view what) {

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -43,6 +44,9 @@ struct Dimension {
     const calc::LengthUnit* Unit = nullptr;
 };
 std::optional<Dimension> DimensionOf(std::string_view word);
+
+// The words with a blank between each two, as a search reads them.
+std::string Joined(std::span<const std::string> words);
 
 // A number on the command line is written as in a parts-list file, with a
 // point: the window's typing rule also takes a comma for one, which would
