@@ -25,7 +25,6 @@ void Normalize(const Instance& in, Integral& plan) {
             const int off = int(std::min<long>(copies, std::max(0L, surplus[std::size_t(type)])));
             copies -= off;
             surplus[std::size_t(type)] -= off;
-            bar->Used -= off * in.Weight[std::size_t(type)];
         }
     std::map<Column, int> alike;
     for (Column& bar : bars) {
@@ -109,14 +108,13 @@ Plan Assemble(const Instance& in, const Integral& integral) {
         waste += double(stock - pieces - kept) * count;
     }
 
+    if (in.Priced) plan.Cost = 0.0;
     for (std::size_t k = 0; k < job.Stocks.size(); ++k) {
         if (!in.IsBought[k] || barsOf[k] == 0) continue;
         plan.Bought.push_back({k, barsOf[k], job.Stocks[k].Price});
         plan.StockBought += job.Stocks[k].Length * barsOf[k];
-        if (in.Priced)
-            plan.Cost = plan.Cost.value_or(0) + barsOf[k] * job.Stocks[k].Price.value_or(0);
+        if (in.Priced) *plan.Cost += barsOf[k] * job.Stocks[k].Price.value_or(0);
     }
-    if (in.Priced && !plan.Cost) plan.Cost = 0.0;
     plan.WastePercent = length > 0 ? 100 * waste / length : 0;
     return plan;
 }

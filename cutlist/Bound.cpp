@@ -67,10 +67,6 @@ private:
     long nodes_ = 0;
 };
 
-bool Whole(double value) {
-    return value == std::floor(value) && value < 0x1p52;
-}
-
 } // namespace
 
 double RoundUpToPlanValue(const Instance& in, double z) {
@@ -84,7 +80,7 @@ double RoundUpToPlanValue(const Instance& in, double z) {
     for (std::size_t k = 0; k < in.Cost.size(); ++k) {
         if (in.Cost[k] <= 0) continue;
         bars.push_back({in.Cost[k], long(in.Limit[k])});
-        whole = whole && Whole(in.Cost[k]);
+        whole = whole && in.Cost[k] == std::floor(in.Cost[k]) && in.Cost[k] < 0x1p52;
         if (whole) divisor = std::gcd(divisor, std::int64_t(in.Cost[k]));
     }
     std::sort(bars.begin(), bars.end(), [](const Bar& a, const Bar& b) {

@@ -82,7 +82,7 @@ Integral FirstFit(const Instance& in) {
     Downsize(in, bars, onHand);
     Integral plan;
     for (OpenBar& bar : bars)
-        plan.Bars.emplace_back(Column{bar.Stock, std::move(bar.Counts), bar.Used}, 1);
+        plan.Bars.emplace_back(Column{bar.Stock, std::move(bar.Counts)}, 1);
     Normalize(in, plan);
     return plan;
 }
