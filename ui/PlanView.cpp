@@ -49,9 +49,8 @@ void PlanView::paintEvent(QPaintEvent*) {
         return;
     }
     const cutlist::Job& job = *group_->Job;
-    cutlist::Tenths longest = 0;
-    for (const cutlist::Stock& s : job.Stocks)
-        longest = std::max(longest, s.Length);
+    const cutlist::Tenths longest =
+        std::ranges::max(job.Stocks, {}, &cutlist::Stock::Length).Length;
     const qreal room = std::max(50, width() - Left - 2 * Margin);
     const QFont label = SansFont(11), small = SansFont(10);
     int y = Margin;
