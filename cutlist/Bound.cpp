@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 #include <numeric>
+#include <optional>
 
 namespace cutlist::detail {
 namespace {
@@ -23,17 +24,16 @@ struct Bar {
 };
 
 // The least sum of bars' costs at or above target, searched depth first over
-// the count of each stock; gives up (returns false) past a budget of nodes,
+// the count of each stock; gives up (returns none) past a budget of nodes,
 // since a job with many stock lengths has too many sums to list.
 class LeastSum {
 public:
     LeastSum(std::vector<Bar> bars, double target) : bars_(std::move(bars)), target_(target) {}
 
-    bool Find(double& sum) {
+    std::optional<double> Find() {
         Visit(0, 0.0);
-        if (nodes_ > Budget || !std::isfinite(best_)) return false;
-        sum = best_;
-        return true;
+        if (nodes_ > Budget || !std::isfinite(best_)) return std::nullopt;
+        return best_;
     }
 
 private:
@@ -86,8 +86,7 @@ double RoundUpToPlanValue(const Instance& in, double z) {
     std::sort(bars.begin(), bars.end(), [](const Bar& a, const Bar& b) {
         return std::pair(a.Limit < 0, -a.Cost) < std::pair(b.Limit < 0, -b.Cost);
     });
-    double sum = 0;
-    if (LeastSum(bars, target).Find(sum)) return sum;
+    if (const auto sum = LeastSum(bars, target).Find()) return *sum;
     if (whole && divisor > 0) return std::ceil(target / double(divisor)) * double(divisor);
     return target;
 }
