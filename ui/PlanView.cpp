@@ -23,8 +23,8 @@ PlanView::PlanView(QWidget* parent) : QWidget(parent) {
 
 void PlanView::Show(const CutListGroup* group) {
     group_ = group;
-    const QString plan = group && group->Plan ? SummaryText(*group) : QStringLiteral("No plan");
-    setAccessibleDescription(plan);
+    setAccessibleDescription(group && group->Plan ? SummaryText(*group)
+                                                  : QStringLiteral("No plan"));
     updateGeometry();
     adjustSize();
     update();
