@@ -25,7 +25,6 @@ void Normalize(const Instance& in, Integral& plan) {
             const int off = int(std::min<long>(copies, std::max(0L, surplus[std::size_t(type)])));
             copies -= off;
             surplus[std::size_t(type)] -= off;
-            bar->Used -= off * in.Weight[std::size_t(type)];
         }
     std::map<Column, int> alike;
     for (Column& bar : bars) {
@@ -40,29 +39,6 @@ void Normalize(const Instance& in, Integral& plan) {
     }
 }
 
-namespace {
-
-// Line numbers, handed out in ascending order to the cuts of each length as
-// the plan lists them: the same plan always names the same lines.
-class LineQueue {
-public:
-    explicit LineQueue(const Instance& in) {
-        for (const auto& lines : in.Lines)
-            queues_.emplace_back(lines.begin(), lines.end());
-    }
-    int Next(int type) {
-        auto& queue = queues_[std::size_t(type)];
-        const int line = queue.front().first;
-        if (--queue.front().second == 0) queue.pop_front();
-        return line;
-    }
-
-private:
-    std::vector<std::deque<std::pair<int, int>>> queues_;
-};
-
-} // namespace
-
 Plan Assemble(const Instance& in, const Integral& integral) {
     const Job& job = *in.Source;
     const Cutting& saw = job.Saw;
@@ -75,7 +51,11 @@ Plan Assemble(const Instance& in, const Integral& integral) {
     });
 
     Plan plan;
-    LineQueue lines(in);
+    // Line numbers, handed out in ascending order to the cuts of each length as
+    // the plan lists them: the same plan always names the same lines.
+    std::vector<std::deque<std::pair<int, int>>> lines;
+    for (const auto& ofLength : in.Lines)
+        lines.emplace_back(ofLength.begin(), ofLength.end());
     std::vector<int> barsOf(job.Stocks.size(), 0);
     double length = 0, waste = 0;
     for (const auto& [column, count] : order) {
@@ -94,8 +74,11 @@ Plan Assemble(const Instance& in, const Integral& integral) {
         for (int n = 0; n < count; ++n) {
             pattern.Lines.clear();
             for (const auto& [type, copies] : column.Counts)
-                for (int c = 0; c < copies; ++c)
-                    pattern.Lines.push_back(lines.Next(type));
+                for (int c = 0; c < copies; ++c) {
+                    auto& queue = lines[std::size_t(type)];
+                    pattern.Lines.push_back(queue.front().first);
+                    if (--queue.front().second == 0) queue.pop_front();
+                }
             if (!plan.Patterns.empty() && plan.Patterns.back().Stock == pattern.Stock &&
                 plan.Patterns.back().Cuts == pattern.Cuts &&
                 plan.Patterns.back().Lines == pattern.Lines)
@@ -109,14 +92,13 @@ Plan Assemble(const Instance& in, const Integral& integral) {
         waste += double(stock - pieces - kept) * count;
     }
 
+    if (in.Priced) plan.Cost = 0.0;
     for (std::size_t k = 0; k < job.Stocks.size(); ++k) {
         if (!in.IsBought[k] || barsOf[k] == 0) continue;
         plan.Bought.push_back({k, barsOf[k], job.Stocks[k].Price});
         plan.StockBought += job.Stocks[k].Length * barsOf[k];
-        if (in.Priced)
-            plan.Cost = plan.Cost.value_or(0) + barsOf[k] * job.Stocks[k].Price.value_or(0);
+        if (in.Priced) *plan.Cost += barsOf[k] * job.Stocks[k].Price.value_or(0);
     }
-    if (in.Priced && !plan.Cost) plan.Cost = 0.0;
     plan.WastePercent = length > 0 ? 100 * waste / length : 0;
     return plan;
 }

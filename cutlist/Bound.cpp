@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 #include <numeric>
+#include <optional>
 
 namespace cutlist::detail {
 namespace {
@@ -23,17 +24,16 @@ struct Bar {
 };
 
 // The least sum of bars' costs at or above target, searched depth first over
-// the count of each stock; gives up (returns false) past a budget of nodes,
+// the count of each stock; gives up (returns none) past a budget of nodes,
 // since a job with many stock lengths has too many sums to list.
 class LeastSum {
 public:
     LeastSum(std::vector<Bar> bars, double target) : bars_(std::move(bars)), target_(target) {}
 
-    bool Find(double& sum) {
+    std::optional<double> Find() {
         Visit(0, 0.0);
-        if (nodes_ > Budget || !std::isfinite(best_)) return false;
-        sum = best_;
-        return true;
+        if (nodes_ > Budget || !std::isfinite(best_)) return std::nullopt;
+        return best_;
     }
 
 private:
@@ -67,10 +67,6 @@ private:
     long nodes_ = 0;
 };
 
-bool Whole(double value) {
-    return value == std::floor(value) && value < 0x1p52;
-}
-
 } // namespace
 
 double RoundUpToPlanValue(const Instance& in, double z) {
@@ -84,14 +80,13 @@ double RoundUpToPlanValue(const Instance& in, double z) {
     for (std::size_t k = 0; k < in.Cost.size(); ++k) {
         if (in.Cost[k] <= 0) continue;
         bars.push_back({in.Cost[k], long(in.Limit[k])});
-        whole = whole && Whole(in.Cost[k]);
+        whole = whole && in.Cost[k] == std::floor(in.Cost[k]) && in.Cost[k] < 0x1p52;
         if (whole) divisor = std::gcd(divisor, std::int64_t(in.Cost[k]));
     }
     std::sort(bars.begin(), bars.end(), [](const Bar& a, const Bar& b) {
         return std::pair(a.Limit < 0, -a.Cost) < std::pair(b.Limit < 0, -b.Cost);
     });
-    double sum = 0;
-    if (LeastSum(bars, target).Find(sum)) return sum;
+    if (const auto sum = LeastSum(bars, target).Find()) return *sum;
     if (whole && divisor > 0) return std::ceil(target / double(divisor)) * double(divisor);
     return target;
 }

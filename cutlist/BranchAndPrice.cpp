@@ -69,7 +69,7 @@ std::optional<Integral> Decompose(const Instance& in, const Flows& flows) {
             if (it == out.end()) return std::nullopt;
             --it->second;
             if (it->first.Type == Arc::End) {
-                plan.Bars.emplace_back(Column{it->first.Of, {counts.begin(), counts.end()}, at}, 1);
+                plan.Bars.emplace_back(Column{it->first.Of, {counts.begin(), counts.end()}}, 1);
                 break;
             }
             ++counts[it->first.Type];
@@ -92,7 +92,7 @@ private:
     // newMix: the last branch was on a stock's count.
     void Node(bool newMix) {
         if (state_.Done()) return;
-        if (SecondsLeft(state_.Deadline) <= 0) {
+        if (state_.Deadline->SecondsLeft() <= 0) {
             complete_ = false;
             return;
         }

@@ -56,7 +56,6 @@ struct Candidate {
     int Stock;
     double Waste;
     std::vector<std::pair<int, int>> Counts; // (type, copies), the longest piece included
-    std::int64_t Used;
 };
 
 class Completion {
@@ -105,7 +104,7 @@ private:
             int& limit = limit_[std::size_t(c.Stock)];
             const bool counted = limit > 0;
             limit -= counted;
-            bars_.push_back({c.Stock, c.Counts, c.Used});
+            bars_.push_back({c.Stock, c.Counts});
             if (Search(slack - c.Waste)) return true;
             bars_.pop_back();
             limit += counted;
@@ -236,17 +235,18 @@ private:
     }
 
     Candidate Make(int first, std::int64_t head) const {
-        Candidate c{stock_, 0, {}, head};
+        Candidate c{stock_, 0, {}};
+        std::int64_t used = head;
         bool placed = false;
         for (std::size_t a = 0; a < types_.size(); ++a) {
             const int t = types_[a];
             const int n = copies_[a] + (t == first ? 1 : 0);
             placed = placed || t == first;
             if (n > 0) c.Counts.emplace_back(t, n);
-            c.Used += copies_[a] * in_.Weight[std::size_t(t)];
+            used += copies_[a] * in_.Weight[std::size_t(t)];
         }
         if (!placed) c.Counts.insert(c.Counts.begin(), {first, 1});
-        c.Waste = in_.Cost[std::size_t(stock_)] - double(c.Used) * unit_;
+        c.Waste = in_.Cost[std::size_t(stock_)] - double(used) * unit_;
         return c;
     }
 

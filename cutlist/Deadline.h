@@ -34,8 +34,4 @@ private:
     mutable bool stopped_ = false;
 };
 
-inline double SecondsLeft(const Deadline* deadline) {
-    return deadline->SecondsLeft();
-}
-
 } // namespace cutlist::detail

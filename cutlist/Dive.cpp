@@ -43,7 +43,7 @@ public:
     Diver(SearchState& state, long budget) : state_(state), master_(state.Lp), budget_(budget) {}
 
     void Visit() {
-        if (state_.Done() || ++nodes_ > budget_ || SecondsLeft(state_.Deadline) <= 0) return;
+        if (state_.Done() || ++nodes_ > budget_ || state_.Deadline->SecondsLeft() <= 0) return;
         GenerateOptions options = state_.Options();
         options.Copies = Residual(state_.In, master_);
         const Generated generated = Generate(master_, state_.Prices, state_.In, options);
@@ -188,12 +188,8 @@ void Dive(SearchState& state, long budget) {
 }
 
 void PriceAndBranch(SearchState& state, double seconds) {
-    const auto bars = state.Lp.SolveInteger(seconds, state.Bound, state.Deadline);
-    if (!bars) return;
-    Integral plan;
-    for (std::size_t p = 0; p < bars->size(); ++p)
-        if ((*bars)[p] > 0) plan.Bars.emplace_back(state.Lp.Patterns()[p], (*bars)[p]);
-    state.Offer(std::move(plan));
+    if (const auto bars = state.Lp.SolveInteger(seconds, state.Bound, state.Deadline))
+        state.Offer(FromValues(state.Lp, std::vector<double>(bars->begin(), bars->end())));
 }
 
 } // namespace cutlist::detail

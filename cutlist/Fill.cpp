@@ -94,9 +94,7 @@ private:
 std::optional<Integral> FillFullest(const Instance& in, std::vector<int> left,
                                     std::vector<int> limit) {
     Integral plan;
-    std::int64_t widest = 0;
-    for (auto capacity : in.Capacity)
-        widest = std::max(widest, capacity);
+    const std::int64_t widest = std::ranges::max(in.Capacity);
     double length = 0;
     for (std::size_t t = 0; t < left.size(); ++t)
         length += double(left[t]) * double(in.Weight[t]);
@@ -132,7 +130,7 @@ std::optional<Integral> FillFullest(const Instance& in, std::vector<int> left,
         std::fill(counts.begin(), counts.end(), 0);
         counts[longest] = 1;
         filler.WalkBack(filled - first, counts);
-        Column column{chosen, {}, filled};
+        Column column{chosen, {}};
         for (std::size_t t = 0; t < counts.size(); ++t)
             if (counts[t] > 0) {
                 column.Counts.emplace_back(int(t), counts[t]);

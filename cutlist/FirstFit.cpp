@@ -4,6 +4,7 @@
 #include "calc/Error.h"
 #include "cutlist/Instance.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace cutlist::detail {
@@ -61,17 +62,14 @@ Integral FirstFit(const Instance& in) {
     for (std::size_t t = 0; t < in.Demand.size(); ++t) // longest first
         for (int n = 0; n < in.Demand[t]; ++n) {
             const std::int64_t weight = in.Weight[t];
-            OpenBar* into = nullptr;
-            for (OpenBar& bar : bars)
-                if (bar.Used + weight <= in.Capacity[std::size_t(bar.Stock)]) {
-                    into = &bar;
-                    break;
-                }
-            if (!into) {
+            auto into = std::ranges::find_if(bars, [&](const OpenBar& bar) {
+                return bar.Used + weight <= in.Capacity[std::size_t(bar.Stock)];
+            });
+            if (into == bars.end()) {
                 const int stock = NewBar(in, weight, onHand);
                 if (stock < 0)
                     throw calc::Error("No stock length holds a piece"); // Prepare refuses it first
-                into = &bars.emplace_back(OpenBar{stock, 0, {}});
+                into = bars.insert(bars.end(), OpenBar{stock, 0, {}});
             }
             into->Used += weight;
             if (!into->Counts.empty() && into->Counts.back().first == int(t))
@@ -82,7 +80,7 @@ Integral FirstFit(const Instance& in) {
     Downsize(in, bars, onHand);
     Integral plan;
     for (OpenBar& bar : bars)
-        plan.Bars.emplace_back(Column{bar.Stock, std::move(bar.Counts), bar.Used}, 1);
+        plan.Bars.emplace_back(Column{bar.Stock, std::move(bar.Counts)}, 1);
     Normalize(in, plan);
     return plan;
 }

@@ -12,17 +12,6 @@ double Tolerance(double cost) {
     return 1e-9 * std::max(1.0, std::fabs(cost));
 }
 
-PricingInput InputAt(const Master& master, const Master::Duals& duals,
-                     const std::vector<int>& copies) {
-    PricingInput input;
-    input.Value = duals.Demand;
-    input.Bound = copies;
-    for (std::size_t r = 0; r < duals.Branch.size(); ++r)
-        if (duals.Branch[r] != 0) input.Extra[master.Branches()[r].On] += duals.Branch[r];
-    input.Wanted.assign(duals.Stock.size(), true);
-    return input;
-}
-
 // The Lagrangian bound at these duals. With the bars that lower bounds fix
 // taken out (their cost counted, the demands and counts they meet taken off
 // the right-hand sides), it is the duals' value on what is left, plus, for
@@ -79,19 +68,23 @@ Generated Generate(Master& master, Pricer& pricer, const Instance& in,
                    const GenerateOptions& options) {
     Generated out;
     for (;;) {
-        const double left = SecondsLeft(options.Deadline);
+        const double left = options.Deadline->SecondsLeft();
         if (left <= 0) {
             out.Why = Generated::Stop::Time;
             return out;
         }
         if (master.Solve(left) != Master::Outcome::Optimal) {
-            out.Why = SecondsLeft(options.Deadline) <= 0 ? Generated::Stop::Time
-                                                         : Generated::Stop::Failed;
+            out.Why = options.Deadline->SecondsLeft() <= 0 ? Generated::Stop::Time
+                                                           : Generated::Stop::Failed;
             return out;
         }
         out.Objective = master.Objective();
         const Master::Duals duals = master.GetDuals();
-        const PricingResult priced = pricer.Price(InputAt(master, duals, options.Copies));
+        PricingInput input{
+            duals.Demand, options.Copies, {}, std::vector<bool>(duals.Stock.size(), true)};
+        for (std::size_t r = 0; r < duals.Branch.size(); ++r)
+            if (duals.Branch[r] != 0) input.Extra[master.Branches()[r].On] += duals.Branch[r];
+        const PricingResult priced = pricer.Price(input);
         if (priced.Exact)
             out.Bound = std::max(out.Bound, LagrangianBound(master, in, duals, priced));
 

@@ -47,7 +47,6 @@ Instance Prepare(const Job& job);
 struct Column {
     int Stock = 0;
     std::vector<std::pair<int, int>> Counts; // (type, copies), types ascending
-    std::int64_t Used = 0;                   // units taken, kerfs included
 
     bool operator<(const Column& other) const {
         return std::tie(Stock, Counts) < std::tie(other.Stock, other.Counts);

@@ -21,7 +21,7 @@ struct IntegerStop {
 // bound we already have: stop there, or when the search is stopped.
 void StopAtTarget(glp_tree* tree, void* info) {
     const auto& stop = *static_cast<const IntegerStop*>(info);
-    if (SecondsLeft(stop.Until) <= 0) return glp_ios_terminate(tree);
+    if (stop.Until->SecondsLeft() <= 0) return glp_ios_terminate(tree);
     if (glp_ios_reason(tree) != GLP_IBINGO) return;
     if (Meets(glp_mip_obj_val(glp_ios_get_prob(tree)), stop.Target)) glp_ios_terminate(tree);
 }
@@ -59,25 +59,6 @@ bool Master::Uses(std::size_t p, const Arc& arc) const {
     return std::find(arcs_[p].begin(), arcs_[p].end(), arc) != arcs_[p].end();
 }
 
-void Master::SetColumn(int column, const Column& pattern, const std::vector<Arc>& arcs) {
-    std::vector<int> rows{0};
-    std::vector<double> values{0};
-    for (const auto& [type, copies] : pattern.Counts) {
-        rows.push_back(type + 1);
-        values.push_back(copies);
-    }
-    if (const int row = stockRow_[std::size_t(pattern.Stock)]; row > 0) {
-        rows.push_back(row);
-        values.push_back(1);
-    }
-    for (const Branch& branch : branches_)
-        if (std::find(arcs.begin(), arcs.end(), branch.On) != arcs.end()) {
-            rows.push_back(branch.Row);
-            values.push_back(1);
-        }
-    glp_set_mat_col(lp_, column, int(rows.size()) - 1, rows.data(), values.data());
-}
-
 bool Master::Add(const Column& column) {
     if (!known_.insert(column).second) return false;
     const int j = glp_add_cols(lp_, 1);
@@ -87,7 +68,22 @@ bool Master::Add(const Column& column) {
     arcs_.push_back(ArcsOf(in_, column));
     columnOf_.push_back(j);
     lower_.push_back(0);
-    SetColumn(j, column, arcs_.back());
+    std::vector<int> rows{0};
+    std::vector<double> values{0};
+    for (const auto& [type, copies] : column.Counts) {
+        rows.push_back(type + 1);
+        values.push_back(copies);
+    }
+    if (const int row = stockRow_[std::size_t(column.Stock)]; row > 0) {
+        rows.push_back(row);
+        values.push_back(1);
+    }
+    for (const Branch& branch : branches_)
+        if (Uses(patterns_.size() - 1, branch.On)) {
+            rows.push_back(branch.Row);
+            values.push_back(1);
+        }
+    glp_set_mat_col(lp_, j, int(rows.size()) - 1, rows.data(), values.data());
     return true;
 }
 
@@ -158,9 +154,7 @@ void Master::Push(const Arc& arc, bool atLeast, double bound) {
     }
     std::vector<int> columns{0};
     for (std::size_t p = 0; p < patterns_.size(); ++p)
-        if (std::find_if(arcs_[p].begin(), arcs_[p].end(),
-                         [&](const Arc& a) { return !(a < arc) && !(arc < a); }) != arcs_[p].end())
-            columns.push_back(columnOf_[p]);
+        if (Uses(p, arc)) columns.push_back(columnOf_[p]);
     if (atLeast) {
         if (spareArtificials_.empty()) {
             branch.Artificial = glp_add_cols(lp_, 1);
@@ -196,10 +190,6 @@ void Master::SetLower(std::size_t pattern, double lower) {
     lower_[pattern] = lower;
     glp_set_col_bnds(lp_, columnOf_[pattern], GLP_LO, lower, 0);
     rowsChanged_ = true;
-}
-
-double Master::Lower(std::size_t pattern) const {
-    return lower_[pattern];
 }
 
 std::optional<std::vector<int>> Master::SolveInteger(double seconds, double target,

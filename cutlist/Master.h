@@ -63,7 +63,7 @@ public:
 
     // A lower bound on a pattern's bars, for diving.
     void SetLower(std::size_t pattern, double lower);
-    double Lower(std::size_t pattern) const;
+    double Lower(std::size_t pattern) const { return lower_[pattern]; }
 
     // An integer program over the patterns found (price-and-branch): bars
     // per pattern, stopping once a plan meets target, after `seconds`, or
@@ -72,8 +72,6 @@ public:
                                                  const Deadline* deadline);
 
 private:
-    void SetColumn(int column, const Column& pattern, const std::vector<Arc>& arcs);
-
     const Instance& in_;
     double artificialCost_;
     glp_prob* lp_;

@@ -42,13 +42,10 @@ public:
 
     double Value() const { return bestValue_; }
 
-    Column Pattern(int stock, const std::vector<std::int64_t>& weights) const {
-        Column column{stock, {}, 0};
+    Column Pattern(int stock) const {
+        Column column{stock, {}};
         for (std::size_t j = 0; j < items_.size(); ++j)
-            if (best_[j] > 0) {
-                column.Counts.emplace_back(items_[j].Type, best_[j]);
-                column.Used += weights[std::size_t(items_[j].Type)] * best_[j];
-            }
+            if (best_[j] > 0) column.Counts.emplace_back(items_[j].Type, best_[j]);
         std::sort(column.Counts.begin(), column.Counts.end());
         return column;
     }
@@ -104,9 +101,7 @@ std::vector<Arc> ArcsOf(const Instance& in, const Column& column) {
     return arcs;
 }
 
-Pricer::Pricer(const Instance& in) : in_(in) {
-    for (auto capacity : in.Capacity)
-        longest_ = std::max(longest_, capacity);
+Pricer::Pricer(const Instance& in) : in_(in), longest_(std::ranges::max(in.Capacity)) {
     tableFits_ = double(in.Weight.size()) * double(longest_ + 1) <= double(TableLimit);
 }
 
@@ -139,29 +134,23 @@ PricingResult Pricer::Plain(const PricingInput& input) {
     if (tableFits_ && work <= TableWork) return Walk(input);
     PricingResult result;
     result.Best.resize(in_.Capacity.size());
-    for (std::size_t k = 0; k < in_.Capacity.size(); ++k)
-        if (input.Wanted[k]) {
-            const auto best = Branch(input, int(k));
-            if (!best)
-                result.Exact = false;
-            else
-                result.Best[k] = *best;
+    for (std::size_t k = 0; k < in_.Capacity.size(); ++k) {
+        if (!input.Wanted[k]) continue;
+        const std::int64_t capacity = in_.Capacity[k];
+        std::vector<Knapsack::Item> items;
+        for (std::size_t t = 0; t < in_.Weight.size(); ++t) {
+            const int most = int(std::min<std::int64_t>(input.Bound[t], capacity / in_.Weight[t]));
+            if (input.Value[t] > 0 && most > 0)
+                items.push_back({int(t), in_.Weight[t], input.Value[t], most});
         }
+        Knapsack knapsack(std::move(items), capacity);
+        if (knapsack.Solve())
+            result.Best[k] = {knapsack.Value(), knapsack.Pattern(int(k)), {}};
+        else
+            result.Exact = false;
+    }
     // Where branching gave up, the table prices exactly, if it fits.
     return result.Exact || !tableFits_ ? result : Walk(input);
-}
-
-std::optional<Priced> Pricer::Branch(const PricingInput& input, int stock) {
-    const std::int64_t capacity = in_.Capacity[std::size_t(stock)];
-    std::vector<Knapsack::Item> items;
-    for (std::size_t t = 0; t < in_.Weight.size(); ++t) {
-        const int most = int(std::min<std::int64_t>(input.Bound[t], capacity / in_.Weight[t]));
-        if (input.Value[t] > 0 && most > 0)
-            items.push_back({int(t), in_.Weight[t], input.Value[t], most});
-    }
-    Knapsack knapsack(std::move(items), capacity);
-    if (!knapsack.Solve()) return std::nullopt;
-    return Priced{knapsack.Value(), knapsack.Pattern(stock, in_.Weight), {}};
 }
 
 // The table: best_[s] is the most a canonical pattern of the types so far
@@ -243,7 +232,7 @@ PricingResult Pricer::Walk(const PricingInput& input) {
 }
 
 Column Pricer::WalkBack(int stock, std::int64_t end, std::size_t width) const {
-    Column column{stock, {}, end};
+    Column column{stock, {}};
     std::int64_t at = end;
     for (std::size_t t = in_.Weight.size(); t-- > 0;) {
         const int copies = choice_[t * width + std::size_t(at)];

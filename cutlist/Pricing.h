@@ -13,7 +13,6 @@
 
 #include <cstdint>
 #include <map>
-#include <optional>
 #include <vector>
 
 namespace cutlist::detail {
@@ -72,10 +71,9 @@ private:
     PricingResult Plain(const PricingInput& input);
     PricingResult Walk(const PricingInput& input);
     Column WalkBack(int stock, std::int64_t end, std::size_t width) const;
-    std::optional<Priced> Branch(const PricingInput& input, int stock);
 
     const Instance& in_;
-    std::int64_t longest_ = 0;
+    std::int64_t longest_;
     bool tableFits_ = false;
     std::vector<double> best_, next_;
     std::vector<std::uint16_t> choice_;

@@ -27,15 +27,8 @@ void Seed(const Instance& in, Master& master, const Integral& greedy) {
             chosen = int(k);
             copies = int(fit);
         }
-        master.Add({chosen, {{int(t), copies}}, copies * in.Weight[t]});
+        master.Add({chosen, {{int(t), copies}}});
     }
-}
-
-// The bound as the plan reports it: a cost with prices; without, the stock
-// length bought, which is the objective's whole multiples of BarsWeight.
-double Reported(const Instance& in, double bound) {
-    if (in.Priced) return std::max(0.0, bound);
-    return std::max(0.0, std::floor(bound / in.BarsWeight));
 }
 
 constexpr long RootDive = 40;           // nodes of the first dive
@@ -52,9 +45,8 @@ Plan Solve(const Job& job) {
         job.KeepGoing);
     const Instance in = Prepare(job);
     if (in.Pieces == 0) {
-        Plan empty;
+        Plan empty = Assemble(in, {});
         empty.ProvenOptimal = true;
-        if (in.Priced) empty.Cost = 0.0;
         return empty;
     }
     Integral greedy = FirstFit(in);
@@ -77,20 +69,21 @@ Plan Solve(const Job& job) {
     // arcs is out of reach (the pricing table would not fit): a plan from it
     // beats stopping with the greedy one.
     if (relaxed && !state.Done() && !pricer.CanWalkPositions())
-        PriceAndBranch(state, 0.5 * SecondsLeft(&deadline));
+        PriceAndBranch(state, 0.5 * deadline.SecondsLeft());
     if (relaxed && !state.Done()) searched = BranchAndPrice(state);
 
     Plan plan = Assemble(in, state.Best);
     plan.ProvenOptimal = searched || state.Done();
-    plan.LowerBound = Reported(in, searched ? state.Best.Objective : state.Bound);
+    // The bound as the plan reports it: a cost with prices; without, the stock
+    // length bought, which is the objective's whole multiples of BarsWeight.
+    const double bound = searched ? state.Best.Objective : state.Bound;
+    plan.LowerBound = std::max(0.0, in.Priced ? bound : std::floor(bound / in.BarsWeight));
     return plan;
 }
 
 Plan FirstFitDecreasing(const Job& job) {
     const detail::Instance in = detail::Prepare(job);
-    Plan plan = detail::Assemble(in, detail::FirstFit(in));
-    if (in.Priced && !plan.Cost) plan.Cost = 0.0;
-    return plan;
+    return detail::Assemble(in, detail::FirstFit(in));
 }
 
 } // namespace cutlist

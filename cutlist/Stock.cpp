@@ -52,10 +52,6 @@ StockOffer ReadStock(std::string_view entry) {
     return stock;
 }
 
-std::string Number(double value) {
-    return partslist::ExactNumber(value);
-}
-
 } // namespace
 
 std::optional<double> ReadNumber(std::string_view text) {
@@ -84,11 +80,11 @@ std::string StocksText(std::span<const StockOffer> stocks) {
     std::string text;
     for (const StockOffer& s : stocks) {
         if (!text.empty()) text += ',';
-        text += Number(s.LengthMm);
+        text += partslist::ExactNumber(s.LengthMm);
         if (s.ByWeight)
             text += ":w";
         else if (s.Price)
-            text += ':' + Number(*s.Price);
+            text += ':' + partslist::ExactNumber(*s.Price);
         if (s.OnHand) text += 'x' + std::to_string(*s.OnHand);
     }
     return text;

@@ -34,17 +34,6 @@ std::optional<Cut> CutOf(const partslist::Line& line) {
     return std::nullopt;
 }
 
-// A piece past what a cut list takes stays in the take-off, a hair longer
-// than a kilometre, so that planning it names its line as too long.
-Tenths TenthsOf(double mm) {
-    constexpr double Kilometre = 1e6;
-    return mm > Kilometre ? PieceTenths(Kilometre) + 1 : PieceTenths(mm);
-}
-
-std::string MaterialOf(const partslist::Line& line) {
-    return line.Material.empty() ? std::to_string(line.Density) + " kg/m3" : line.Material;
-}
-
 } // namespace
 
 std::string MmText(double mm) {
@@ -70,8 +59,10 @@ std::vector<Group> TakeOff(std::span<const partslist::Line> lines,
     for (std::size_t i = 0; i < lines.size() && i < results.size(); ++i) {
         const auto cut = CutOf(lines[i]);
         if (!cut) continue;
-        const auto [at, added] =
-            index.try_emplace({cut->Item, MaterialOf(lines[i])}, groups.size());
+        const std::string material = lines[i].Material.empty()
+                                         ? std::to_string(lines[i].Density) + " kg/m3"
+                                         : lines[i].Material;
+        const auto [at, added] = index.try_emplace({cut->Item, material}, groups.size());
         if (added) {
             groups.push_back({cut->Item, at->first.second, {}, 0, 0, 0, {}, {}, {}});
             costed.emplace_back();
@@ -86,7 +77,12 @@ std::vector<Group> TakeOff(std::span<const partslist::Line> lines,
         g.Pieces += quantity;
         g.LengthMm += cut->LengthMm * quantity;
         g.Weight += result.Weight;
-        g.Cuts.push_back({TenthsOf(cut->LengthMm), quantity, line});
+        // A piece past what a cut list takes (a kilometre) stays in the take-off,
+        // a hair longer, so that planning it names its line as too long.
+        constexpr double Kilometre = 1e6;
+        g.Cuts.push_back(
+            {cut->LengthMm > Kilometre ? PieceTenths(Kilometre) + 1 : PieceTenths(cut->LengthMm),
+             quantity, line});
         costed[at->second].push_back(result);
         if (const auto price = partslist::PriceOf(result, listPrice))
             priced[at->second] += static_cast<long double>(result.Weight) * *price;

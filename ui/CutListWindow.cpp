@@ -70,7 +70,9 @@ CutListWindow::CutListWindow(Document& document, QWidget* owner)
 
     connect(TakeoffTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &CutListWindow::GroupChosen);
-    connect(stock_, &StockModel::edited, this, &CutListWindow::StockEdited);
+    connect(stock_, &StockModel::edited, this, [this] {
+        if (const int row = Chosen(); row >= 0) Remember(groups_[std::size_t(row)]);
+    });
     connect(stock_, &StockModel::refused, this,
             [this](const QString& why) { ShowError(this, why); });
     for (QLineEdit* field : {KerfField, TrimField, MinOffcutField})
@@ -78,7 +80,7 @@ CutListWindow::CutListWindow(Document& document, QWidget* owner)
     connect(AddStockButton, &QPushButton::clicked, stock_, &StockModel::AddStock);
     connect(RemoveStockButton, &QPushButton::clicked, this,
             [this] { stock_->RemoveStock(StockTable->currentIndex().row()); });
-    connect(QuoteByBarsBox, &QCheckBox::toggled, this, &CutListWindow::QuoteByBars);
+    connect(QuoteByBarsBox, &QCheckBox::toggled, &document_, &Document::SetQuoteByBars);
     connect(TimeLimitBox, &QSpinBox::valueChanged, this,
             [](int seconds) { QSettings().setValue(TimeLimitKey, seconds); });
     // Any change of the lines or of their prices makes a new take-off.
@@ -272,10 +274,6 @@ void CutListWindow::ShowGroup() {
             summary += QStringLiteral(". ") + remnants;
     }
     SummaryLabel->setText(summary);
-    ShowCommands();
-}
-
-void CutListWindow::ShowCommands() {
     const bool any = !groups_.empty();
     const bool solved = std::any_of(groups_.begin(), groups_.end(),
                                     [](const CutListGroup& g) { return g.Plan.has_value(); });
@@ -300,10 +298,6 @@ void CutListWindow::SawEdited() {
     TrimField->setText(NumberAsTyped(settings.TrimMm, DecimalSeparator()));
     MinOffcutField->setText(NumberAsTyped(settings.MinOffcutMm, DecimalSeparator()));
     Remember(groups_[std::size_t(row)]);
-}
-
-void CutListWindow::StockEdited() {
-    if (const int row = Chosen(); row >= 0) Remember(groups_[std::size_t(row)]);
 }
 
 void CutListWindow::Remember(const CutListGroup& group) const {
@@ -335,10 +329,6 @@ void CutListWindow::Recall(CutListGroup& group) const {
 void CutListWindow::ShowHelp() {
     Guarded(this,
             [&] { HelpWindow::ShowPage(this, QUrl(QStringLiteral("qrc:/help/cut-list.html"))); });
-}
-
-void CutListWindow::QuoteByBars(bool byBars) {
-    document_.SetQuoteByBars(byBars);
 }
 
 } // namespace ui

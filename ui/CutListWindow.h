@@ -65,14 +65,11 @@ private:
     void GroupChosen();
     void ShowGroup();
     void SawEdited();
-    void StockEdited();
-    void ShowCommands();
     int Chosen() const; // the group chosen, or -1
     void Solve();
     void CopyTakeoff();
     void SaveCutSheet();
     void PrintSheet();
-    void QuoteByBars(bool byBars);
     void ShowHelp();
     void Remember(const CutListGroup& group) const;
     void Recall(CutListGroup& group) const;

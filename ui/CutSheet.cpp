@@ -99,12 +99,11 @@ private:
     }
 
     void Header(const CutListGroup& group, bool continued) {
-        const QString date = QLocale().toString(sheet_.Date, QLocale::LongFormat);
         Text({0, 0, width_ * 0.7, 24}, Font(16, true), Ink, Qt::AlignLeft | Qt::AlignBottom,
              QStringLiteral("Cut sheet: ") + group.Name() +
                  (continued ? QStringLiteral(" (continued)") : QString()));
         Text({width_ * 0.7, 0, width_ * 0.3, 24}, Font(9), Muted, Qt::AlignRight | Qt::AlignBottom,
-             date);
+             QLocale().toString(sheet_.Date, QLocale::LongFormat));
         const QStringList lines{SawText(*group.Job), SummaryText(group), BoughtText(group),
                                 RemnantsText(group)};
         qreal y = 30;
@@ -126,9 +125,8 @@ private:
         const cutlist::Tenths stock = group.Job->Stocks[pattern.Stock].Length;
         Text({BoxW + 10, y + 18, CountW, 12}, Font(8.5), Muted, Qt::AlignLeft | Qt::AlignVCenter,
              MmText(stock) + QStringLiteral(" mm"));
-        cutlist::Tenths longest = 0;
-        for (const cutlist::Stock& s : group.Job->Stocks)
-            longest = std::max(longest, s.Length);
+        const cutlist::Tenths longest =
+            std::ranges::max(group.Job->Stocks, {}, &cutlist::Stock::Length).Length;
         const qreal left = BoxW + 10 + CountW, room = width_ - left;
         DrawBar(p_, Device({left, y + 4, room * double(stock) / double(longest), BarH}), pattern,
                 *group.Job, Font(7));

@@ -23,8 +23,8 @@ PlanView::PlanView(QWidget* parent) : QWidget(parent) {
 
 void PlanView::Show(const CutListGroup* group) {
     group_ = group;
-    const QString plan = group && group->Plan ? SummaryText(*group) : QStringLiteral("No plan");
-    setAccessibleDescription(plan);
+    setAccessibleDescription(group && group->Plan ? SummaryText(*group)
+                                                  : QStringLiteral("No plan"));
     updateGeometry();
     adjustSize();
     update();
@@ -49,9 +49,8 @@ void PlanView::paintEvent(QPaintEvent*) {
         return;
     }
     const cutlist::Job& job = *group_->Job;
-    cutlist::Tenths longest = 0;
-    for (const cutlist::Stock& s : job.Stocks)
-        longest = std::max(longest, s.Length);
+    const cutlist::Tenths longest =
+        std::ranges::max(job.Stocks, {}, &cutlist::Stock::Length).Length;
     const qreal room = std::max(50, width() - Left - 2 * Margin);
     const QFont label = SansFont(11), small = SansFont(10);
     int y = Margin;

@@ -15,15 +15,6 @@ QString Number(double value) {
         .replace(u'.', QChar::fromLatin1(DecimalSeparator()));
 }
 
-// A number as the window's fields read it; nothing for no number.
-std::optional<double> Read(const QString& text) {
-    try {
-        return calc::ParseNumber(text.trimmed().toStdString());
-    } catch (const calc::Error&) {
-        return std::nullopt;
-    }
-}
-
 } // namespace
 
 const QString ByWeightText = QStringLiteral("by weight");
@@ -83,7 +74,11 @@ bool StockModel::setData(const QModelIndex& index, const QVariant& value, int ro
     if (role != Qt::EditRole || !index.isValid() || index.row() >= rowCount()) return false;
     cutlist::StockOffer s = settings_->Stocks[std::size_t(index.row())];
     const QString text = value.toString().trimmed();
-    const auto number = Read(text);
+    std::optional<double> number; // as the window's fields read it; nothing for no number
+    try {
+        number = calc::ParseNumber(text.toStdString());
+    } catch (const calc::Error&) {
+    }
     switch (index.column()) {
     case Length:
         if (!number || *number <= 0)
