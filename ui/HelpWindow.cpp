@@ -1,6 +1,9 @@
 #include "ui/HelpWindow.h"
 
+#include "ui/ErrorBox.h"
+
 #include <QHBoxLayout>
+#include <QShortcut>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -26,6 +29,11 @@ void HelpWindow::ShowPage(QWidget* owner, const QUrl& page) {
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+void HelpWindow::ShowOnF1(QWidget* window, const QUrl& page) {
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), window), &QShortcut::activated, window,
+            [window, page] { Guarded(window, [&] { ShowPage(window, page); }); });
 }
 
 HelpWindow* HelpWindow::Instance() {

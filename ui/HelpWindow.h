@@ -22,6 +22,8 @@ public:
     static void ShowContents(QWidget* owner);
     // The same, at one page of the help.
     static void ShowPage(QWidget* owner, const QUrl& page);
+    // F1 in `window` shows that page of the help.
+    static void ShowOnF1(QWidget* window, const QUrl& page);
 
     // The one window, or nullptr before the first ShowContents (or after its
     // owner was destroyed).

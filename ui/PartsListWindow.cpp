@@ -27,7 +27,6 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
-#include <QShortcut>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTextLayout>
@@ -143,11 +142,7 @@ PartsListWindow::PartsListWindow(Document& document, QWidget* owner)
     RemoveAction->setEnabled(false);
     Table->installEventFilter(this);
     PriceField->installEventFilter(this);
-    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, [this] {
-        Guarded(this, [&] {
-            HelpWindow::ShowPage(this, QUrl(QStringLiteral("qrc:/help/parts-list.html")));
-        });
-    });
+    HelpWindow::ShowOnF1(this, QUrl(QStringLiteral("qrc:/help/parts-list.html")));
     ShowTotals();
     ShowTitle();
     restoreGeometry(QSettings().value(GeometryKey).toByteArray());
