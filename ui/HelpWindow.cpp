@@ -49,6 +49,16 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     setWindowTitle(HelpTitle);
     resize(640, 560);
 
+    const auto makeButton = [this](const char* name, const QString& caption,
+                                   QStyle::StandardPixmap icon) {
+        auto* button = new QToolButton(this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setText(caption);
+        button->setIcon(style()->standardIcon(icon));
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        button->setAutoRaise(true);
+        return button;
+    };
     back_ = makeButton("BackButton", QStringLiteral("Back"), QStyle::SP_ArrowBack);
     forward_ = makeButton("ForwardButton", QStringLiteral("Forward"), QStyle::SP_ArrowForward);
     contents_ = makeButton("ContentsButton", QStringLiteral("Contents"), QStyle::SP_DirHomeIcon);
@@ -75,17 +85,6 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QToolButton::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QToolButton::setEnabled);
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::updateTitle);
-}
-
-QToolButton* HelpWindow::makeButton(const char* name, const QString& caption,
-                                    QStyle::StandardPixmap icon) {
-    auto* button = new QToolButton(this);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setText(caption);
-    button->setIcon(style()->standardIcon(icon));
-    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    button->setAutoRaise(true);
-    return button;
 }
 
 void HelpWindow::GoToContents() {

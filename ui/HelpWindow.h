@@ -3,7 +3,6 @@
 // window of our own, since Linux has no help viewer that every desktop has.
 // One window serves the whole run; "Help" brings it up at the contents page.
 #include <QPointer>
-#include <QStyle>
 #include <QUrl>
 #include <QWidget>
 
@@ -36,7 +35,6 @@ public:
 
 private:
     explicit HelpWindow(QWidget* owner);
-    QToolButton* makeButton(const char* name, const QString& caption, QStyle::StandardPixmap icon);
     void updateTitle();
 
     QTextBrowser* browser_ = nullptr;
