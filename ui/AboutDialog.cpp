@@ -120,12 +120,11 @@ AboutDialog::AboutDialog(QWidget* parent)
                                  place::HomePageCaption);
     HomePageLink = placeLabel<LinkLabel>(NamePanel, "HomePageLink",
                                          QString::fromLatin1(HomePageAddress), place::HomePageLink);
-    HomePageLink->setHandCursor(true);
+    HomePageLink->setCursor(Qt::PointingHandCursor);
     SupportCaption =
         placeLabel(NamePanel, "SupportCaption", QStringLiteral("Support:"), place::SupportCaption);
     SupportLink = placeLabel<LinkLabel>(
         NamePanel, "SupportLink", QString::fromLatin1(SupportMailAddress), place::SupportLink);
-    SupportLink->setHandCursor(false);
 
     ThanksGroup = placed(new QGroupBox(this), "ThanksGroup", place::ThanksGroup);
     ThanksText = placed(

@@ -341,7 +341,7 @@ void ui::MainWindow::CreateControls() {
     MakerName->setPalette(red);
     HomePageLink =
         named(new ui::LinkLabel(QString::fromLatin1(ui::HomePageAddress), this), "HomePageLink");
-    HomePageLink->setHandCursor(true);
+    HomePageLink->setCursor(Qt::PointingHandCursor);
 
     WeightGroup = named(new QGroupBox(QStringLiteral("Weight"), this), "WeightGroup");
     WeightGroup->setFont(bold);
