@@ -1,7 +1,6 @@
 #include "ui/PartsListWindow.h"
 
 #include "calc/Display.h"
-#include "calc/ParseNumber.h"
 #include "partslist/Describe.h"
 #include "ui/CommandButton.h"
 #include "ui/CoreText.h"
@@ -143,8 +142,7 @@ PartsListWindow::PartsListWindow(Document& document, QWidget* owner)
     Table->installEventFilter(this);
     PriceField->installEventFilter(this);
     HelpWindow::ShowOnF1(this, QUrl(QStringLiteral("qrc:/help/parts-list.html")));
-    ShowTotals();
-    ShowTitle();
+    Changed();
     restoreGeometry(QSettings().value(GeometryKey).toByteArray());
     if (const auto price = document_.RememberedPrice()) PriceField->setText(PriceText(*price));
     priceBefore_ = document_.Calculation().PricePerKg();
