@@ -56,25 +56,23 @@ protected:
     }
 };
 
-// A one-line label at its place. Like an auto-sized label it grows to the right
-// when its text needs more room in our font than the place gives.
-template <typename Label = QLabel>
-Label* placeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& where) {
-    auto* label = new Label(caption, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QRect geometry = where;
-    geometry.setWidth(std::max(where.width(), label->fontMetrics().horizontalAdvance(caption)));
-    label->setGeometry(geometry);
-    return label;
-}
-
 // A control at its place, named as tests find it.
 template <typename Control>
 Control* placed(Control* control, const char* name, const QRect& where) {
     control->setObjectName(QString::fromLatin1(name));
     control->setGeometry(where);
     return control;
+}
+
+// A one-line label at its place. Like an auto-sized label it grows to the right
+// when its text needs more room in our font than the place gives.
+template <typename Label = QLabel>
+Label* placeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& where) {
+    auto* label = new Label(caption, parent);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QRect geometry = where;
+    geometry.setWidth(std::max(where.width(), label->fontMetrics().horizontalAdvance(caption)));
+    return placed(label, name, geometry);
 }
 
 // The program's icon, drawn sharp for the screen's pixel ratio. Without a
