@@ -81,14 +81,10 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
 
     connect(back_, &QToolButton::clicked, browser_, &QTextBrowser::backward);
     connect(forward_, &QToolButton::clicked, browser_, &QTextBrowser::forward);
-    connect(contents_, &QToolButton::clicked, this, &HelpWindow::GoToContents);
+    connect(contents_, &QToolButton::clicked, this, [this] { browser_->setSource(ContentsUrl()); });
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QToolButton::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QToolButton::setEnabled);
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::updateTitle);
-}
-
-void HelpWindow::GoToContents() {
-    browser_->setSource(ContentsUrl());
 }
 
 void HelpWindow::updateTitle() {

@@ -31,8 +31,6 @@ public:
     // "Help Topics", the page every visit starts from.
     static QUrl ContentsUrl();
 
-    void GoToContents();
-
 private:
     explicit HelpWindow(QWidget* owner);
     void updateTitle();
