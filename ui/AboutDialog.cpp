@@ -56,25 +56,23 @@ protected:
     }
 };
 
+// A control at its place, named as tests find it.
+template <typename Control>
+Control* placed(Control* control, const char* name, const QRect& where) {
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(where);
+    return control;
+}
+
 // A one-line label at its place. Like an auto-sized label it grows to the right
 // when its text needs more room in our font than the place gives.
 template <typename Label = QLabel>
 Label* placeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& where) {
     auto* label = new Label(caption, parent);
-    label->setObjectName(QString::fromLatin1(name));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QRect geometry = where;
     geometry.setWidth(std::max(where.width(), label->fontMetrics().horizontalAdvance(caption)));
-    label->setGeometry(geometry);
-    return label;
-}
-
-QPushButton* placeButton(QWidget* parent, const char* name, const QString& caption,
-                         const QRect& where) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(where);
-    return button;
+    return placed(label, name, geometry);
 }
 
 // The program's icon, drawn sharp for the screen's pixel ratio. Without a
@@ -103,11 +101,49 @@ AboutDialog::AboutDialog(QWidget* parent)
     setFont(SansFont());
     setFixedSize(place::Client);
 
-    createPanel();
-    createThankYouGroup();
-    createSourceGroup();
+    NamePanel = placed(new BevelPanel(this), "NamePanel", place::NamePanel);
+    ProgramIcon = placed(new QLabel(NamePanel), "ProgramIcon", place::ProgramIcon);
+    ProgramIcon->setPixmap(programIcon(place::ProgramIcon.size(), devicePixelRatioF()));
+    ProductName = placed(new QLabel(QStringLiteral("Kubatrix"), NamePanel), "ProductName",
+                         place::ProductName);
+    ProductName->setFont(SerifFont(18, true));
+    QPalette navy = ProductName->palette();
+    navy.setColor(QPalette::WindowText, Navy);
+    ProductName->setPalette(navy);
+    ProductName->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Version = placeLabel(NamePanel, "Version", QStringLiteral("Version " KUBATRIX_VERSION), place::Version);
+    Notice = placeLabel(NamePanel, "Notice",
+                        QStringLiteral("\u00A9 ORVEL Design. All rights reserved."), place::Notice);
+    HomePageCaption = placeLabel(NamePanel, "HomePageCaption", QStringLiteral("Home page:"),
+                                 place::HomePageCaption);
+    HomePageLink = placeLabel<LinkLabel>(NamePanel, "HomePageLink",
+                                         QString::fromLatin1(HomePageAddress), place::HomePageLink);
+    HomePageLink->setCursor(Qt::PointingHandCursor);
+    SupportCaption =
+        placeLabel(NamePanel, "SupportCaption", QStringLiteral("Support:"), place::SupportCaption);
+    SupportLink = placeLabel<LinkLabel>(
+        NamePanel, "SupportLink", QString::fromLatin1(SupportMailAddress), place::SupportLink);
 
-    OkButton = placeButton(this, "OkButton", QStringLiteral("OK"), place::OkButton);
+    ThanksGroup = placed(new QGroupBox(this), "ThanksGroup", place::ThanksGroup);
+    ThanksText = placed(
+        new QLabel(QStringLiteral("If you like our program, you can thank the authors. The small "
+                                  "sum (9.95$) will help to develop this program. Click here"),
+                   ThanksGroup),
+        "ThanksText", place::ThanksText);
+    ThanksText->setWordWrap(true);
+    ThanksText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ThankYouButton = placed(new QPushButton(QStringLiteral("Thank you"), ThanksGroup),
+                            "ThankYouButton", place::ThankYouButton);
+
+    SourceGroup =
+        placed(new QGroupBox(QStringLiteral("Source"), this), "SourceGroup", place::SourceGroup);
+    SourcePrice =
+        placeLabel(SourceGroup, "SourcePrice",
+                   QStringLiteral("The source code costs only 50 dollars."), place::SourcePrice);
+    BuySourceButton = placed(new QPushButton(QStringLiteral("Buy a sourse code"), SourceGroup),
+                             "BuySourceButton", place::BuySourceButton);
+
+    OkButton = placed(new QPushButton(QStringLiteral("OK"), this), "OkButton", place::OkButton);
     OkButton->setDefault(true);
 
     // Names and descriptions for screen readers; nothing here shows on screen.
@@ -129,74 +165,6 @@ AboutDialog::AboutDialog(QWidget* parent)
     setTabOrder(BuySourceButton, ThankYouButton);
     OkButton->setFocus();
 
-    connectHandlers();
-}
-
-void AboutDialog::createPanel() {
-    NamePanel = new BevelPanel(this);
-    NamePanel->setObjectName(QStringLiteral("NamePanel"));
-    NamePanel->setGeometry(place::NamePanel);
-
-    ProgramIcon = new QLabel(NamePanel);
-    ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
-    ProgramIcon->setGeometry(place::ProgramIcon);
-    ProgramIcon->setPixmap(programIcon(place::ProgramIcon.size(), devicePixelRatioF()));
-
-    ProductName = new QLabel(QStringLiteral("Kubatrix"), NamePanel);
-    ProductName->setObjectName(QStringLiteral("ProductName"));
-    ProductName->setFont(SerifFont(18, true));
-    QPalette navy = ProductName->palette();
-    navy.setColor(QPalette::WindowText, Navy);
-    ProductName->setPalette(navy);
-    ProductName->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ProductName->setGeometry(place::ProductName);
-
-    Version = placeLabel(NamePanel, "Version", QStringLiteral("Version " KUBATRIX_VERSION), place::Version);
-    Notice = placeLabel(NamePanel, "Notice",
-                        QStringLiteral("\u00A9 ORVEL Design. All rights reserved."), place::Notice);
-    HomePageCaption = placeLabel(NamePanel, "HomePageCaption", QStringLiteral("Home page:"),
-                                 place::HomePageCaption);
-    HomePageLink = placeLabel<LinkLabel>(NamePanel, "HomePageLink",
-                                         QString::fromLatin1(HomePageAddress), place::HomePageLink);
-    HomePageLink->setHandCursor(true);
-    SupportCaption =
-        placeLabel(NamePanel, "SupportCaption", QStringLiteral("Support:"), place::SupportCaption);
-    SupportLink = placeLabel<LinkLabel>(
-        NamePanel, "SupportLink", QString::fromLatin1(SupportMailAddress), place::SupportLink);
-    SupportLink->setHandCursor(false);
-}
-
-void AboutDialog::createThankYouGroup() {
-    ThanksGroup = new QGroupBox(this);
-    ThanksGroup->setObjectName(QStringLiteral("ThanksGroup"));
-    ThanksGroup->setGeometry(place::ThanksGroup);
-
-    ThanksText = new QLabel(
-        QStringLiteral("If you like our program, you can thank the authors. The small sum "
-                       "(9.95$) will help to develop this program. Click here"),
-        ThanksGroup);
-    ThanksText->setObjectName(QStringLiteral("ThanksText"));
-    ThanksText->setWordWrap(true);
-    ThanksText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ThanksText->setGeometry(place::ThanksText);
-
-    ThankYouButton = placeButton(ThanksGroup, "ThankYouButton", QStringLiteral("Thank you"),
-                                 place::ThankYouButton);
-}
-
-void AboutDialog::createSourceGroup() {
-    SourceGroup = new QGroupBox(QStringLiteral("Source"), this);
-    SourceGroup->setObjectName(QStringLiteral("SourceGroup"));
-    SourceGroup->setGeometry(place::SourceGroup);
-
-    SourcePrice =
-        placeLabel(SourceGroup, "SourcePrice",
-                   QStringLiteral("The source code costs only 50 dollars."), place::SourcePrice);
-    BuySourceButton = placeButton(SourceGroup, "BuySourceButton",
-                                  QStringLiteral("Buy a sourse code"), place::BuySourceButton);
-}
-
-void AboutDialog::connectHandlers() {
     connect(HomePageLink, &LinkLabel::clicked, this, &AboutDialog::OpenHomePage);
     connect(SupportLink, &LinkLabel::clicked, this, &AboutDialog::WriteToSupport);
     connect(BuySourceButton, &QPushButton::clicked, this, &AboutDialog::BuySource);

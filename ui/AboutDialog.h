@@ -29,11 +29,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void createPanel();
-    void createThankYouGroup();
-    void createSourceGroup();
-    void connectHandlers();
-
     QFrame* NamePanel = nullptr;
     QLabel* ProgramIcon = nullptr;
     QLabel* ProductName = nullptr;

@@ -1,6 +1,9 @@
 #include "ui/HelpWindow.h"
 
+#include "ui/ErrorBox.h"
+
 #include <QHBoxLayout>
+#include <QShortcut>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -28,6 +31,11 @@ void HelpWindow::ShowPage(QWidget* owner, const QUrl& page) {
     window->activateWindow();
 }
 
+void HelpWindow::ShowOnF1(QWidget* window, const QUrl& page) {
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), window), &QShortcut::activated, window,
+            [window, page] { Guarded(window, [&] { ShowPage(window, page); }); });
+}
+
 HelpWindow* HelpWindow::Instance() {
     return instance_;
 }
@@ -41,6 +49,16 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     setWindowTitle(HelpTitle);
     resize(640, 560);
 
+    const auto makeButton = [this](const char* name, const QString& caption,
+                                   QStyle::StandardPixmap icon) {
+        auto* button = new QToolButton(this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setText(caption);
+        button->setIcon(style()->standardIcon(icon));
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        button->setAutoRaise(true);
+        return button;
+    };
     back_ = makeButton("BackButton", QStringLiteral("Back"), QStyle::SP_ArrowBack);
     forward_ = makeButton("ForwardButton", QStringLiteral("Forward"), QStyle::SP_ArrowForward);
     contents_ = makeButton("ContentsButton", QStringLiteral("Contents"), QStyle::SP_DirHomeIcon);
@@ -63,25 +81,10 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
 
     connect(back_, &QToolButton::clicked, browser_, &QTextBrowser::backward);
     connect(forward_, &QToolButton::clicked, browser_, &QTextBrowser::forward);
-    connect(contents_, &QToolButton::clicked, this, &HelpWindow::GoToContents);
+    connect(contents_, &QToolButton::clicked, this, [this] { browser_->setSource(ContentsUrl()); });
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QToolButton::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QToolButton::setEnabled);
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::updateTitle);
-}
-
-QToolButton* HelpWindow::makeButton(const char* name, const QString& caption,
-                                    QStyle::StandardPixmap icon) {
-    auto* button = new QToolButton(this);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setText(caption);
-    button->setIcon(style()->standardIcon(icon));
-    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    button->setAutoRaise(true);
-    return button;
-}
-
-void HelpWindow::GoToContents() {
-    browser_->setSource(ContentsUrl());
 }
 
 void HelpWindow::updateTitle() {

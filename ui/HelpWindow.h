@@ -3,7 +3,6 @@
 // window of our own, since Linux has no help viewer that every desktop has.
 // One window serves the whole run; "Help" brings it up at the contents page.
 #include <QPointer>
-#include <QStyle>
 #include <QUrl>
 #include <QWidget>
 
@@ -22,6 +21,8 @@ public:
     static void ShowContents(QWidget* owner);
     // The same, at one page of the help.
     static void ShowPage(QWidget* owner, const QUrl& page);
+    // F1 in `window` shows that page of the help.
+    static void ShowOnF1(QWidget* window, const QUrl& page);
 
     // The one window, or nullptr before the first ShowContents (or after its
     // owner was destroyed).
@@ -30,11 +31,8 @@ public:
     // "Help Topics", the page every visit starts from.
     static QUrl ContentsUrl();
 
-    void GoToContents();
-
 private:
     explicit HelpWindow(QWidget* owner);
-    QToolButton* makeButton(const char* name, const QString& caption, QStyle::StandardPixmap icon);
     void updateTitle();
 
     QTextBrowser* browser_ = nullptr;

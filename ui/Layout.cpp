@@ -259,12 +259,6 @@ QStringList typeItems(bool aperture) {
     return out;
 }
 
-QStringList sizeLabels(catalogue::Profile profile) {
-    QStringList out;
-    for (const auto& row : catalogue::SizeTable(profile)) out << ui::FromCore(row.Label);
-    return out;
-}
-
 } // namespace
 
 void ui::MainWindow::CreateControls() {
@@ -296,9 +290,10 @@ void ui::MainWindow::CreateControls() {
     ui::EditCombo** sizeBoxes[] = {&HexagonalBarSizeBox, &IBeamSizeBox, &CChannelSizeBox,
                                    &LipChannelSizeBox, &AngleSizeBox};
     for (int p = 0; p < catalogue::ProfileCount; ++p) {
-        *sizeBoxes[p] =
-            combo(ObjectGroup, sizeNames[p], sizeLabels(static_cast<catalogue::Profile>(p)),
-                  ui::ChooseSize, true);
+        QStringList labels;
+        for (const auto& row : catalogue::SizeTable(static_cast<catalogue::Profile>(p)))
+            labels << ui::FromCore(row.Label);
+        *sizeBoxes[p] = combo(ObjectGroup, sizeNames[p], labels, ui::ChooseSize, true);
     }
     ObjectBLabel = label(ObjectGroup, "ObjectBLabel", QStringLiteral("b ="));
     ObjectBField = edit(ObjectGroup, "ObjectBField", QStringLiteral("0"), bold);
@@ -341,7 +336,7 @@ void ui::MainWindow::CreateControls() {
     MakerName->setPalette(red);
     HomePageLink =
         named(new ui::LinkLabel(QString::fromLatin1(ui::HomePageAddress), this), "HomePageLink");
-    HomePageLink->setHandCursor(true);
+    HomePageLink->setCursor(Qt::PointingHandCursor);
 
     WeightGroup = named(new QGroupBox(QStringLiteral("Weight"), this), "WeightGroup");
     WeightGroup->setFont(bold);

@@ -16,13 +16,6 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent
     setPalette(blue);
 }
 
-void LinkLabel::setHandCursor(bool hand) {
-    if (hand)
-        setCursor(Qt::PointingHandCursor);
-    else
-        unsetCursor();
-}
-
 void LinkLabel::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         pressed_ = true;

@@ -13,9 +13,6 @@ class LinkLabel : public QLabel {
 public:
     explicit LinkLabel(const QString& text, QWidget* parent = nullptr);
 
-    // The pointing hand over the label, or the ordinary arrow.
-    void setHandCursor(bool hand);
-
 signals:
     // Left button pressed and released inside the label.
     void clicked();

@@ -18,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -52,11 +51,7 @@ MaterialsWindow::MaterialsWindow(Document& document, QWidget* owner)
     connect(RemoveButton, &QPushButton::clicked, this, &MaterialsWindow::Remove);
     connect(ImportButton, &QPushButton::clicked, this, &MaterialsWindow::Import);
     connect(ExportButton, &QPushButton::clicked, this, &MaterialsWindow::Export);
-    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, [this] {
-        Guarded(this, [&] {
-            HelpWindow::ShowPage(this, QUrl(QStringLiteral("qrc:/help/materials.html")));
-        });
-    });
+    HelpWindow::ShowOnF1(this, QUrl(QStringLiteral("qrc:/help/materials.html")));
     Search();
     SearchField->setFocus();
     OpenDroppedLists(this, document_);

@@ -145,8 +145,9 @@ void PartsListWindow::ShowRecentFiles() {
     const auto item = [this](const QString& caption, const QString& path, bool keptList) {
         QAction* action = recentFiles_->addAction(caption);
         action->setToolTip(path);
-        connect(action, &QAction::triggered, this,
-                [this, path, keptList] { keptList ? OpenKeptList(path) : OpenFile(path); });
+        connect(action, &QAction::triggered, this, [this, path, keptList] {
+            if (document_.MayDiscard(this)) OpenList(path, keptList);
+        });
     };
     const std::vector<KeptList> kept = KeptLists();
     for (const KeptList& list : kept)
@@ -170,10 +171,6 @@ bool PartsListWindow::SaveTo(const QString& path) {
 
 void PartsListWindow::OpenFrom(const QString& path) {
     OpenList(path, false);
-}
-
-void PartsListWindow::OpenKeptList(const QString& path) {
-    if (document_.MayDiscard(this)) OpenList(path, true);
 }
 
 // The progress box is gone before a failure or a note is told, so that the

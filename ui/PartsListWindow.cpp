@@ -1,7 +1,6 @@
 #include "ui/PartsListWindow.h"
 
 #include "calc/Display.h"
-#include "calc/ParseNumber.h"
 #include "partslist/Describe.h"
 #include "ui/CommandButton.h"
 #include "ui/CoreText.h"
@@ -27,7 +26,6 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
-#include <QShortcut>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTextLayout>
@@ -143,13 +141,8 @@ PartsListWindow::PartsListWindow(Document& document, QWidget* owner)
     RemoveAction->setEnabled(false);
     Table->installEventFilter(this);
     PriceField->installEventFilter(this);
-    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, [this] {
-        Guarded(this, [&] {
-            HelpWindow::ShowPage(this, QUrl(QStringLiteral("qrc:/help/parts-list.html")));
-        });
-    });
-    ShowTotals();
-    ShowTitle();
+    HelpWindow::ShowOnF1(this, QUrl(QStringLiteral("qrc:/help/parts-list.html")));
+    Changed();
     restoreGeometry(QSettings().value(GeometryKey).toByteArray());
     if (const auto price = document_.RememberedPrice()) PriceField->setText(PriceText(*price));
     priceBefore_ = document_.Calculation().PricePerKg();

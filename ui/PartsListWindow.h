@@ -73,7 +73,6 @@ private:
     void PasteLines();
     void Save();
     void Open();
-    void OpenKeptList(const QString& path);
     // A file's list, or (`kept`) a list kept unsaved, in place of this one.
     void OpenList(const QString& path, bool kept);
     void Report();

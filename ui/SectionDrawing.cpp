@@ -79,10 +79,6 @@ void AddOutline(QPainterPath& path, const std::vector<Corner>& corners) {
     const auto at = [&](std::size_t i) { return corners[i % n].At; };
     path.moveTo((at(n - 1) + at(0)) / 2);
     for (std::size_t i = 0; i < n; ++i) {
-        if (corners[i].Radius <= 0) {
-            path.lineTo(at(i));
-            continue;
-        }
         const Fillet f = FilletOf(at(i + n - 1), at(i), at(i + 1), corners[i].Radius);
         if (f.Radius <= 0) {
             path.lineTo(at(i));

@@ -25,7 +25,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -97,11 +96,7 @@ SectionsWindow::SectionsWindow(Document& document, QWidget* owner)
     connect(MaterialButton, &QPushButton::clicked, &document_, &Document::ShowMaterials);
     connect(AddButton, &QPushButton::clicked, this, &SectionsWindow::Add);
     connect(LengthField, &QLineEdit::returnPressed, this, &SectionsWindow::Add);
-    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, [this] {
-        Guarded(this, [&] {
-            HelpWindow::ShowPage(this, QUrl(QStringLiteral("qrc:/help/sections.html")));
-        });
-    });
+    HelpWindow::ShowOnF1(this, QUrl(QStringLiteral("qrc:/help/sections.html")));
     SearchField->installEventFilter(this);
 
     FamilyList->setCurrentRow(0); // all families: the first search
