@@ -28,9 +28,6 @@ std::vector<LibraryMaterial> ReadLibraryMaterials(std::string_view text);
 // underscores, as types and units are (calc/Spelling.h).
 using calc::Folded;
 
-// A text quoted in a message: in double quotes, made printable (Text.h).
-std::string Quoted(std::string_view text);
-
 // Everything the lookups need, built together on first use.
 struct MaterialIndex {
     std::vector<LibraryMaterial> All;

@@ -150,13 +150,6 @@ std::vector<LibraryMaterial> ReadLibraryMaterials(std::string_view text) {
     return rows;
 }
 
-std::string Quoted(std::string_view text) {
-    // Appended, not "\"" + ..., which GCC 12 at -O3 takes for an overlapping copy.
-    std::string quoted(1, '"');
-    quoted.append(Printable(text)).append(1, '"');
-    return quoted;
-}
-
 const MaterialIndex& MaterialsIndex() {
     static const std::unique_ptr<const MaterialIndex> index = BuildIndex();
     return *index;

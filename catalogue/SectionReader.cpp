@@ -5,6 +5,7 @@
 // file and line, instead of quietly losing a size.
 #include "catalogue/Csv.h"
 #include "catalogue/SectionData.h"
+#include "catalogue/Text.h"
 
 #include "calc/Error.h"
 
@@ -37,15 +38,6 @@ enum Column {
     AreaSource,
     Nominal = 16
 };
-
-// A text of the file in quotes, for a message. Appended rather than added:
-// GCC 12 warns, wrongly, of an overlap in "\"" + std::string(text) when it
-// optimises.
-std::string Quoted(std::string_view text) {
-    std::string quoted = "\"";
-    quoted.append(text).append("\"");
-    return quoted;
-}
 
 std::string Joined(std::span<const std::string_view> fields) {
     std::string text;

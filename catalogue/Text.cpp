@@ -153,6 +153,13 @@ std::string Printable(std::string_view text, std::size_t most) {
     return out;
 }
 
+std::string Quoted(std::string_view text) {
+    // Appended, not "\"" + ..., which GCC 12 at -O3 takes for an overlapping copy.
+    std::string quoted(1, '"');
+    quoted.append(Printable(text)).append(1, '"');
+    return quoted;
+}
+
 std::string FormulaEscaped(std::string_view text) {
     // Appended rather than "'" + text, which GCC 12 at -O3 mistakes for an
     // overlapping copy.
