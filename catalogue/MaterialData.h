@@ -40,12 +40,9 @@ struct MaterialIndex {
 
 const MaterialIndex& MaterialsIndex();
 
-// The library material a user's entry stands for: the one its name names,
-// if exactly one does.
-const LibraryMaterial* OverriddenBy(const UserMaterial& entry);
-
 // An entry of the user's as the program prices it, over the library
-// material it stands for (if any).
+// material it stands for (if any): the one its name names, if exactly one
+// does.
 PricedMaterial Priced(const UserMaterial& entry);
 
 // A library material, at the user's density and price where one of their

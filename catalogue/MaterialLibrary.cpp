@@ -38,12 +38,8 @@ std::vector<std::string> SplitNames(std::string_view text) {
     std::vector<std::string> names;
     while (!text.empty()) {
         const std::size_t bar = std::min(text.find('|'), text.size());
-        std::string_view name = text.substr(0, bar);
-        while (name.starts_with(' '))
-            name.remove_prefix(1);
-        while (name.ends_with(' '))
-            name.remove_suffix(1);
-        if (!name.empty()) names.emplace_back(name);
+        if (const std::string_view name = calc::Trimmed(text.substr(0, bar)); !name.empty())
+            names.emplace_back(name);
         text.remove_prefix(std::min(bar + 1, text.size()));
     }
     return names;
@@ -93,10 +89,16 @@ void CheckNames(const MaterialIndex& index) {
 std::unique_ptr<const MaterialIndex> BuildIndex() {
     auto index = std::make_unique<MaterialIndex>();
     index->All = ReadLibraryMaterials(MaterialsText());
+    // The library lists a group's materials together: a group, once left,
+    // does not come back.
     std::vector<std::string> groups;
     for (std::size_t i = 0; i < index->All.size(); ++i) {
         const LibraryMaterial& m = index->All[i];
-        if (std::ranges::find(groups, m.Group) == groups.end()) groups.push_back(m.Group);
+        if (i == 0 || m.Group != index->All[i - 1].Group) {
+            if (std::ranges::find(groups, m.Group) != groups.end())
+                throw calc::Error("materials: a group's materials are not listed together");
+            groups.push_back(m.Group);
+        }
         std::vector<std::string> keys{Folded(m.Name), Folded(m.Designation)};
         for (const std::string& name : m.CommonNames)
             keys.push_back(Folded(name));
@@ -106,16 +108,6 @@ std::unique_ptr<const MaterialIndex> BuildIndex() {
         }
         index->Keys.push_back(std::move(keys));
     }
-    // The library lists a group's materials together, in the order the
-    // groups first appear, whatever order the file's rows have.
-    std::vector<std::size_t> order(index->All.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    const auto groupOf = [&](std::size_t i) {
-        return std::ranges::find(groups, index->All[i].Group) - groups.begin();
-    };
-    if (!std::ranges::is_sorted(order, {}, groupOf))
-        throw calc::Error("materials: a group's materials are not listed together");
     CheckNames(*index);
     return index;
 }
@@ -166,12 +158,8 @@ const LibraryMaterial* LibraryMaterialNamed(std::string_view word) {
     return &index.All[found->second.front()];
 }
 
-const LibraryMaterial* OverriddenBy(const UserMaterial& entry) {
-    return LibraryMaterialNamed(entry.Name);
-}
-
 PricedMaterial Priced(const UserMaterial& entry) {
-    const LibraryMaterial* library = OverriddenBy(entry);
+    const LibraryMaterial* library = LibraryMaterialNamed(entry.Name);
     PricedMaterial out;
     out.Name = entry.Name;
     out.Designation = entry.Designation.empty() && library ? std::string_view(library->Designation)
@@ -187,7 +175,7 @@ PricedMaterial Priced(const UserMaterial& entry) {
 
 PricedMaterial Priced(const LibraryMaterial& material, std::span<const UserMaterial> user) {
     for (const UserMaterial& entry : user)
-        if (OverriddenBy(entry) == &material) return Priced(entry);
+        if (LibraryMaterialNamed(entry.Name) == &material) return Priced(entry);
     PricedMaterial out;
     out.Name = material.Name;
     out.Designation = material.Designation;

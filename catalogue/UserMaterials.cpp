@@ -88,8 +88,8 @@ UserMaterial Entry(const std::array<std::string_view, Columns>& cells, char deci
 // names, or names of the same library material ("304" and "1.4301").
 std::optional<std::string> Clash(const UserMaterial& entry, const UserMaterial& other) {
     if (Folded(entry.Name) == Folded(other.Name)) return "the name " + Quoted(other.Name);
-    const LibraryMaterial* library = OverriddenBy(entry);
-    if (library && library == OverriddenBy(other))
+    const LibraryMaterial* library = LibraryMaterialNamed(entry.Name);
+    if (library && library == LibraryMaterialNamed(other.Name))
         return Quoted(other.Name) + ", which is " + library->Name + " too";
     return std::nullopt;
 }
