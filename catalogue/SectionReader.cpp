@@ -19,8 +19,6 @@ namespace {
 
 constexpr std::string_view Header = "family,designation,standard,h,b,tw,tf,r1,r2,t,d,area_cm2,"
                                     "mass_kg_m,area_source,mass_source,source";
-// The American tables' last column: the weight in lb/ft that AISC names.
-constexpr std::string_view NominalColumn = "nominal_lb_ft";
 enum Column {
     Kind,
     Name,
@@ -76,7 +74,8 @@ private:
 
     void ReadHeader(std::span<const std::string_view> fields) {
         const std::string header = Joined(fields);
-        american_ = header == std::string(Header) + "," + std::string(NominalColumn);
+        // The American tables' last column: the weight in lb/ft that AISC names.
+        american_ = header == std::string(Header) + ",nominal_lb_ft";
         if (header != Header && !american_) Fail("not the header of a section table");
         columns_ = fields.size();
     }

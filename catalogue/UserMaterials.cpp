@@ -118,8 +118,7 @@ public:
         }
         if (std::ranges::all_of(fields, &std::string_view::empty)) return;
         if (fields.size() > width_ &&
-            !std::all_of(fields.begin() + std::ptrdiff_t(width_), fields.end(),
-                         [](std::string_view f) { return f.empty(); }))
+            !std::ranges::all_of(fields.subspan(width_), &std::string_view::empty))
             throw calc::Error("the line has " + std::to_string(fields.size()) +
                               " fields, the header " + std::to_string(width_));
         std::array<std::string_view, Columns> cells{};
