@@ -28,11 +28,13 @@ std::vector<LibraryMaterial> ReadLibraryMaterials(std::string_view text);
 // underscores, as types and units are (calc/Spelling.h).
 using calc::Folded;
 
+// A price as the user's file writes it and a search finds it: the shortest
+// text that reads back to the same number.
+std::string NumberText(double value);
+
 // Everything the lookups need, built together on first use.
 struct MaterialIndex {
     std::vector<LibraryMaterial> All;
-    // Folded name, designation and common names of each material.
-    std::vector<std::vector<std::string>> Keys;
     // The materials each folded key names (a common name like "V2A" may
     // name several).
     std::unordered_map<std::string, std::vector<std::size_t>> ByKey;

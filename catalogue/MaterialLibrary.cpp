@@ -72,7 +72,8 @@ LibraryMaterial ReadRow(const csv::Record& record) {
 void CheckNames(const MaterialIndex& index) {
     std::unordered_map<std::string, std::size_t> own;
     for (std::size_t i = 0; i < index.All.size(); ++i)
-        for (const std::string& key : {index.Keys[i][0], index.Keys[i][1]}) {
+        for (const std::string& key :
+             {Folded(index.All[i].Name), Folded(index.All[i].Designation)}) {
             const auto [at, added] = own.emplace(key, i);
             if (!added && at->second != i)
                 throw calc::Error("materials: " + Quoted(key) + " names " + index.All[i].Name +
@@ -106,7 +107,6 @@ std::unique_ptr<const MaterialIndex> BuildIndex() {
             auto& named = index->ByKey[key];
             if (std::ranges::find(named, i) == named.end()) named.push_back(i);
         }
-        index->Keys.push_back(std::move(keys));
     }
     CheckNames(*index);
     return index;

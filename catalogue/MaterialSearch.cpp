@@ -40,12 +40,6 @@ void AddWordsOf(std::string_view text, std::vector<std::string>& words) {
             words.push_back(SearchFolded(text.substr(i)));
 }
 
-std::string NumberText(double value) {
-    char buffer[32];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, error == std::errc() ? end : buffer);
-}
-
 // One material as a search sees it.
 struct Candidate {
     PricedMaterial Material;
@@ -120,6 +114,12 @@ const std::vector<Candidate>& LibraryCandidates() {
 }
 
 } // namespace
+
+std::string NumberText(double value) {
+    char buffer[32];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, error == std::errc() ? end : buffer);
+}
 
 std::vector<PricedMaterial> SearchMaterials(std::string_view text,
                                             std::span<const UserMaterial> user) {

@@ -209,12 +209,7 @@ std::string WriteUserMaterials(std::span<const UserMaterial> entries) {
         out += ',';
         AppendText(out, entry.Group);
         out += ',' + std::to_string(entry.Density) + ',';
-        if (entry.PricePerKg) {
-            char buffer[32];
-            const auto [end, error] =
-                std::to_chars(buffer, buffer + sizeof buffer, *entry.PricePerKg);
-            out.append(buffer, end);
-        }
+        if (entry.PricePerKg) out += NumberText(*entry.PricePerKg);
         out += "\r\n";
     }
     return out;
