@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <memory>
 
 namespace catalogue {
 namespace {
@@ -87,15 +86,15 @@ void CheckNames(const MaterialIndex& index) {
     }
 }
 
-std::unique_ptr<const MaterialIndex> BuildIndex() {
-    auto index = std::make_unique<MaterialIndex>();
-    index->All = ReadLibraryMaterials(MaterialsText());
+MaterialIndex BuildIndex() {
+    MaterialIndex index;
+    index.All = ReadLibraryMaterials(MaterialsText());
     // The library lists a group's materials together: a group, once left,
     // does not come back.
     std::vector<std::string> groups;
-    for (std::size_t i = 0; i < index->All.size(); ++i) {
-        const LibraryMaterial& m = index->All[i];
-        if (i == 0 || m.Group != index->All[i - 1].Group) {
+    for (std::size_t i = 0; i < index.All.size(); ++i) {
+        const LibraryMaterial& m = index.All[i];
+        if (i == 0 || m.Group != index.All[i - 1].Group) {
             if (std::ranges::find(groups, m.Group) != groups.end())
                 throw calc::Error("materials: a group's materials are not listed together");
             groups.push_back(m.Group);
@@ -104,11 +103,11 @@ std::unique_ptr<const MaterialIndex> BuildIndex() {
         for (const std::string& name : m.CommonNames)
             keys.push_back(Folded(name));
         for (const std::string& key : keys) {
-            auto& named = index->ByKey[key];
+            auto& named = index.ByKey[key];
             if (std::ranges::find(named, i) == named.end()) named.push_back(i);
         }
     }
-    CheckNames(*index);
+    CheckNames(index);
     return index;
 }
 
@@ -143,8 +142,8 @@ std::vector<LibraryMaterial> ReadLibraryMaterials(std::string_view text) {
 }
 
 const MaterialIndex& MaterialsIndex() {
-    static const std::unique_ptr<const MaterialIndex> index = BuildIndex();
-    return *index;
+    static const MaterialIndex index = BuildIndex();
+    return index;
 }
 
 const std::vector<LibraryMaterial>& LibraryMaterials() {

@@ -5,18 +5,15 @@
 #include "calc/Error.h"
 
 #include <algorithm>
-#include <memory>
 
 namespace catalogue {
 namespace {
 
-// On the heap and never moved, since the index holds views of its own texts.
-std::unique_ptr<const SectionIndex> BuildIndex() {
-    auto built = std::make_unique<SectionIndex>();
-    SectionIndex& index = *built;
+SectionIndex BuildIndex() {
+    SectionIndex index;
     std::vector<SectionRow> rows = ReadSections(SectionFiles());
     index.All.reserve(rows.size());
-    index.Names.reserve(rows.size());
+    index.ByName.reserve(rows.size());
     index.Entries.reserve(rows.size());
     // Each distinct term gets one place in the index's list.
     std::unordered_map<std::string, std::uint32_t> termIds;
@@ -29,7 +26,8 @@ std::unique_ptr<const SectionIndex> BuildIndex() {
     };
     const auto termCount = [&] { return static_cast<std::uint32_t>(index.TermIds.size()); };
     for (SectionRow& row : rows) {
-        index.Names.push_back(NormalName(row.Row.Designation));
+        if (!index.ByName.emplace(NormalName(row.Row.Designation), index.All.size()).second)
+            throw calc::Error("sections: \"" + row.Row.Designation + "\" twice");
         const SectionWords words = WordsOf(row.Row, row.Kind);
         SectionIndex::Entry entry{};
         entry.FirstName = static_cast<std::uint32_t>(index.NameSpans.size());
@@ -47,18 +45,14 @@ std::unique_ptr<const SectionIndex> BuildIndex() {
         index.Entries.push_back(entry);
         index.All.push_back(std::move(row.Row));
     }
-    index.ByName.reserve(index.Names.size());
-    for (std::size_t i = 0; i < index.Names.size(); ++i)
-        if (!index.ByName.emplace(index.Names[i], i).second)
-            throw calc::Error("sections: \"" + index.All[i].Designation + "\" twice");
-    return built;
+    return index;
 }
 
 } // namespace
 
 const SectionIndex& Index() {
-    static const std::unique_ptr<const SectionIndex> index = BuildIndex();
-    return *index;
+    static const SectionIndex index = BuildIndex();
+    return index;
 }
 
 const std::vector<Section>& Sections() {
