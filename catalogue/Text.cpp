@@ -95,13 +95,8 @@ bool IsUtf8(std::string_view s) {
 }
 
 std::optional<std::string> Utf8FromUtf16(std::string_view text) {
-    bool big;
-    if (text.starts_with("\xFF\xFE"))
-        big = false;
-    else if (text.starts_with("\xFE\xFF"))
-        big = true;
-    else
-        return std::nullopt;
+    const bool big = text.starts_with("\xFE\xFF");
+    if (!big && !text.starts_with("\xFF\xFE")) return std::nullopt;
     const auto unit = [&](std::size_t i) -> unsigned long {
         const auto hi = static_cast<unsigned char>(text[big ? i : i + 1]);
         const auto lo = static_cast<unsigned char>(text[big ? i + 1 : i]);
