@@ -20,8 +20,7 @@ enum Rank {
 };
 
 bool IsSeparator(char c) {
-    return c == ' ' || c == '-' || c == '_' || c == '/' || c == '.' || c == ',' || c == '+' ||
-           c == '(' || c == ')';
+    return std::string_view(" -_/.,+()").find(c) != std::string_view::npos;
 }
 
 // A word as searches compare it: folded, and parentheses dropped too.
