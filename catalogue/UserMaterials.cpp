@@ -165,10 +165,6 @@ private:
     std::vector<std::size_t> lines_;
 };
 
-void AppendText(std::string& out, std::string_view text) {
-    csv::AppendField(out, FormulaEscaped(text));
-}
-
 } // namespace
 
 std::vector<UserMaterial> ReadUserMaterials(std::string_view text, std::string_view fileName) {
@@ -203,12 +199,11 @@ std::string WriteUserMaterials(std::span<const UserMaterial> entries) {
         out.append(c ? "," : "").append(ColumnNames[c]);
     out += "\r\n";
     for (const UserMaterial& entry : entries) {
-        AppendText(out, entry.Name);
-        out += ',';
-        AppendText(out, entry.Designation);
-        out += ',';
-        AppendText(out, entry.Group);
-        out += ',' + std::to_string(entry.Density) + ',';
+        for (const std::string* text : {&entry.Name, &entry.Designation, &entry.Group}) {
+            csv::AppendField(out, FormulaEscaped(*text));
+            out += ',';
+        }
+        out += std::to_string(entry.Density) + ',';
         if (entry.PricePerKg) out += NumberText(*entry.PricePerKg);
         out += "\r\n";
     }
