@@ -37,13 +37,6 @@ enum Column {
     Nominal = 16
 };
 
-std::string Joined(std::span<const std::string_view> fields) {
-    std::string text;
-    for (const std::string_view field : fields)
-        text.append(text.empty() ? "" : ",").append(field);
-    return text;
-}
-
 class FileReader {
 public:
     explicit FileReader(const SectionFile& file) : file_(file) {}
@@ -73,7 +66,9 @@ private:
     }
 
     void ReadHeader(std::span<const std::string_view> fields) {
-        const std::string header = Joined(fields);
+        std::string header;
+        for (const std::string_view field : fields)
+            header.append(header.empty() ? "" : ",").append(field);
         // The American tables' last column: the weight in lb/ft that AISC names.
         american_ = header == std::string(Header) + ",nominal_lb_ft";
         if (header != Header && !american_) Fail("not the header of a section table");
