@@ -69,9 +69,6 @@ struct Splitter {
         if (terminator != -1) ++s.line;
         s.recordLine = s.line;
     }
-
-    // Fields of the record being read so far: where a fault lies.
-    std::size_t FieldsRead() const { return fieldEnds.size(); }
 };
 
 int NoBlanks(unsigned char) {
@@ -91,10 +88,11 @@ void Split(std::string_view text, const std::function<void(const Record&)>& onRe
     csv_set_space_func(&parser, NoBlanks);
     csv_set_delim(&parser, static_cast<unsigned char>(separator));
     Splitter s(onRecord);
-    // What libcsv found wrong, said as `what` where it is the quoting.
+    // What libcsv found wrong, said as `what` where it is the quoting, in the
+    // field after those of the record read so far.
     const auto fail = [&](const char* what) {
         const int error = csv_error(&parser);
-        throw SyntaxError{s.recordLine, s.FieldsRead(),
+        throw SyntaxError{s.recordLine, s.fieldEnds.size(),
                           error == CSV_EPARSE ? what : csv_strerror(error)};
     };
     // A record's fault is only found once libcsv is past every record before

@@ -28,14 +28,13 @@ std::vector<LibraryMaterial> ReadLibraryMaterials(std::string_view text);
 // underscores, as types and units are (calc/Spelling.h).
 using calc::Folded;
 
-// A text quoted in a message: in double quotes, made printable (Text.h).
-std::string Quoted(std::string_view text);
+// A price as the user's file writes it and a search finds it: the shortest
+// text that reads back to the same number.
+std::string NumberText(double value);
 
 // Everything the lookups need, built together on first use.
 struct MaterialIndex {
     std::vector<LibraryMaterial> All;
-    // Folded name, designation and common names of each material.
-    std::vector<std::vector<std::string>> Keys;
     // The materials each folded key names (a common name like "V2A" may
     // name several).
     std::unordered_map<std::string, std::vector<std::size_t>> ByKey;
@@ -43,12 +42,9 @@ struct MaterialIndex {
 
 const MaterialIndex& MaterialsIndex();
 
-// The library material a user's entry stands for: the one its name names,
-// if exactly one does.
-const LibraryMaterial* OverriddenBy(const UserMaterial& entry);
-
 // An entry of the user's as the program prices it, over the library
-// material it stands for (if any).
+// material it stands for (if any): the one its name names, if exactly one
+// does.
 PricedMaterial Priced(const UserMaterial& entry);
 
 // A library material, at the user's density and price where one of their

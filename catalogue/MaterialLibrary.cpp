@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <memory>
 
 namespace catalogue {
 namespace {
@@ -38,12 +37,8 @@ std::vector<std::string> SplitNames(std::string_view text) {
     std::vector<std::string> names;
     while (!text.empty()) {
         const std::size_t bar = std::min(text.find('|'), text.size());
-        std::string_view name = text.substr(0, bar);
-        while (name.starts_with(' '))
-            name.remove_prefix(1);
-        while (name.ends_with(' '))
-            name.remove_suffix(1);
-        if (!name.empty()) names.emplace_back(name);
+        if (const std::string_view name = calc::Trimmed(text.substr(0, bar)); !name.empty())
+            names.emplace_back(name);
         text.remove_prefix(std::min(bar + 1, text.size()));
     }
     return names;
@@ -76,7 +71,8 @@ LibraryMaterial ReadRow(const csv::Record& record) {
 void CheckNames(const MaterialIndex& index) {
     std::unordered_map<std::string, std::size_t> own;
     for (std::size_t i = 0; i < index.All.size(); ++i)
-        for (const std::string& key : {index.Keys[i][0], index.Keys[i][1]}) {
+        for (const std::string& key :
+             {Folded(index.All[i].Name), Folded(index.All[i].Designation)}) {
             const auto [at, added] = own.emplace(key, i);
             if (!added && at->second != i)
                 throw calc::Error("materials: " + Quoted(key) + " names " + index.All[i].Name +
@@ -90,33 +86,28 @@ void CheckNames(const MaterialIndex& index) {
     }
 }
 
-std::unique_ptr<const MaterialIndex> BuildIndex() {
-    auto index = std::make_unique<MaterialIndex>();
-    index->All = ReadLibraryMaterials(MaterialsText());
+MaterialIndex BuildIndex() {
+    MaterialIndex index;
+    index.All = ReadLibraryMaterials(MaterialsText());
+    // The library lists a group's materials together: a group, once left,
+    // does not come back.
     std::vector<std::string> groups;
-    for (std::size_t i = 0; i < index->All.size(); ++i) {
-        const LibraryMaterial& m = index->All[i];
-        if (std::ranges::find(groups, m.Group) == groups.end()) groups.push_back(m.Group);
+    for (std::size_t i = 0; i < index.All.size(); ++i) {
+        const LibraryMaterial& m = index.All[i];
+        if (i == 0 || m.Group != index.All[i - 1].Group) {
+            if (std::ranges::find(groups, m.Group) != groups.end())
+                throw calc::Error("materials: a group's materials are not listed together");
+            groups.push_back(m.Group);
+        }
         std::vector<std::string> keys{Folded(m.Name), Folded(m.Designation)};
         for (const std::string& name : m.CommonNames)
             keys.push_back(Folded(name));
         for (const std::string& key : keys) {
-            auto& named = index->ByKey[key];
+            auto& named = index.ByKey[key];
             if (std::ranges::find(named, i) == named.end()) named.push_back(i);
         }
-        index->Keys.push_back(std::move(keys));
     }
-    // The library lists a group's materials together, in the order the
-    // groups first appear, whatever order the file's rows have.
-    std::vector<std::size_t> order(index->All.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    const auto groupOf = [&](std::size_t i) {
-        return std::ranges::find(groups, index->All[i].Group) - groups.begin();
-    };
-    if (!std::ranges::is_sorted(order, {}, groupOf))
-        throw calc::Error("materials: a group's materials are not listed together");
-    CheckNames(*index);
+    CheckNames(index);
     return index;
 }
 
@@ -150,16 +141,9 @@ std::vector<LibraryMaterial> ReadLibraryMaterials(std::string_view text) {
     return rows;
 }
 
-std::string Quoted(std::string_view text) {
-    // Appended, not "\"" + ..., which GCC 12 at -O3 takes for an overlapping copy.
-    std::string quoted(1, '"');
-    quoted.append(Printable(text)).append(1, '"');
-    return quoted;
-}
-
 const MaterialIndex& MaterialsIndex() {
-    static const std::unique_ptr<const MaterialIndex> index = BuildIndex();
-    return *index;
+    static const MaterialIndex index = BuildIndex();
+    return index;
 }
 
 const std::vector<LibraryMaterial>& LibraryMaterials() {
@@ -173,12 +157,8 @@ const LibraryMaterial* LibraryMaterialNamed(std::string_view word) {
     return &index.All[found->second.front()];
 }
 
-const LibraryMaterial* OverriddenBy(const UserMaterial& entry) {
-    return LibraryMaterialNamed(entry.Name);
-}
-
 PricedMaterial Priced(const UserMaterial& entry) {
-    const LibraryMaterial* library = OverriddenBy(entry);
+    const LibraryMaterial* library = LibraryMaterialNamed(entry.Name);
     PricedMaterial out;
     out.Name = entry.Name;
     out.Designation = entry.Designation.empty() && library ? std::string_view(library->Designation)
@@ -194,7 +174,7 @@ PricedMaterial Priced(const UserMaterial& entry) {
 
 PricedMaterial Priced(const LibraryMaterial& material, std::span<const UserMaterial> user) {
     for (const UserMaterial& entry : user)
-        if (OverriddenBy(entry) == &material) return Priced(entry);
+        if (LibraryMaterialNamed(entry.Name) == &material) return Priced(entry);
     PricedMaterial out;
     out.Name = material.Name;
     out.Designation = material.Designation;

@@ -20,8 +20,7 @@ enum Rank {
 };
 
 bool IsSeparator(char c) {
-    return c == ' ' || c == '-' || c == '_' || c == '/' || c == '.' || c == ',' || c == '+' ||
-           c == '(' || c == ')';
+    return std::string_view(" -_/.,+()").find(c) != std::string_view::npos;
 }
 
 // A word as searches compare it: folded, and parentheses dropped too.
@@ -38,12 +37,6 @@ void AddWordsOf(std::string_view text, std::vector<std::string>& words) {
     for (std::size_t i = 0; i < text.size(); ++i)
         if (!IsSeparator(text[i]) && (i == 0 || IsSeparator(text[i - 1])))
             words.push_back(SearchFolded(text.substr(i)));
-}
-
-std::string NumberText(double value) {
-    char buffer[32];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, error == std::errc() ? end : buffer);
 }
 
 // One material as a search sees it.
@@ -120,6 +113,12 @@ const std::vector<Candidate>& LibraryCandidates() {
 }
 
 } // namespace
+
+std::string NumberText(double value) {
+    char buffer[32];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, error == std::errc() ? end : buffer);
+}
 
 std::vector<PricedMaterial> SearchMaterials(std::string_view text,
                                             std::span<const UserMaterial> user) {

@@ -78,8 +78,7 @@ SectionWords WordsOf(const Section& section, std::string_view kind);
 // Everything the lookups need, built together on first use.
 struct SectionIndex {
     std::vector<Section> All;
-    std::vector<std::string> Names; // NormalName of each designation
-    std::unordered_map<std::string_view, std::size_t> ByName;
+    std::unordered_map<std::string, std::size_t> ByName; // by NormalName of each designation
 
     // Each distinct term once; the sections' names and keywords refer to
     // them by their place here, so a search compares each term once.

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cmath>
 #include <cstdio>
 
 namespace catalogue {
@@ -247,6 +246,27 @@ void AddCodes(std::string_view standard, std::vector<Term>& keywords) {
 }
 
 } // namespace
+
+std::string NormalName(std::string_view text) {
+    std::string name;
+    name.reserve(text.size());
+    bool blank = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '\xC3' && i + 1 < text.size() && text[i + 1] == '\x97') { // U+00D7 ×
+            c = 'x';
+            ++i;
+        }
+        if (c == ' ' || c == '\t') {
+            blank = !name.empty();
+            continue;
+        }
+        if (blank) name += ' ';
+        blank = false;
+        name += Lower(c);
+    }
+    return name;
+}
 
 std::vector<Term> TermsOf(std::string_view text) {
     std::vector<Term> terms;

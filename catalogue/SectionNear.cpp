@@ -28,18 +28,6 @@ std::size_t EditDistance(std::string_view a, std::string_view b) {
     return row[b.size()];
 }
 
-// How far a family is from the words typed: 0 where one names it, else the
-// fewest edits from a word to one of its naming words. With no words, every
-// family is as near.
-std::size_t FamilyDistance(SectionFamily family, const std::vector<std::string_view>& words) {
-    if (words.empty()) return 0;
-    std::size_t nearest = std::numeric_limits<std::size_t>::max();
-    for (const std::string_view word : words)
-        for (const std::string_view naming : NamingWords(family))
-            nearest = std::min(nearest, EditDistance(word, naming));
-    return nearest;
-}
-
 // How far a name of a section is in size from the numbers typed: the
 // ratios of their numbers in turn, and a whole step for a number that only
 // one of them has.
@@ -89,9 +77,17 @@ std::vector<const Section*> NearSections(std::string_view designation, std::size
     if (typed.empty()) return {};
 
     const SectionIndex& index = Index();
+    // How far each family is from the words typed: 0 where one names it, else
+    // the fewest edits from a word to one of its naming words. With no words,
+    // every family is as near.
     std::vector<std::size_t> familyDistance;
-    for (const SectionFamily family : SectionFamilies())
-        familyDistance.push_back(FamilyDistance(family, words));
+    for (const SectionFamily family : SectionFamilies()) {
+        std::size_t nearest = words.empty() ? 0 : std::numeric_limits<std::size_t>::max();
+        for (const std::string_view word : words)
+            for (const std::string_view naming : NamingWords(family))
+                nearest = std::min(nearest, EditDistance(word, naming));
+        familyDistance.push_back(nearest);
+    }
     // The nearest families first; a family further off only where those
     // nearer hold fewer than n sections.
     std::vector<std::size_t> levels = familyDistance;

@@ -5,6 +5,7 @@
 // file and line, instead of quietly losing a size.
 #include "catalogue/Csv.h"
 #include "catalogue/SectionData.h"
+#include "catalogue/Text.h"
 
 #include "calc/Error.h"
 
@@ -18,8 +19,6 @@ namespace {
 
 constexpr std::string_view Header = "family,designation,standard,h,b,tw,tf,r1,r2,t,d,area_cm2,"
                                     "mass_kg_m,area_source,mass_source,source";
-// The American tables' last column: the weight in lb/ft that AISC names.
-constexpr std::string_view NominalColumn = "nominal_lb_ft";
 enum Column {
     Kind,
     Name,
@@ -37,22 +36,6 @@ enum Column {
     AreaSource,
     Nominal = 16
 };
-
-// A text of the file in quotes, for a message. Appended rather than added:
-// GCC 12 warns, wrongly, of an overlap in "\"" + std::string(text) when it
-// optimises.
-std::string Quoted(std::string_view text) {
-    std::string quoted = "\"";
-    quoted.append(text).append("\"");
-    return quoted;
-}
-
-std::string Joined(std::span<const std::string_view> fields) {
-    std::string text;
-    for (const std::string_view field : fields)
-        text.append(text.empty() ? "" : ",").append(field);
-    return text;
-}
 
 class FileReader {
 public:
@@ -83,8 +66,11 @@ private:
     }
 
     void ReadHeader(std::span<const std::string_view> fields) {
-        const std::string header = Joined(fields);
-        american_ = header == std::string(Header) + "," + std::string(NominalColumn);
+        std::string header;
+        for (const std::string_view field : fields)
+            header.append(header.empty() ? "" : ",").append(field);
+        // The American tables' last column: the weight in lb/ft that AISC names.
+        american_ = header == std::string(Header) + ",nominal_lb_ft";
         if (header != Header && !american_) Fail("not the header of a section table");
         columns_ = fields.size();
     }

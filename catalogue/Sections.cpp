@@ -5,95 +5,54 @@
 #include "calc/Error.h"
 
 #include <algorithm>
-#include <memory>
 
 namespace catalogue {
 namespace {
 
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// Gives each distinct term one place in the index's list.
-class TermList {
-public:
-    explicit TermList(SectionIndex& index) : index_(index) {}
-
-    void Add(const Term& term) {
-        std::string key = term.Text;
-        key += term.Number ? (term.Approximate ? '~' : '#') : ' ';
-        const auto [at, added] = ids_.try_emplace(std::move(key), index_.Terms.size());
-        if (added) index_.Terms.push_back(term);
-        index_.TermIds.push_back(at->second);
-    }
-    std::uint32_t Count() const { return static_cast<std::uint32_t>(index_.TermIds.size()); }
-
-private:
-    SectionIndex& index_;
-    std::unordered_map<std::string, std::uint32_t> ids_;
-};
-
-// On the heap and never moved, since the index holds views of its own texts.
-std::unique_ptr<const SectionIndex> BuildIndex() {
-    auto built = std::make_unique<SectionIndex>();
-    SectionIndex& index = *built;
+SectionIndex BuildIndex() {
+    SectionIndex index;
     std::vector<SectionRow> rows = ReadSections(SectionFiles());
     index.All.reserve(rows.size());
-    index.Names.reserve(rows.size());
+    index.ByName.reserve(rows.size());
     index.Entries.reserve(rows.size());
-    TermList terms(index);
+    // Each distinct term gets one place in the index's list.
+    std::unordered_map<std::string, std::uint32_t> termIds;
+    const auto addTerm = [&](const Term& term) {
+        std::string key = term.Text;
+        key += term.Number ? (term.Approximate ? '~' : '#') : ' ';
+        const auto [at, added] = termIds.try_emplace(std::move(key), index.Terms.size());
+        if (added) index.Terms.push_back(term);
+        index.TermIds.push_back(at->second);
+    };
+    const auto termCount = [&] { return static_cast<std::uint32_t>(index.TermIds.size()); };
     for (SectionRow& row : rows) {
-        index.Names.push_back(NormalName(row.Row.Designation));
+        if (!index.ByName.emplace(NormalName(row.Row.Designation), index.All.size()).second)
+            throw calc::Error("sections: \"" + row.Row.Designation + "\" twice");
         const SectionWords words = WordsOf(row.Row, row.Kind);
         SectionIndex::Entry entry{};
         entry.FirstName = static_cast<std::uint32_t>(index.NameSpans.size());
         for (const std::vector<Term>& name : words.Names) {
-            const std::uint32_t first = terms.Count();
+            const std::uint32_t first = termCount();
             for (const Term& term : name)
-                terms.Add(term);
-            index.NameSpans.push_back({first, terms.Count()});
+                addTerm(term);
+            index.NameSpans.push_back({first, termCount()});
         }
         entry.EndName = static_cast<std::uint32_t>(index.NameSpans.size());
-        entry.Keywords.First = terms.Count();
+        entry.Keywords.First = termCount();
         for (const Term& term : words.Keywords)
-            terms.Add(term);
-        entry.Keywords.End = terms.Count();
+            addTerm(term);
+        entry.Keywords.End = termCount();
         index.Entries.push_back(entry);
         index.All.push_back(std::move(row.Row));
     }
-    index.ByName.reserve(index.Names.size());
-    for (std::size_t i = 0; i < index.Names.size(); ++i)
-        if (!index.ByName.emplace(index.Names[i], i).second)
-            throw calc::Error("sections: \"" + index.All[i].Designation + "\" twice");
-    return built;
+    return index;
 }
 
 } // namespace
 
-std::string NormalName(std::string_view text) {
-    std::string name;
-    name.reserve(text.size());
-    bool blank = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c == '\xC3' && i + 1 < text.size() && text[i + 1] == '\x97') { // U+00D7 ×
-            c = 'x';
-            ++i;
-        }
-        if (c == ' ' || c == '\t') {
-            blank = !name.empty();
-            continue;
-        }
-        if (blank) name += ' ';
-        blank = false;
-        name += Lower(c);
-    }
-    return name;
-}
-
 const SectionIndex& Index() {
-    static const std::unique_ptr<const SectionIndex> index = BuildIndex();
-    return *index;
+    static const SectionIndex index = BuildIndex();
+    return index;
 }
 
 const std::vector<Section>& Sections() {
@@ -101,11 +60,8 @@ const std::vector<Section>& Sections() {
 }
 
 std::span<const Section> SectionsOf(SectionFamily family) {
-    const auto& all = Sections();
-    const auto first = std::ranges::find(all, family, &Section::Family);
-    const auto last =
-        std::find_if(first, all.end(), [&](const Section& s) { return s.Family != family; });
-    return {first, last};
+    // Sections() lists the families in their order.
+    return std::ranges::equal_range(Sections(), family, {}, &Section::Family);
 }
 
 const Section* FindSection(std::string_view designation) {

@@ -28,13 +28,13 @@ inline constexpr std::size_t QuotedCharacters = 40;
 inline constexpr std::size_t Whole = std::string_view::npos;
 std::string Printable(std::string_view text, std::size_t most = QuotedCharacters);
 
-// Whether a text cell would start a formula in a spreadsheet: it begins
-// with "=", "+", "-", "@", a tab or a carriage return, after any "'" the
-// escape put there.
-bool NeedsFormulaEscape(std::string_view text);
+// A text quoted in a message: in double quotes, made printable.
+std::string Quoted(std::string_view text);
 
-// The cell as written, with one leading "'" where NeedsFormulaEscape says;
-// and the cell as read, with that "'" taken off again.
+// The cell as written, with one leading "'" where a spreadsheet would take
+// it for a formula: where it begins with "=", "+", "-", "@", a tab or a
+// carriage return, after any "'" the escape put there; and the cell as read,
+// with that "'" taken off again.
 std::string FormulaEscaped(std::string_view text);
 std::string_view FormulaUnescaped(std::string_view cell);
 

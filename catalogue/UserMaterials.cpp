@@ -88,8 +88,8 @@ UserMaterial Entry(const std::array<std::string_view, Columns>& cells, char deci
 // names, or names of the same library material ("304" and "1.4301").
 std::optional<std::string> Clash(const UserMaterial& entry, const UserMaterial& other) {
     if (Folded(entry.Name) == Folded(other.Name)) return "the name " + Quoted(other.Name);
-    const LibraryMaterial* library = OverriddenBy(entry);
-    if (library && library == OverriddenBy(other))
+    const LibraryMaterial* library = LibraryMaterialNamed(entry.Name);
+    if (library && library == LibraryMaterialNamed(other.Name))
         return Quoted(other.Name) + ", which is " + library->Name + " too";
     return std::nullopt;
 }
@@ -118,8 +118,7 @@ public:
         }
         if (std::ranges::all_of(fields, &std::string_view::empty)) return;
         if (fields.size() > width_ &&
-            !std::all_of(fields.begin() + std::ptrdiff_t(width_), fields.end(),
-                         [](std::string_view f) { return f.empty(); }))
+            !std::ranges::all_of(fields.subspan(width_), &std::string_view::empty))
             throw calc::Error("the line has " + std::to_string(fields.size()) +
                               " fields, the header " + std::to_string(width_));
         std::array<std::string_view, Columns> cells{};
@@ -166,10 +165,6 @@ private:
     std::vector<std::size_t> lines_;
 };
 
-void AppendText(std::string& out, std::string_view text) {
-    csv::AppendField(out, FormulaEscaped(text));
-}
-
 } // namespace
 
 std::vector<UserMaterial> ReadUserMaterials(std::string_view text, std::string_view fileName) {
@@ -204,18 +199,12 @@ std::string WriteUserMaterials(std::span<const UserMaterial> entries) {
         out.append(c ? "," : "").append(ColumnNames[c]);
     out += "\r\n";
     for (const UserMaterial& entry : entries) {
-        AppendText(out, entry.Name);
-        out += ',';
-        AppendText(out, entry.Designation);
-        out += ',';
-        AppendText(out, entry.Group);
-        out += ',' + std::to_string(entry.Density) + ',';
-        if (entry.PricePerKg) {
-            char buffer[32];
-            const auto [end, error] =
-                std::to_chars(buffer, buffer + sizeof buffer, *entry.PricePerKg);
-            out.append(buffer, end);
+        for (const std::string* text : {&entry.Name, &entry.Designation, &entry.Group}) {
+            csv::AppendField(out, FormulaEscaped(*text));
+            out += ',';
         }
+        out += std::to_string(entry.Density) + ',';
+        if (entry.PricePerKg) out += NumberText(*entry.PricePerKg);
         out += "\r\n";
     }
     return out;
