@@ -17,11 +17,11 @@ struct AddInput {
     std::string Type, Density;
     int Quantity = 1;
     std::array<std::pair<std::string, std::string>, 3> Rows;
-    std::string VolumeField;
+    bool CutByWeight = false; // the Volume field shows its marker
 };
 
 calc::Part Read(const AddInput& in, calc::Kind kind) {
-    calc::PartTexts texts{in.Type, in.Density, in.Quantity, {}, {}, in.VolumeField == "Is not calculate"};
+    calc::PartTexts texts{in.Type, in.Density, in.Quantity, {}, {}, in.CutByWeight};
     for (std::size_t r = 0; r < 3; ++r)
         texts.Rows[r] = in.Rows[r].first, texts.Units[r] = in.Rows[r].second;
     return calc::ReadPart(kind, texts);
@@ -41,7 +41,7 @@ calc::AddOutcome AddAperture(const CalcState& state, const AddInput& input) {
 
 AddInput Input(const char* type, const char* a, const char* b = "", const char* c = "",
                int quantity = 1, const char* density = "7874") {
-    return AddInput{type, density, quantity, {{{a, "millimeter"}, {b, "millimeter"}, {c, "millimeter"}}}, ""};
+    return AddInput{type, density, quantity, {{{a, "millimeter"}, {b, "millimeter"}, {c, "millimeter"}}}};
 }
 
 // Volumes worked out by hand from each formula.
@@ -54,7 +54,7 @@ struct Solid {
 const Solid Solids[] = {
     {"Parallelepiped", Input("Parallelepiped", "100", "100", "100"), 0.001},
     {"CylinderInCentimetresAndMetres",
-     {"Cylinder", "7874", 1, {{{"2", "centimeter"}, {"1", "meter"}, {"", "millimeter"}}}, ""}, 0.000314159},
+     {"Cylinder", "7874", 1, {{{"2", "centimeter"}, {"1", "meter"}, {"", "millimeter"}}}}, 0.000314159},
     {"Sphere", Input("Sphere", "100"), 0.00052359833333333333},
     {"Hemisphere", Input("Part of sphere", "50", "50"), 0.00026179916666666667},
     {"TruncatedConeAsCylinder", Input("Truncated cone", "100", "100", "100"), 0.0007853975},
@@ -68,14 +68,14 @@ const Solid Solids[] = {
     {"PipeInsideOut", Input("Pipe", "40", "50", "1000"), -0.00070685775},
     {"Hexahedron", Input("Hexahedron", "10", "1000"), 0.0000866},
     {"QuantityThree", Input("Parallelepiped", "10", "10", "10", 3), 0.000003},
-    {"Inches", {"Parallelepiped", "7874", 1, {{{"1", "inch"}, {"1", "foot"}, {"1", "yard"}}}, ""},
+    {"Inches", {"Parallelepiped", "7874", 1, {{{"1", "inch"}, {"1", "foot"}, {"1", "yard"}}}},
      0.007079211648},
-    {"CommaAndPoint", {"Cylinder", "7874", 1, {{{"0,5", "centimeter"}, {"0.5", "meter"}, {"", ""}}}, ""},
+    {"CommaAndPoint", {"Cylinder", "7874", 1, {{{"0,5", "centimeter"}, {"0.5", "meter"}, {"", ""}}}},
      0.0000098174687500},
     {"UnknownUnitLeavesZero",
-     {"Parallelepiped", "7874", 1, {{{"100", "millimeter"}, {"100", "mm"}, {"100", "millimeter"}}}, ""}, 0.0},
+     {"Parallelepiped", "7874", 1, {{{"100", "millimeter"}, {"100", "mm"}, {"100", "millimeter"}}}}, 0.0},
     {"UnknownUnitDoesNotReadTheText",
-     {"Cylinder", "7874", 1, {{{"10", "millimeter"}, {"10", "millimeter"}, {"x!", "mm"}}}, ""}, 0.0000007853975},
+     {"Cylinder", "7874", 1, {{{"10", "millimeter"}, {"10", "millimeter"}, {"x!", "mm"}}}}, 0.0000007853975},
     {"EmptyIsZero", Input("Parallelepiped", "100", "", "100"), 0.0},
 };
 
@@ -132,7 +132,7 @@ CalcState WithHexagonalBar10() {
 }
 
 AddInput HexagonalBar(const char* density) {
-    return {"Hexahedral Bar", density, 3, {{{"", "millimeter"}, {"", "millimeter"}, {"2", "meter"}}}, ""};
+    return {"Hexahedral Bar", density, 3, {{{"", "millimeter"}, {"", "millimeter"}, {"2", "meter"}}}};
 }
 
 TEST(AddObject, ARolledProfileAddsWeightOnlyAndShowsTheMarker) {
@@ -175,7 +175,7 @@ const Failure Failures[] = {
     {"DimensionNoNumber", Input("Parallelepiped", "1", "1,2,3", "1"),
      "'1,2,3' is not a valid floating point value"},
     {"Prism2SideTooShort", Input("Prism2", "60", "29", "200"), "Invalid floating point operation"},
-    {"DimensionBeyondDouble", {"Sphere", "7874", 1, {{{"1e308", "yard"}, {"", ""}, {"", ""}}}, ""},
+    {"DimensionBeyondDouble", {"Sphere", "7874", 1, {{{"1e308", "yard"}, {"", ""}, {"", ""}}}},
      "Floating point overflow"},
     {"VolumeBeyondDouble", Input("Parallelepiped", "1e200", "1e200", "1e200"), "Floating point overflow"},
     {"WeightBeyondDouble", Input("Parallelepiped", "1e160", "1e160", "1e0", 1000, "2000000000"),
@@ -220,7 +220,7 @@ TEST(AddAperture, BehindTheMarkerSubtractsWeightOnly) {
     s.ProfileWeight = 10.0;
     s.TotalVolume = 0.25;
     AddInput hole = Input("Parallelepiped", "100", "100", "100");
-    hole.VolumeField = "Is not calculate";
+    hole.CutByWeight = true;
     const auto out = AddAperture(s, hole);
     EXPECT_DOUBLE_EQ(out.State.TotalWeight, 2.126);
     EXPECT_DOUBLE_EQ(out.State.ProfileWeight, 2.126);
@@ -228,11 +228,12 @@ TEST(AddAperture, BehindTheMarkerSubtractsWeightOnly) {
     EXPECT_EQ(out.VolumeField, VolumeShown::Unchanged);
 }
 
-TEST(AddAperture, ChooseTypeSubtractsNothingButRewritesTheTotals) {
+// A name the type box holds that is no type, such as its prompt.
+TEST(AddAperture, ANameOfNoTypeSubtractsNothingButRewritesTheTotals) {
     CalcState s;
     s.TotalVolume = 0.001;
     s.TotalWeight = 7.874;
-    const auto out = AddAperture(s, Input("Choose Type", "100", "100", "100", 1, "2700"));
+    const auto out = AddAperture(s, Input("Box", "100", "100", "100", 1, "2700"));
     EXPECT_EQ(out.State.TotalVolume, 0.001);
     EXPECT_DOUBLE_EQ(out.State.TotalWeight, 2.7);
     EXPECT_EQ(out.State.UndoWeight, 7.874);

@@ -63,7 +63,7 @@ TEST(Calculation, UndoTakesBackOneAddOrOneRemovalWithItsTotalsOnce) {
     EXPECT_TRUE(view.Take().empty());
     EXPECT_EQ(c.Lines().size(), 2u);
 
-    c.AddAperture(Hole("Choose Type", "1", "1000"), "Water"); // subtracts nothing, adds no line
+    c.AddAperture(Hole("Box", "1", "1000"), "Water"); // no type: subtracts nothing, adds no line
     c.Undo();
     EXPECT_EQ(c.Lines().size(), 2u);
     c.AddObject(Cube("Parallelepiped", "300", "1000"), "Water");
@@ -90,7 +90,7 @@ TEST(Calculation, LinesAddUpToTheTotalAfterEveryChangeOfDensity) {
     c.AddObject(Cube("Parallelepiped", "100", "1000"), "Water");
     c.AddObject(Cube("Parallelepiped", "100", "7850"), "Steel");
     EXPECT_DOUBLE_EQ(LinesWeight(c), 15.7);
-    c.AddAperture(Hole("Choose Type", "1", "2000"), "");
+    c.AddAperture(Hole("Box", "1", "2000"), ""); // no type: only reweighs
     EXPECT_DOUBLE_EQ(c.State().TotalWeight, 4.0);
     EXPECT_DOUBLE_EQ(LinesWeight(c), 4.0);
     c.Undo();
