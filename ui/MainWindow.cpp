@@ -77,6 +77,18 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), document_(new ui::Doc
     ObjectTypeBox->lineEdit()->selectAll();
 }
 
+void MainWindow::ShowPartsList() {
+    Guarded(this, [&] { document_->ShowPartsList(); });
+}
+
+void MainWindow::ShowSections() {
+    Guarded(this, [&] { document_->ShowSections(); });
+}
+
+void MainWindow::ShowMaterials() {
+    Guarded(this, [&] { document_->ShowMaterials(); });
+}
+
 // Once the window is on screen, and not before, the pictures get ready.
 void MainWindow::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
@@ -108,17 +120,14 @@ void MainWindow::ConnectHandlers() {
     connect(UndoButton, &QPushButton::clicked, this, &MainWindow::Undo);
     connect(ResetButton, &QPushButton::clicked, this, &MainWindow::Reset);
     // The other windows, opened by the document.
-    const auto opens = [this](void (Document::*show)()) {
-        return [this, show] { Guarded(this, [&] { (document_->*show)(); }); };
-    };
-    connect(PartsListButton, &QPushButton::clicked, this, opens(&Document::ShowPartsList));
-    const std::pair<Qt::Key, void (Document::*)()> windows[] = {
-        {Qt::Key_L, &Document::ShowPartsList},
-        {Qt::Key_K, &Document::ShowSections},
-        {Qt::Key_M, &Document::ShowMaterials}};
+    connect(PartsListButton, &QPushButton::clicked, this, &MainWindow::ShowPartsList);
+    const std::pair<Qt::Key, void (MainWindow::*)()> windows[] = {
+        {Qt::Key_L, &MainWindow::ShowPartsList},
+        {Qt::Key_K, &MainWindow::ShowSections},
+        {Qt::Key_M, &MainWindow::ShowMaterials}};
     for (const auto& [key, show] : windows)
         connect(new QShortcut(QKeySequence(Qt::CTRL | key), this), &QShortcut::activated, this,
-                opens(show));
+                show);
     connect(AddObjectButton, &QPushButton::clicked, this, &MainWindow::AddObject);
     connect(AddApertureButton, &QPushButton::clicked, this, &MainWindow::AddAperture);
     connect(DensityField, &QLineEdit::textChanged, this, &MainWindow::DensityTyped);

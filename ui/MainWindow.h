@@ -104,6 +104,9 @@ private:
     void Undo();
     void Reset();
     void DensityTyped();
+    void ShowPartsList();
+    void ShowSections();
+    void ShowMaterials();
 
     void ShowPicture(QLabel* image, const QString& name);
     void ShowAddOutcome(const calc::AddOutcome& outcome);
