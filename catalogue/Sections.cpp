@@ -61,7 +61,11 @@ const std::vector<Section>& Sections() {
 
 std::span<const Section> SectionsOf(SectionFamily family) {
     // Sections() lists the families in their order.
-    return std::ranges::equal_range(Sections(), family, {}, &Section::Family);
+    const auto& all = Sections();
+    const auto first = std::ranges::find(all, family, &Section::Family);
+    const auto last =
+        std::find_if(first, all.end(), [&](const Section& s) { return s.Family != family; });
+    return {first, last};
 }
 
 const Section* FindSection(std::string_view designation) {
